@@ -1,0 +1,34 @@
+#pragma once
+
+#include "abr.h"
+#include "form.h"
+#include "random.h"
+
+namespace quimbra {
+
+// A balanced binary search tree of 31 random keys: the sorted keys, the node
+// table, a sideways drawing, a traced search and the three visits. The tree is
+// built when the window loads and stays the same until it loads again.
+class frmABR final : public Form
+{
+    Q_OBJECT
+public:
+    frmABR(RandomSource &rnd, const Clock &clock);
+
+    void cmdFine_Click();
+    void cmdRicerca_Click();
+    void cmdV_Click(int Index);
+
+private:
+    void Form_Load() override;
+    void connectControls() override;
+    void GeneraABR();
+
+    RandomSource &rnd_;
+    const Clock &clock_;
+    Integer N = 0;
+    abr::Vettore Vet{};
+    abr::Tabella ABR{};
+};
+
+} // namespace quimbra

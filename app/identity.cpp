@@ -1,0 +1,22 @@
+#include "identity.h"
+
+#include <QApplication>
+#include <QIcon>
+
+namespace quimbra {
+
+void applyIdentity(QApplication &app)
+{
+    QApplication::setApplicationName(QStringLiteral("Quimbra"));
+    // The display name falls back to the application name, "Quimbra". It is
+    // not set on its own: Qt would then append it to every window caption.
+    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setOrganizationName(QStringLiteral("Quimbra"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("it.orvalde.Quimbra"));
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/icons/quimbra-16.xpm"), QSize(16, 16));
+    icon.addFile(QStringLiteral(":/icons/quimbra-32.xpm"), QSize(32, 32));
+    app.setWindowIcon(icon);
+}
+
+} // namespace quimbra

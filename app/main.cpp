@@ -1,0 +1,14 @@
+#include "frm_Quimbra.h"
+#include "identity.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    quimbra::applyIdentity(app);
+
+    quimbra::frm_Quimbra menu(quimbra::programRandom(), quimbra::systemClock());
+    menu.Show();
+    return app.exec();
+}

@@ -1,0 +1,73 @@
+#include "frmRicBin.h"
+
+#include "ricbin.h"
+#include "text.h"
+#include "widgets.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace quimbra {
+
+frmRicBin::frmRicBin(RandomSource &rnd, const Clock &clock)
+    : Form(ricBinLayout()), rnd_(rnd), clock_(clock)
+{
+}
+
+void frmRicBin::connectControls()
+{
+    connect(button("cmdRicBin"), &QPushButton::clicked, this, &frmRicBin::cmdRicBin_Click);
+    connect(button("cmdFattoriale"), &QPushButton::clicked, this,
+            &frmRicBin::cmdFattoriale_Click);
+    connect(button("cmdFine"), &QPushButton::clicked, this, &frmRicBin::cmdFine_Click);
+}
+
+void frmRicBin::Form_Load()
+{
+    N = 1000;
+    rnd_.seed(clock_.secondsSinceMidnight());
+}
+
+void frmRicBin::Form_Activate()
+{
+    ricbin::DrawSortedVector(V, N, rnd_);
+    list("lstV")->setLines(ricbin::VectorLines(V, N));
+}
+
+void frmRicBin::cmdFine_Click()
+{
+    Unload();
+}
+
+void frmRicBin::cmdRicBin_Click()
+{
+    list("lstRB")->setLines(ricbin::SearchLines(V, N, textBox("txtX")->text().toStdString()));
+}
+
+void frmRicBin::cmdFattoriale_Click()
+{
+    const Integer n = textToInteger(textBox("txtFatt")->text().toStdString());
+    if (n > ricbin::LargestFactorial) {
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("Quimbra"),
+                        QStringLiteral("Numero troppo grande, al massimo calcolo il fattoriale di 12"),
+                        QMessageBox::Ok, window());
+        box.exec();
+        return;
+    }
+    const std::string digits =
+        ricbin::GroupThousands(ricbin::Fattoriale(n), thousandsSeparator().toStdString());
+    label("lblFatt")->setText(QStringLiteral("il Fattoriale \u00e8 \n") + QString::fromStdString(digits));
+}
+
+QString thousandsSeparator()
+{
+    QLocale locale;
+    if (locale.language() == QLocale::C)
+        locale = QLocale(QLocale::Italian, QLocale::Italy);
+    return locale.groupSeparator();
+}
+
+} // namespace quimbra

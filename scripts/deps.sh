@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that a task needs, only those missing.
+# Usage: scripts/deps.sh GROUP...   (build, bench, screenshots, package, fuzz)
+# Quiet when nothing is missing; runs apt-get update once before installing.
+set -euo pipefail
+
+packages=()
+for group in "$@"; do
+    case "$group" in
+        build) packages+=(cmake ninja-build g++ make qt6-base-dev qt6-base-dev-tools libgl-dev
+                          fonts-dejavu-core fonts-liberation2) ;;
+        bench) packages+=(libbenchmark-dev) ;;
+        screenshots) packages+=(xvfb xauth imagemagick) ;;
+        package) packages+=(dpkg-dev file desktop-file-utils appstream) ;;
+        fuzz) packages+=(clang libclang-rt-14-dev) ;;
+        *) echo "deps.sh: unknown group '$group'" >&2; exit 2 ;;
+    esac
+done
+
+missing=()
+for p in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+    [[ "$status" == "install ok installed" ]] || missing+=("$p")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+[[ $(id -u) -eq 0 ]] || sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

@@ -1,0 +1,104 @@
+#include "frmSort.h"
+
+#include "sorts.h"
+#include "text.h"
+#include "widgets.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include <string>
+#include <vector>
+
+namespace quimbra {
+
+frmSort::frmSort(RandomSource &rnd, const Clock &clock)
+    : Form(sortLayout()), rnd_(rnd), clock_(clock)
+{
+}
+
+void frmSort::connectControls()
+{
+    connect(button("cmdFine"), &QPushButton::clicked, this, &frmSort::cmdFine_Click);
+    connect(button("cmdSort"), &QPushButton::clicked, this, &frmSort::cmdSort_Click);
+}
+
+void frmSort::Form_Load()
+{
+    N = 1000;
+    rnd_.seed(clock_.secondsSinceMidnight());
+    TitSort = {QStringLiteral("Insertion"), QStringLiteral("Bubble"), QStringLiteral("Shell"),
+               QStringLiteral("Quick")};
+    for (int k = 0; k < 4; ++k)
+        label("lblTitSort", k)->setText(TitSort[k]);
+}
+
+void frmSort::Form_Activate()
+{
+    ConfrontaSort();
+}
+
+void frmSort::cmdFine_Click()
+{
+    Unload();
+}
+
+void frmSort::cmdSort_Click()
+{
+    ConfrontaSort();
+}
+
+void frmSort::ConfrontaSort()
+{
+    for (int k = 0; k < 4; ++k) {
+        list("lstSort", k)->Clear();
+        label("lblSort", k)->clear();
+    }
+    for (int p = 1; p <= N; ++p) {
+        const auto x = static_cast<Integer>(scaledDraw(rnd_.next(), 10000) + 1);
+        V[p] = x;
+        VOrig[p] = x;
+    }
+    for (int k = 0; k < 4; ++k) {
+        Prepara();
+        switch (k) {
+        case 0:
+            ExchangeSort(V, N, NMosse);
+            break;
+        case 1:
+            BubbleSort(V, N, NMosse);
+            break;
+        case 2:
+            ShellSort(V, N, NMosse);
+            break;
+        case 3:
+            QuickSort(V, 1, 1000, NMosse);
+            break;
+        }
+        Mostra(k);
+    }
+}
+
+void frmSort::Prepara()
+{
+    for (int p = 1; p <= 1000; ++p)
+        V[p] = VOrig[p];
+    NMosse = 0;
+}
+
+void frmSort::Mostra(int k)
+{
+    std::vector<std::string> lines;
+    lines.reserve(1000);
+    for (int p = 1; p <= 1000; ++p)
+        lines.push_back(plain(V[p]));
+    ListBox *column = list("lstSort", k);
+    QLabel *count = label("lblSort", k);
+    column->setLines(lines);
+    count->setText(QString::fromStdString(plain(NMosse)));
+    // Each column shows its result before the next sort starts.
+    column->viewport()->repaint();
+    count->repaint();
+}
+
+} // namespace quimbra

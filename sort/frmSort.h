@@ -1,0 +1,41 @@
+#pragma once
+
+#include "form.h"
+#include "random.h"
+#include "types.h"
+
+#include <QString>
+
+#include <array>
+
+namespace quimbra {
+
+// Four sorts compared side by side on copies of one random vector of 1000
+// numbers, each column showing the sorted numbers and the moves it took.
+class frmSort final : public Form
+{
+    Q_OBJECT
+public:
+    frmSort(RandomSource &rnd, const Clock &clock);
+
+    void cmdFine_Click();
+    void cmdSort_Click();
+
+private:
+    void Form_Load() override;
+    void Form_Activate() override;
+    void connectControls() override;
+    void ConfrontaSort();
+    void Prepara();
+    void Mostra(int k);
+
+    RandomSource &rnd_;
+    const Clock &clock_;
+    Integer N = 0;
+    std::array<Integer, 1001> V{};
+    std::array<Integer, 1001> VOrig{};
+    std::array<QString, 4> TitSort;
+    Long NMosse = 0;
+};
+
+} // namespace quimbra

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "random.h"
+
+#include <QtTest>
+
+#include <cstdint>
+#include <vector>
+
+namespace quimbra::testing {
+
+// A random source the test controls: it replays the given values in a loop,
+// or, when given none, a fixed pseudo-random sequence. It counts seeds and draws.
+class ScriptedRandom final : public RandomSource
+{
+public:
+    explicit ScriptedRandom(std::vector<double> values = {}) : values_(std::move(values)) {}
+
+    void seed(float s) override
+    {
+        ++seeds;
+        lastSeed = s;
+    }
+    double next() override
+    {
+        ++draws;
+        if (!values_.empty())
+            return values_[static_cast<std::size_t>(draws - 1) % values_.size()];
+        state_ = state_ * 6364136223846793005ULL + 1442695040888963407ULL;
+        return static_cast<double>(state_ >> 11) * 0x1.0p-53;
+    }
+
+    int seeds = 0;
+    long draws = 0;
+    float lastSeed = 0;
+
+private:
+    std::vector<double> values_;
+    std::uint64_t state_ = 42;
+};
+
+class FixedClock final : public Clock
+{
+public:
+    float secondsSinceMidnight() const override { return seconds; }
+    float seconds = 36000.25f;
+};
+
+} // namespace quimbra::testing

@@ -1,0 +1,532 @@
+#include "abr.h"
+
+#include <QtTest>
+
+#include <cmath>
+#include <deque>
+
+using namespace quimbra;
+using namespace quimbra::abr;
+
+namespace {
+
+// Hands out chosen draws in order and counts how many were taken.
+class ScriptedRandom final : public RandomSource
+{
+  public:
+    explicit ScriptedRandom(const QList<double> &draws) : draws_(draws.begin(), draws.end()) {}
+    void seed(float) override {}
+    double next() override
+    {
+        ++taken;
+        if (draws_.empty()) return 0.5;
+        const double r = draws_.front();
+        draws_.pop_front();
+        return r;
+    }
+    int taken = 0;
+
+  private:
+    std::deque<double> draws_;
+};
+
+// Sorted keys with a repeated 7 (positions 2 and 3: node 8 and its right child,
+// leaf 17), the root key 503 and the extremes 4 and 998.
+const QList<int> kKeysA = {4,   7,   7,   12,  35,  61,  88,  100, 120, 150, 222,
+                           250, 300, 333, 400, 503, 510, 600, 640, 700, 711, 750,
+                           800, 820, 850, 880, 900, 930, 960, 990, 998};
+
+Vettore vetFrom(const QList<int> &keys)
+{
+    Vettore Vet{};
+    for (int i = 1; i <= N; ++i)
+        Vet[i] = static_cast<Integer>(keys.at(i - 1));
+    return Vet;
+}
+
+// Distinct keys 35, 65, ..., 935: Vet(i) = 30 i + 5.
+Vettore distinctVet()
+{
+    Vettore Vet{};
+    for (int i = 1; i <= N; ++i)
+        Vet[i] = static_cast<Integer>(30 * i + 5);
+    return Vet;
+}
+
+// Keys 0, 33, ..., 957 and a last key of 999.
+Vettore extremeVet()
+{
+    Vettore Vet{};
+    for (int i = 1; i <= 30; ++i)
+        Vet[i] = static_cast<Integer>(33 * (i - 1));
+    Vet[31] = 999;
+    return Vet;
+}
+
+Tabella build(const Vettore &Vet)
+{
+    Tabella ABR{};
+    CostruisciABR(Vet, ABR, 1, N, 1, 0, 0);
+    return ABR;
+}
+
+QStringList toQt(const std::vector<std::string> &lines)
+{
+    QStringList out;
+    for (const std::string &s : lines)
+        out << QString::fromStdString(s);
+    return out;
+}
+
+// The level of node k: the number of halvings down to the root.
+int levelOf(int k)
+{
+    int d = 0;
+    while (k > 1) {
+        k /= 2;
+        ++d;
+    }
+    return d;
+}
+
+// The level of the node holding Vet(j): positions divisible by 16 sit at the
+// root, by 8 (not 16) at level 1, ..., odd positions at the leaves.
+int levelOfPosition(int j)
+{
+    int d = 4;
+    while (j % 2 == 0) {
+        j /= 2;
+        --d;
+    }
+    return d;
+}
+
+QString keyIn(int key, int width)
+{
+    return QString::number(key).rightJustified(width, u' ');
+}
+
+QString notFound()
+{
+    return QStringLiteral("NON c'") + QChar(0x00E8);
+}
+
+QStringList verdict(bool found)
+{
+    return {QStringLiteral("*******"), found ? QStringLiteral("TROVATO") : notFound(),
+            QStringLiteral("*******")};
+}
+
+} // namespace
+
+class TestAbrCore final : public QObject
+{
+    Q_OBJECT
+
+  private slots:
+    void drawKeys_data();
+    void drawKeys();
+    void vectorLines_data();
+    void vectorLines();
+    void nodeTable_data();
+    void nodeTable();
+    void nodeTableLines_data();
+    void nodeTableLines();
+    void buildIgnoresArgumentsOutsideTheTable_data();
+    void buildIgnoresArgumentsOutsideTheTable();
+    void drawingLines_data();
+    void drawingLines();
+    void drawingOrderAndIndentation();
+    void searchLines_data();
+    void searchLines();
+    void searchPosition_data();
+    void searchPosition();
+    void visitLines_data();
+    void visitLines();
+    void visitUnknownIndex_data();
+    void visitUnknownIndex();
+    void visitKeyFormatting_data();
+    void visitKeyFormatting();
+};
+
+void TestAbrCore::drawKeys_data()
+{
+    QTest::addColumn<QList<double>>("draws");
+    QTest::addColumn<QList<int>>("expected");
+
+    QList<double> descending;
+    QList<int> ascending;
+    for (int i = 0; i < N; ++i) {
+        descending << (30 - i) * 0.03 + 0.0004;
+        ascending << 30 * i;
+    }
+    QTest::newRow("descending draws come out ascending") << descending << ascending;
+
+    QList<double> nearEnds(N, 0.25);
+    nearEnds[3] = std::nextafter(1.0, 0.0);
+    nearEnds[7] = 0.0;
+    nearEnds[20] = 0.9999;
+    QList<int> nearEndsKeys(N, 250);
+    nearEndsKeys.first() = 0;
+    nearEndsKeys[N - 2] = 999;
+    nearEndsKeys[N - 1] = 999;
+    QTest::newRow("r near 1 gives 999, r 0 gives 0, repeats kept") << nearEnds << nearEndsKeys;
+
+    QList<double> mixed = {0.5005, 0.0019, 0.9981, 0.0071, 0.5005, 0.3333, 0.1234, 0.8765,
+                           0.0019, 0.4444, 0.5555, 0.6666, 0.7777, 0.8888, 0.9999, 0.1111,
+                           0.2222, 0.0101, 0.0202, 0.0303, 0.0404, 0.0505, 0.0606, 0.0707,
+                           0.0808, 0.0909, 0.1015, 0.2025, 0.3035, 0.4045, 0.6065};
+    QList<int> mixedKeys = {1,   1,   7,   10,  20,  30,  40,  50,  60,  70,  80,
+                            90,  101, 111, 123, 202, 222, 303, 333, 404, 444, 500,
+                            500, 555, 606, 666, 777, 876, 888, 998, 999};
+    QTest::newRow("unordered draws with repeats") << mixed << mixedKeys;
+}
+
+void TestAbrCore::drawKeys()
+{
+    QFETCH(QList<double>, draws);
+    QFETCH(QList<int>, expected);
+
+    ScriptedRandom rnd(draws);
+    Vettore Vet{};
+    DrawKeys(Vet, rnd);
+
+    QCOMPARE(rnd.taken, N);
+    QCOMPARE(Vet[0], Integer(0));
+    QList<int> got;
+    for (int i = 1; i <= N; ++i)
+        got << Vet[i];
+    QCOMPARE(got, expected);
+}
+
+void TestAbrCore::vectorLines_data()
+{
+    QTest::addColumn<int>("position");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("position 1, key 7") << 1 << 7 << " 1 -   7";
+    QTest::newRow("position 31, key 998") << 31 << 998 << "31 - 998";
+    QTest::newRow("key 0") << 5 << 0 << " 5 -   0";
+    QTest::newRow("key 999") << 12 << 999 << "12 - 999";
+    QTest::newRow("two-digit key") << 10 << 42 << "10 -  42";
+}
+
+void TestAbrCore::vectorLines()
+{
+    QFETCH(int, position);
+    QFETCH(int, key);
+    QFETCH(QString, expected);
+
+    Vettore Vet{};
+    Vet.fill(500);
+    Vet[0] = 0;
+    Vet[position] = static_cast<Integer>(key);
+    const QStringList lines = toQt(VectorLines(Vet));
+
+    QCOMPARE(lines.size(), 33);
+    QCOMPARE(lines.at(0), QStringLiteral(" Vettore"));
+    QCOMPARE(lines.at(1), QString(10, u'-'));
+    QCOMPARE(lines.at(position + 1), expected);
+    for (int i = 2; i < lines.size(); ++i)
+        QCOMPARE(lines.at(i).size(), 8);
+}
+
+void TestAbrCore::nodeTable_data()
+{
+    QTest::addColumn<int>("k");
+    QTest::addColumn<int>("sx");
+    QTest::addColumn<int>("dx");
+    QTest::addColumn<int>("pd");
+    QTest::addColumn<int>("liv");
+
+    for (int k = 1; k <= N; ++k) {
+        const bool leaf = k >= 16;
+        QTest::addRow("node %d", k)
+            << k << (leaf ? 0 : 2 * k) << (leaf ? 0 : 2 * k + 1) << k / 2 << levelOf(k);
+    }
+}
+
+void TestAbrCore::nodeTable()
+{
+    QFETCH(int, k);
+    QFETCH(int, sx);
+    QFETCH(int, dx);
+    QFETCH(int, pd);
+    QFETCH(int, liv);
+
+    const Vettore Vet = distinctVet();
+    const Tabella ABR = build(Vet);
+    const NodoABR &node = ABR[k];
+
+    QCOMPARE(int(node.Sx), sx);
+    QCOMPARE(int(node.Dx), dx);
+    QCOMPARE(int(node.Pd), pd);
+    QCOMPARE(int(node.Liv), liv);
+    // Node k at level d holds Vet((2k - 2^(d+1) + 1) x 2^(4-d)).
+    const int position = (2 * k - (1 << (liv + 1)) + 1) * (1 << (4 - liv));
+    QCOMPARE(int(node.Inf), int(Vet[position]));
+
+    // Entry 0 is never written.
+    QCOMPARE(ABR[0].Inf, Integer(0));
+    QCOMPARE(ABR[0].Sx, Integer(0));
+    QCOMPARE(ABR[0].Dx, Integer(0));
+    QCOMPARE(ABR[0].Pd, Integer(0));
+    QCOMPARE(ABR[0].Liv, Integer(0));
+}
+
+void TestAbrCore::nodeTableLines_data()
+{
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("expected");
+
+    QList<int> extreme;
+    const Vettore e = extremeVet();
+    for (int i = 1; i <= N; ++i)
+        extreme << e[i];
+
+    QTest::newRow("root, key 503") << kKeysA << 1 << " 1 - 503 -  2 -  3 -  0 - 0";
+    QTest::newRow("leaf 16, key 4, parent 8") << kKeysA << 16 << "16 -   4 -  0 -  0 -  8 - 4";
+    QTest::newRow("node 8 at level 3") << kKeysA << 8 << " 8 -   7 - 16 - 17 -  4 - 3";
+    QTest::newRow("node 15, rightmost at level 3") << kKeysA << 15 << "15 - 990 - 30 - 31 -  7 - 3";
+    QTest::newRow("last leaf, key 998") << kKeysA << 31 << "31 - 998 -  0 -  0 - 15 - 4";
+    QTest::newRow("key 0 in the Inf column") << extreme << 16 << "16 -   0 -  0 -  0 -  8 - 4";
+    QTest::newRow("key 999 in the Inf column") << extreme << 31 << "31 - 999 -  0 -  0 - 15 - 4";
+}
+
+void TestAbrCore::nodeTableLines()
+{
+    QFETCH(QList<int>, keys);
+    QFETCH(int, row);
+    QFETCH(QString, expected);
+
+    const QStringList lines = toQt(NodeTableLines(build(vetFrom(keys))));
+
+    QCOMPARE(lines.size(), 33);
+    QCOMPARE(lines.at(0), QStringLiteral(" n   Inf   Sx   Dx   Pd   l"));
+    QCOMPARE(lines.at(1), QString(28, u'-'));
+    QCOMPARE(lines.at(row + 1), expected);
+    for (int i = 2; i < lines.size(); ++i)
+        QCOMPARE(lines.at(i).size(), 27);
+}
+
+void TestAbrCore::buildIgnoresArgumentsOutsideTheTable_data()
+{
+    QTest::addColumn<int>("low");
+    QTest::addColumn<int>("high");
+    QTest::addColumn<int>("k");
+
+    QTest::newRow("node past the table") << 1 << 1 << 32;
+    QTest::newRow("node 0") << 1 << 31 << 0;
+    QTest::newRow("range starting at entry 0") << 0 << 2 << 1;
+    QTest::newRow("range past the vector") << 30 << 32 << 1;
+    QTest::newRow("empty range") << 5 << 4 << 1;
+}
+
+void TestAbrCore::buildIgnoresArgumentsOutsideTheTable()
+{
+    QFETCH(int, low);
+    QFETCH(int, high);
+    QFETCH(int, k);
+
+    Tabella ABR{};
+    CostruisciABR(distinctVet(), ABR, low, high, k, 0, 0);
+    for (const NodoABR &node : ABR) {
+        QCOMPARE(node.Inf, Integer(0));
+        QCOMPARE(node.Sx, Integer(0));
+        QCOMPARE(node.Dx, Integer(0));
+    }
+}
+
+void TestAbrCore::drawingLines_data()
+{
+    QTest::addColumn<int>("line"); // counted from 1, as the list shows them
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("line 1 holds one blank") << 1 << " ";
+    QTest::newRow("line 2 is the largest key, a leaf") << 2 << QString(24, u' ') + "   998";
+    QTest::newRow("line 5 is Vet(28), level 2") << 5 << QString(12, u' ') + "   930";
+    QTest::newRow("line 9 is Vet(24), level 1") << 9 << QString(6, u' ') + "   820";
+    QTest::newRow("line 17 is the root, unindented") << 17 << "   503";
+    QTest::newRow("line 25 is Vet(8), level 1") << 25 << QString(6, u' ') + "   100";
+    QTest::newRow("line 30 is Vet(3), the repeated 7 as a leaf")
+        << 30 << QString(24, u' ') + "     7";
+    QTest::newRow("line 31 is Vet(2), the repeated 7 at level 3")
+        << 31 << QString(18, u' ') + "     7";
+    QTest::newRow("last line is the smallest key, a leaf") << 32 << QString(24, u' ') + "     4";
+}
+
+void TestAbrCore::drawingLines()
+{
+    QFETCH(int, line);
+    QFETCH(QString, expected);
+
+    const QStringList lines = toQt(DrawingLines(build(vetFrom(kKeysA))));
+    QCOMPARE(lines.size(), 32);
+    QCOMPARE(lines.at(line - 1), expected);
+}
+
+void TestAbrCore::drawingOrderAndIndentation()
+{
+    // Line j + 1 (from the second on) shows Vet(32 - j): largest key first,
+    // each indented by six columns per level.
+    const Vettore Vet = distinctVet();
+    const QStringList lines = toQt(DrawingLines(build(Vet)));
+    QCOMPARE(lines.size(), 32);
+    for (int j = 1; j <= N; ++j) {
+        const int position = 32 - j;
+        const int level = levelOfPosition(position);
+        const QString expected = QString(6 * level, u' ') + keyIn(Vet[position], 6);
+        QCOMPARE(lines.at(j), expected);
+        QCOMPARE(lines.at(j).size(), 6 * (level + 1));
+    }
+}
+
+void TestAbrCore::searchLines_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("expected");
+
+    const QStringList leftmost = {"503", "100", "12", "7", "4"};
+    const QStringList rightmost = {"503", "820", "930", "990", "998"};
+
+    QTest::newRow("below every key") << "-1" << leftmost + verdict(false);
+    QTest::newRow("above every key") << "1000" << rightmost + verdict(false);
+    QTest::newRow("the root") << "503" << QStringList{"503"} + verdict(true);
+    QTest::newRow("a leaf held once")
+        << "640" << QStringList{"503", "820", "700", "600", "640"} + verdict(true);
+    QTest::newRow("the smallest key, a leaf") << "4" << leftmost + verdict(true);
+    QTest::newRow("the largest key, a leaf") << "998" << rightmost + verdict(true);
+    QTest::newRow("key held twice stops nearer the root")
+        << "7" << QStringList{"503", "100", "12", "7"} + verdict(true);
+    QTest::newRow("missing key between others")
+        << "500" << QStringList{"503", "100", "250", "333", "400"} + verdict(false);
+    QTest::newRow("zero") << "0" << QStringList{};
+    QTest::newRow("letters") << "abc" << QStringList{};
+    QTest::newRow("rounds to zero") << "0.4" << QStringList{};
+    QTest::newRow("nothing typed") << "" << QStringList{};
+    QTest::newRow("0.6 searches for 1") << "0.6" << leftmost + verdict(false);
+    QTest::newRow("4.4 rounds onto a key") << "4.4" << leftmost + verdict(true);
+    QTest::newRow("12abc searches for 12")
+        << "12abc" << QStringList{"503", "100", "12"} + verdict(true);
+    QTest::newRow("beyond the Integer range is clamped, not found")
+        << "99999" << rightmost + verdict(false);
+    QTest::newRow("far below the Integer range is clamped, not found")
+        << "-99999" << leftmost + verdict(false);
+}
+
+void TestAbrCore::searchLines()
+{
+    QFETCH(QString, typed);
+    QFETCH(QStringList, expected);
+
+    const Tabella ABR = build(vetFrom(kKeysA));
+    QCOMPARE(toQt(SearchLines(ABR, typed.toStdString())), expected);
+}
+
+void TestAbrCore::searchPosition_data()
+{
+    QTest::addColumn<int>("x");
+    QTest::addColumn<int>("pos");
+    QTest::addColumn<int>("keysListed");
+
+    QTest::newRow("root") << 503 << 1 << 1;
+    QTest::newRow("repeated key, upper node") << 7 << 8 << 4;
+    QTest::newRow("leaf") << 640 << 25 << 5;
+    QTest::newRow("last leaf") << 998 << 31 << 5;
+    QTest::newRow("absent, below") << -1 << 0 << 5;
+    QTest::newRow("absent, between") << 501 << 0 << 5;
+}
+
+void TestAbrCore::searchPosition()
+{
+    QFETCH(int, x);
+    QFETCH(int, pos);
+    QFETCH(int, keysListed);
+
+    const Tabella ABR = build(vetFrom(kKeysA));
+    Integer found = 77; // any leftover value must be overwritten
+    std::vector<std::string> lines;
+    RicercaABR(ABR, static_cast<Integer>(x), 1, found, lines);
+    QCOMPARE(int(found), pos);
+    QCOMPARE(int(lines.size()), keysListed);
+}
+
+void TestAbrCore::visitLines_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QList<int>>("positions");
+
+    QList<int> inOrder;
+    for (int i = 1; i <= N; ++i)
+        inOrder << i;
+
+    QTest::newRow("pre-order") << 0 << " ANT"
+                               << QList<int>{16, 8,  4,  2,  1,  3,  6,  5,  7,  12, 10,
+                                             9,  11, 14, 13, 15, 24, 20, 18, 17, 19, 22,
+                                             21, 23, 28, 26, 25, 27, 30, 29, 31};
+    QTest::newRow("in-order") << 1 << "SIMM" << inOrder;
+    QTest::newRow("post-order") << 2 << "POST"
+                                << QList<int>{1,  3,  2,  5,  7,  6,  4,  9,  11, 10, 13,
+                                              15, 14, 12, 8,  17, 19, 18, 21, 23, 22, 20,
+                                              25, 27, 26, 29, 31, 30, 28, 24, 16};
+}
+
+void TestAbrCore::visitLines()
+{
+    QFETCH(int, index);
+    QFETCH(QString, title);
+    QFETCH(QList<int>, positions);
+
+    const Vettore Vet = distinctVet();
+    const QStringList lines = toQt(VisitLines(build(Vet), index));
+
+    QCOMPARE(lines.size(), 33);
+    QCOMPARE(lines.at(0), title);
+    QCOMPARE(lines.at(1), QStringLiteral("----"));
+    for (int j = 0; j < N; ++j)
+        QCOMPARE(lines.at(j + 2), keyIn(Vet[positions.at(j)], 4));
+}
+
+void TestAbrCore::visitUnknownIndex_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::newRow("negative") << -1;
+    QTest::newRow("one past the last button") << 3;
+    QTest::newRow("far away") << 32767;
+}
+
+void TestAbrCore::visitUnknownIndex()
+{
+    QFETCH(int, index);
+    QVERIFY(VisitLines(build(distinctVet()), index).empty());
+}
+
+void TestAbrCore::visitKeyFormatting_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<int>("line"); // 0-based within the visit output
+    QTest::addColumn<QString>("expected");
+
+    // extremeVet: Vet(1) = 0, Vet(16) = 495, Vet(31) = 999.
+    QTest::newRow("pre-order starts with the root") << 0 << 2 << " 495";
+    QTest::newRow("post-order ends with the root") << 2 << 32 << " 495";
+    QTest::newRow("key 0 first in order") << 1 << 2 << "   0";
+    QTest::newRow("key 999 last in order") << 1 << 32 << " 999";
+    QTest::newRow("two-digit key") << 1 << 3 << "  33";
+}
+
+void TestAbrCore::visitKeyFormatting()
+{
+    QFETCH(int, index);
+    QFETCH(int, line);
+    QFETCH(QString, expected);
+
+    const QStringList lines = toQt(VisitLines(build(extremeVet()), index));
+    QCOMPARE(lines.at(line), expected);
+}
+
+QTEST_APPLESS_MAIN(TestAbrCore)
+#include "tst_abr_core.moc"

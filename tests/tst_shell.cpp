@@ -1,0 +1,302 @@
+// The menu and the window lifecycle through the real windows: slots, loading,
+// unloading, the occasions that count as activation, and the keyboard.
+#include "frmABR.h"
+#include "frmRicBin.h"
+#include "frmSort.h"
+#include "frm_Quimbra.h"
+#include "identity.h"
+#include "support.h"
+#include "widgets.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <memory>
+
+using namespace quimbra;
+using quimbra::testing::FixedClock;
+using quimbra::testing::ScriptedRandom;
+
+class tst_Shell final : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<ScriptedRandom> rnd;
+    FixedClock clock;
+    std::unique_ptr<frm_Quimbra> menu;
+
+    // One activation of frmRicBin or frmSort draws exactly 1000 numbers.
+    long activations() const { return rnd->draws / 1000; }
+
+    void click(const char *name)
+    {
+        QTest::mouseClick(menu->button(name), Qt::LeftButton);
+    }
+
+    static void focus(QWidget *w)
+    {
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        QCoreApplication::processEvents();
+    }
+
+private slots:
+    void initTestCase() { applyIdentity(*qApp); }
+
+    void init()
+    {
+        rnd = std::make_unique<ScriptedRandom>();
+        menu = std::make_unique<frm_Quimbra>(*rnd, clock);
+        menu->Show();
+        QVERIFY(QTest::qWaitForWindowActive(menu->window()));
+    }
+
+    void cleanup()
+    {
+        QApplication::closeAllWindows();
+        QCoreApplication::processEvents();
+        menu.reset();
+    }
+
+    void startsWithFocusOnFine()
+    {
+        QCOMPARE(menu->window()->windowTitle(), QString("Quimbra - prof. Orvalde"));
+        QCOMPARE(QApplication::focusWidget(), menu->button("cmdFine"));
+        QVERIFY(!menu->sortSlot() && !menu->ricBinSlot() && !menu->abrSlot());
+    }
+
+    void firstPressLoadsShowsAndActivatesOnce()
+    {
+        click("cmdRicBin");
+        frmRicBin *w = menu->ricBinSlot();
+        QVERIFY(w && w->isLoaded());
+        QVERIFY(QTest::qWaitForWindowActive(w->window()));
+        QCoreApplication::processEvents();
+        QCOMPARE(rnd->seeds, 1);
+        QCOMPARE(rnd->lastSeed, clock.seconds);
+        QCOMPARE(activations(), 1L); // the focus arriving is the same occasion
+        QCOMPARE(w->list("lstV")->count(), 1000);
+        QCOMPARE(QApplication::focusWidget(), w->textBox("txtX"));
+    }
+
+    void secondPressKeepsOneWindowWithNewVector()
+    {
+        click("cmdRicBin");
+        frmRicBin *w = menu->ricBinSlot();
+        QWidget *window = w->window();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        const QStringList first = w->list("lstV")->lines();
+        focus(menu->window());
+        QCOMPARE(activations(), 1L); // the menu has no activation step
+        click("cmdRicBin");
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QCoreApplication::processEvents();
+        QCOMPARE(menu->ricBinSlot(), w);
+        QCOMPARE(w->window(), window);
+        QCOMPARE(activations(), 2L);
+        QCOMPARE(rnd->seeds, 1);
+        QCOMPARE(w->list("lstV")->count(), 1000);
+        QVERIFY(w->list("lstV")->lines() != first);
+        int shown = 0;
+        for (QWidget *top : QApplication::topLevelWidgets())
+            shown += top->isVisible() && top->objectName() == "frmRicBin";
+        QCOMPARE(shown, 1);
+    }
+
+    // The menu's own press must not depend on the window manager handing over
+    // the focus: the activation step runs even if the window never gets it.
+    void menuPressActivatesWithoutFocus()
+    {
+        click("cmdSort");
+        QCOMPARE(activations(), 1L);
+        QCOMPARE(menu->sortSlot()->list("lstSort", 3)->count(), 1000);
+    }
+
+    void closeAndReopenLoadsAgain()
+    {
+        click("cmdSort");
+        frmSort *w = menu->sortSlot();
+        QVERIFY(QTest::qWaitForWindowActive(w->window()));
+        QPointer<QWidget> old = w->window();
+        QTest::mouseClick(w->button("cmdFine"), Qt::LeftButton);
+        QVERIFY(!w->isLoaded());
+        QTRY_VERIFY(old.isNull()); // the controls are destroyed with the window
+        QCOMPARE(menu->sortSlot(), w);
+        click("cmdSort");
+        QVERIFY(w->isLoaded());
+        QCOMPARE(rnd->seeds, 2);
+        QCOMPARE(w->label("lblTitSort", 0)->text(), QString("Insertion"));
+        QCOMPARE(w->list("lstSort", 0)->count(), 1000);
+    }
+
+    void closeBoxUnloadsLikeFine()
+    {
+        click("cmdABR");
+        frmABR *w = menu->abrSlot();
+        QVERIFY(w->window()->close());
+        QVERIFY(!w->isLoaded());
+        click("cmdABR");
+        QVERIFY(w->isLoaded());
+        QCOMPARE(rnd->seeds, 2);
+    }
+
+    void movingBetweenProgramWindowsActivates()
+    {
+        click("cmdRicBin");
+        click("cmdSort");
+        QWidget *ricbin = menu->ricBinSlot()->window();
+        QWidget *sort = menu->sortSlot()->window();
+        QVERIFY(QTest::qWaitForWindowActive(sort));
+        QCoreApplication::processEvents();
+        QCOMPARE(activations(), 2L);
+        focus(ricbin);
+        QCOMPARE(activations(), 3L);
+        focus(sort);
+        QCOMPARE(activations(), 4L);
+        focus(menu->window());
+        focus(sort);
+        QCOMPARE(activations(), 5L);
+    }
+
+    void treeWindowHasNoActivationStep()
+    {
+        click("cmdABR");
+        frmABR *w = menu->abrSlot();
+        QVERIFY(QTest::qWaitForWindowActive(w->window()));
+        const QStringList before = w->list("lstABR")->lines();
+        const long drawsAfterLoad = rnd->draws;
+        focus(menu->window());
+        click("cmdABR");
+        focus(menu->window());
+        focus(w->window());
+        QCOMPARE(rnd->draws, drawsAfterLoad);
+        QCOMPARE(w->list("lstABR")->lines(), before);
+        QCOMPARE(rnd->seeds, 1);
+    }
+
+    // A window that is not one of the program's (another application, or a
+    // message box) is not a window to come back from.
+    void comingBackFromAnotherWindowDoesNotActivate()
+    {
+        click("cmdRicBin");
+        QWidget *ricbin = menu->ricBinSlot()->window();
+        QVERIFY(QTest::qWaitForWindowActive(ricbin));
+        QCoreApplication::processEvents();
+        const QStringList before = menu->ricBinSlot()->list("lstV")->lines();
+        QWidget other;
+        other.setWindowTitle("another application");
+        other.show();
+        focus(&other);
+        focus(ricbin);
+        QCOMPARE(activations(), 1L);
+        QCOMPARE(menu->ricBinSlot()->list("lstV")->lines(), before);
+    }
+
+    // That the program then ends with its last window is checked where the
+    // event loop really runs, in tst_program_end.
+    void menuCloseBoxLeavesDemonstrationsWorking()
+    {
+        click("cmdRicBin");
+        frmRicBin *w = menu->ricBinSlot();
+        QVERIFY(menu->window()->close());
+        QCoreApplication::processEvents();
+        QVERIFY(!menu->isLoaded());
+        QVERIFY(w->window()->isVisible());
+        w->textBox("txtX")->setText("-5");
+        QTest::mouseClick(w->button("cmdRicBin"), Qt::LeftButton);
+        QCOMPARE(w->list("lstRB")->count(), 12);
+        QTest::mouseClick(w->button("cmdFine"), Qt::LeftButton);
+        QVERIFY(!w->isLoaded());
+    }
+
+    void allThreeOpenSideBySide()
+    {
+        click("cmdSort");
+        click("cmdRicBin");
+        click("cmdABR");
+        QVERIFY(menu->sortSlot()->window()->isVisible());
+        QVERIFY(menu->ricBinSlot()->window()->isVisible());
+        QVERIFY(menu->abrSlot()->window()->isVisible());
+        QVERIFY(menu->window()->isVisible());
+        QVERIFY(menu->window()->isEnabled());
+    }
+
+    void windowsAreCentred()
+    {
+        click("cmdRicBin");
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        const QRect r = menu->ricBinSlot()->window()->geometry();
+        // Within the width of a window frame, which is not known before showing.
+        QVERIFY(qAbs(r.center().x() - screen.center().x()) <= 8);
+        QVERIFY(qAbs(r.center().y() - screen.center().y()) <= 8);
+    }
+
+    void keys_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+        QTest::newRow("Space") << int(Qt::Key_Space);
+    }
+
+    // Enter and Space press the focused button: the first opens nothing but
+    // closes the tree window, whose focus starts on "Fine".
+    void keys()
+    {
+        QFETCH(int, key);
+        click("cmdABR");
+        frmABR *w = menu->abrSlot();
+        QVERIFY(QTest::qWaitForWindowActive(w->window()));
+        QCOMPARE(w->window()->focusWidget(), w->button("cmdFine"));
+        QTest::keyClick(w->button("cmdFine"), Qt::Key(key));
+        QVERIFY(!w->isLoaded());
+    }
+
+    void tabThenSpaceRunsHiddenSort()
+    {
+        click("cmdSort");
+        frmSort *w = menu->sortSlot();
+        QVERIFY(QTest::qWaitForWindowActive(w->window()));
+        QCoreApplication::processEvents();
+        QCOMPARE(activations(), 1L);
+        QTest::keyClick(w->window()->focusWidget(), Qt::Key_Tab);
+        QCOMPARE(w->window()->focusWidget(), w->button("cmdSort"));
+        QTest::keyClick(w->button("cmdSort"), Qt::Key_Space);
+        QCOMPARE(activations(), 2L);
+        QTest::keyClick(w->button("cmdSort"), Qt::Key_Return);
+        QCOMPARE(activations(), 3L);
+        QCOMPARE(w->list("lstSort", 2)->count(), 1000);
+    }
+
+    void enterInTextBoxDoesNothing()
+    {
+        click("cmdRicBin");
+        frmRicBin *w = menu->ricBinSlot();
+        QVERIFY(QTest::qWaitForWindowActive(w->window()));
+        QLineEdit *txt = w->textBox("txtX");
+        QCOMPARE(w->window()->focusWidget(), txt);
+        QTest::keyClicks(txt, "42");
+        QTest::keyClick(txt, Qt::Key_Return);
+        QTest::keyClick(txt, Qt::Key_Enter);
+        QCoreApplication::processEvents();
+        QVERIFY(w->isLoaded());
+        QCOMPARE(w->list("lstRB")->count(), 0);
+        QCOMPARE(txt->text(), QString("42"));
+        QCOMPARE(activations(), 1L);
+    }
+
+    void textBoxAcceptsLongText()
+    {
+        click("cmdRicBin");
+        QLineEdit *txt = menu->ricBinSlot()->textBox("txtX");
+        const QString text(100000, '7');
+        txt->setText(text);
+        QCOMPARE(txt->text().size(), text.size());
+    }
+};
+
+QTEST_MAIN(tst_Shell)
+#include "tst_shell.moc"

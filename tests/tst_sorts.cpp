@@ -1,0 +1,454 @@
+#include <QtTest>
+
+#include "sorts.h"
+
+#include <algorithm>
+#include <random>
+#include <vector>
+
+using namespace quimbra;
+
+// The four counting sorts: sorted results, exact move counts on known inputs,
+// and properties checked over many random vectors.
+class SortsTest final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void workedExample_data();
+    void workedExample();
+    void thousandElementTable_data();
+    void thousandElementTable();
+    void countsAddToTheCounter_data();
+    void countsAddToTheCounter();
+    void smallInputsWithEqualValues_data();
+    void smallInputsWithEqualValues();
+    void shellSortPlacementsOnAscendingInput_data();
+    void shellSortPlacementsOnAscendingInput();
+
+    void quickSortTwoPositions_data();
+    void quickSortTwoPositions();
+    void quickSortEmptyRange_data();
+    void quickSortEmptyRange();
+    void quickSortWithoutCounter();
+    void quickSortSubRange();
+    void exchangeAndBubbleStayWithinN_data();
+    void exchangeAndBubbleStayWithinN();
+
+    void randomThousand_data();
+    void randomThousand();
+    void randomOtherSizes_data();
+    void randomOtherSizes();
+};
+
+namespace {
+
+enum Routine { Exchange, Bubble, Shell, Quick };
+
+const char *routineName(int r)
+{
+    static const char *const names[] = {"ExchangeSort", "BubbleSort", "ShellSort", "QuickSort"};
+    return names[r];
+}
+
+// A vector as the window holds it: position 0 holds 0, the elements follow.
+std::vector<Integer> withZero(const std::vector<int> &elements)
+{
+    std::vector<Integer> v{0};
+    for (int e : elements)
+        v.push_back(Integer(e));
+    return v;
+}
+
+// Runs one routine over positions 1..size-1 the way the window does, and
+// returns the moves it added to the counter.
+Long runRoutine(int routine, std::vector<Integer> &v)
+{
+    const int n = int(v.size()) - 1;
+    Long moves = 0;
+    switch (routine) {
+    case Exchange: ExchangeSort(v, n, moves); break;
+    case Bubble: BubbleSort(v, n, moves); break;
+    case Shell: ShellSort(v, n, moves); break;
+    case Quick: QuickSort(v, 1, n, moves); break;
+    }
+    return moves;
+}
+
+std::vector<int> ascending(int n)
+{
+    std::vector<int> e;
+    for (int i = 1; i <= n; ++i)
+        e.push_back(i);
+    return e;
+}
+
+std::vector<int> descending(int n)
+{
+    std::vector<int> e;
+    for (int i = n; i >= 1; --i)
+        e.push_back(i);
+    return e;
+}
+
+// n values drawn from 1..maxValue, as the window draws them.
+std::vector<int> randomElements(unsigned seed, int n, int maxValue)
+{
+    std::mt19937 gen(seed);
+    std::uniform_int_distribution<int> dist(1, maxValue);
+    std::vector<int> e(n);
+    for (int &x : e)
+        x = dist(gen);
+    return e;
+}
+
+long long inversions(const std::vector<int> &e)
+{
+    long long count = 0;
+    for (size_t p = 0; p < e.size(); ++p)
+        for (size_t q = p + 1; q < e.size(); ++q)
+            if (e[p] > e[q])
+                ++count;
+    return count;
+}
+
+// The sorted elements as the routines must leave them, position 0 included.
+std::vector<Integer> expectedSorted(std::vector<int> e)
+{
+    std::sort(e.begin(), e.end());
+    return withZero(e);
+}
+
+QList<int> asList(const std::vector<Integer> &v)
+{
+    return QList<int>(v.begin(), v.end());
+}
+
+} // namespace
+
+void SortsTest::workedExample_data()
+{
+    QTest::addColumn<int>("routine");
+    QTest::addColumn<int>("expectedMoves");
+
+    QTest::newRow("ExchangeSort: four exchanges") << int(Exchange) << 4;
+    QTest::newRow("BubbleSort: four exchanges") << int(Bubble) << 4;
+    QTest::newRow("ShellSort: 13 placements and 4 shifts") << int(Shell) << 17;
+    QTest::newRow("QuickSort(1, 5): six partitioning calls") << int(Quick) << 12;
+}
+
+// V(0..5) = 0, 5, 3, 8, 1, 9 sorted by each routine on its own copy.
+void SortsTest::workedExample()
+{
+    QFETCH(int, routine);
+    QFETCH(int, expectedMoves);
+    std::vector<Integer> v = withZero({5, 3, 8, 1, 9});
+    const Long moves = runRoutine(routine, v);
+    QCOMPARE(asList(v), asList(withZero({1, 3, 5, 8, 9})));
+    QCOMPARE(int(moves), expectedMoves);
+}
+
+void SortsTest::thousandElementTable_data()
+{
+    QTest::addColumn<int>("routine");
+    QTest::addColumn<QList<int>>("elements");
+    QTest::addColumn<int>("expectedMoves");
+
+    const std::vector<int> up = ascending(1000);
+    const std::vector<int> down = descending(1000);
+    const std::vector<int> same(1000, 5000);
+    const QList<int> upList(up.begin(), up.end());
+    const QList<int> downList(down.begin(), down.end());
+    const QList<int> sameList(same.begin(), same.end());
+
+    QTest::newRow("ascending, ExchangeSort") << int(Exchange) << upList << 0;
+    QTest::newRow("ascending, BubbleSort") << int(Bubble) << upList << 0;
+    QTest::newRow("ascending, ShellSort") << int(Shell) << upList << 6464;
+    QTest::newRow("ascending, QuickSort") << int(Quick) << upList << 30991;
+    QTest::newRow("descending, ExchangeSort") << int(Exchange) << downList << 499500;
+    QTest::newRow("descending, BubbleSort") << int(Bubble) << downList << 499500;
+    QTest::newRow("descending, ShellSort") << int(Shell) << downList << 10384;
+    QTest::newRow("descending, QuickSort") << int(Quick) << downList << 168832;
+    QTest::newRow("all equal, ExchangeSort") << int(Exchange) << sameList << 0;
+    QTest::newRow("all equal, BubbleSort") << int(Bubble) << sameList << 0;
+    QTest::newRow("all equal, ShellSort") << int(Shell) << sameList << 6464;
+    QTest::newRow("all equal, QuickSort 1000 levels deep") << int(Quick) << sameList << 500499;
+}
+
+void SortsTest::thousandElementTable()
+{
+    QFETCH(int, routine);
+    QFETCH(QList<int>, elements);
+    QFETCH(int, expectedMoves);
+    const std::vector<int> e(elements.begin(), elements.end());
+    std::vector<Integer> v = withZero(e);
+    const Long moves = runRoutine(routine, v);
+    QCOMPARE(asList(v), asList(expectedSorted(e)));
+    QCOMPARE(int(moves), expectedMoves);
+}
+
+void SortsTest::countsAddToTheCounter_data()
+{
+    QTest::addColumn<int>("routine");
+    QTest::addColumn<int>("movesOnExample");
+
+    QTest::newRow("ExchangeSort") << int(Exchange) << 4;
+    QTest::newRow("BubbleSort") << int(Bubble) << 4;
+    QTest::newRow("ShellSort") << int(Shell) << 17;
+    QTest::newRow("QuickSort") << int(Quick) << 12;
+}
+
+// The window sets the counter; the routines only add to it.
+void SortsTest::countsAddToTheCounter()
+{
+    QFETCH(int, routine);
+    QFETCH(int, movesOnExample);
+    std::vector<Integer> v = withZero({5, 3, 8, 1, 9});
+    Long moves = 1000000;
+    switch (routine) {
+    case Exchange: ExchangeSort(v, 5, moves); break;
+    case Bubble: BubbleSort(v, 5, moves); break;
+    case Shell: ShellSort(v, 5, moves); break;
+    case Quick: QuickSort(v, 1, 5, moves); break;
+    }
+    QCOMPARE(int(moves), 1000000 + movesOnExample);
+}
+
+void SortsTest::smallInputsWithEqualValues_data()
+{
+    QTest::addColumn<int>("routine");
+    QTest::addColumn<QList<int>>("elements");
+    QTest::addColumn<int>("expectedMoves");
+
+    // Exchange sort: an equal later value never replaces the one at i.
+    QTest::newRow("ExchangeSort 2 2 1") << int(Exchange) << QList<int>{2, 2, 1} << 1;
+    QTest::newRow("ExchangeSort 2 1 1") << int(Exchange) << QList<int>{2, 1, 1} << 2;
+    QTest::newRow("ExchangeSort 3 1 3 1") << int(Exchange) << QList<int>{3, 1, 3, 1} << 2;
+    QTest::newRow("ExchangeSort 1 1 1 1") << int(Exchange) << QList<int>{1, 1, 1, 1} << 0;
+    QTest::newRow("ExchangeSort 4 4 4 1 1 1") << int(Exchange) << QList<int>{4, 4, 4, 1, 1, 1} << 3;
+    // Bubble sort: equal neighbours stay; the count is the inversions.
+    QTest::newRow("BubbleSort 2 2 1") << int(Bubble) << QList<int>{2, 2, 1} << 2;
+    QTest::newRow("BubbleSort 2 1 1") << int(Bubble) << QList<int>{2, 1, 1} << 2;
+    QTest::newRow("BubbleSort 3 1 3 1") << int(Bubble) << QList<int>{3, 1, 3, 1} << 3;
+    QTest::newRow("BubbleSort 1 1 1 1") << int(Bubble) << QList<int>{1, 1, 1, 1} << 0;
+    QTest::newRow("BubbleSort 4 4 4 1 1 1") << int(Bubble) << QList<int>{4, 4, 4, 1, 1, 1} << 9;
+    // Quick sort: every value equal to the pivot costs an exchange.
+    QTest::newRow("QuickSort 1 1") << int(Quick) << QList<int>{1, 1} << 2;
+    QTest::newRow("QuickSort 1 1 1") << int(Quick) << QList<int>{1, 1, 1} << 5;
+    // Shell sort on tiny vectors: gaps 1 then 0 over positions 0..N.
+    QTest::newRow("ShellSort single element") << int(Shell) << QList<int>{7} << 3;
+    QTest::newRow("ShellSort 2 1") << int(Shell) << QList<int>{2, 1} << 6;
+}
+
+void SortsTest::smallInputsWithEqualValues()
+{
+    QFETCH(int, routine);
+    QFETCH(QList<int>, elements);
+    QFETCH(int, expectedMoves);
+    const std::vector<int> e(elements.begin(), elements.end());
+    std::vector<Integer> v = withZero(e);
+    const Long moves = runRoutine(routine, v);
+    QCOMPARE(asList(v), asList(expectedSorted(e)));
+    QCOMPARE(int(moves), expectedMoves);
+}
+
+void SortsTest::shellSortPlacementsOnAscendingInput_data()
+{
+    QTest::addColumn<int>("size");
+    QTest::addColumn<int>("expectedMoves");
+
+    // Ascending input shifts nothing: a pass with gap h places N + 1 - h values.
+    QTest::newRow("N = 3: gaps 1, 0") << 3 << 3 + 4;
+    QTest::newRow("N = 4: gaps 4, 1, 0") << 4 << 1 + 4 + 5;
+    QTest::newRow("N = 5: gaps 4, 1, 0") << 5 << 2 + 5 + 6;
+    QTest::newRow("N = 12: gaps 4, 1, 0") << 12 << 9 + 12 + 13;
+    QTest::newRow("N = 13: gaps 13, 4, 1, 0") << 13 << 1 + 10 + 13 + 14;
+    QTest::newRow("N = 40: gaps 40, 13, 4, 1, 0") << 40 << 1 + 28 + 37 + 40 + 41;
+    QTest::newRow("N = 1000: gaps 364 down to 0") << 1000 << 6464;
+}
+
+void SortsTest::shellSortPlacementsOnAscendingInput()
+{
+    QFETCH(int, size);
+    QFETCH(int, expectedMoves);
+    std::vector<Integer> v = withZero(ascending(size));
+    Long moves = 0;
+    ShellSort(v, size, moves);
+    QCOMPARE(asList(v), asList(withZero(ascending(size))));
+    QCOMPARE(int(moves), expectedMoves);
+}
+
+void SortsTest::quickSortTwoPositions_data()
+{
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("second");
+    QTest::addColumn<int>("expectedMoves");
+
+    QTest::newRow("in order") << 1 << 2 << 2;
+    QTest::newRow("equal") << 7 << 7 << 2;
+    QTest::newRow("reversed") << 2 << 1 << 3;
+    QTest::newRow("reversed, far apart") << 10000 << 1 << 3;
+}
+
+// The two positions are 3 and 4 of a longer vector; the rest must stay put.
+void SortsTest::quickSortTwoPositions()
+{
+    QFETCH(int, first);
+    QFETCH(int, second);
+    QFETCH(int, expectedMoves);
+    std::vector<Integer> v = withZero({9000, 1, first, second, 2, 8000});
+    Long moves = 0;
+    QuickSort(v, 3, 4, moves);
+    QCOMPARE(asList(v), asList(withZero({9000, 1, std::min(first, second), std::max(first, second),
+                                         2, 8000})));
+    QCOMPARE(int(moves), expectedMoves);
+}
+
+void SortsTest::quickSortEmptyRange_data()
+{
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("last");
+
+    QTest::newRow("one position") << 3 << 3;
+    QTest::newRow("last position alone") << 5 << 5;
+    QTest::newRow("last before first") << 4 << 2;
+    QTest::newRow("empty range at the start") << 1 << 0;
+    QTest::newRow("whole vector reversed bounds") << 5 << 1;
+}
+
+void SortsTest::quickSortEmptyRange()
+{
+    QFETCH(int, first);
+    QFETCH(int, last);
+    const std::vector<Integer> before = withZero({5, 3, 8, 1, 9});
+    std::vector<Integer> v = before;
+    Long moves = 42;
+    QuickSort(v, first, last, moves);
+    QCOMPARE(asList(v), asList(before));
+    QCOMPARE(int(moves), 42);
+}
+
+void SortsTest::quickSortWithoutCounter()
+{
+    const std::vector<int> e = randomElements(2024, 1000, 10000);
+    std::vector<Integer> v = withZero(e);
+    QuickSort(v, 1, 1000);
+    QCOMPARE(asList(v), asList(expectedSorted(e)));
+
+    std::vector<Integer> same = withZero(std::vector<int>(1000, 3));
+    QuickSort(same, 1, 1000);
+    QCOMPARE(asList(same), asList(withZero(std::vector<int>(1000, 3))));
+}
+
+// Sorting positions 200..700 leaves every other position as it was.
+void SortsTest::quickSortSubRange()
+{
+    const std::vector<int> e = randomElements(7, 1000, 10000);
+    std::vector<Integer> v = withZero(e);
+    Long moves = 0;
+    QuickSort(v, 200, 700, moves);
+
+    std::vector<int> expected = e;
+    std::sort(expected.begin() + 199, expected.begin() + 700);
+    QCOMPARE(asList(v), asList(withZero(expected)));
+    QVERIFY(moves > 0);
+}
+
+void SortsTest::exchangeAndBubbleStayWithinN_data()
+{
+    QTest::addColumn<int>("routine");
+
+    QTest::newRow("ExchangeSort") << int(Exchange);
+    QTest::newRow("BubbleSort") << int(Bubble);
+}
+
+// With N below the vector's extent, positions past N are not part of the sort.
+void SortsTest::exchangeAndBubbleStayWithinN()
+{
+    QFETCH(int, routine);
+    const std::vector<int> e = randomElements(99, 300, 10000);
+    std::vector<Integer> v = withZero(e);
+    const int n = 200;
+    Long moves = 0;
+    if (routine == Exchange)
+        ExchangeSort(v, n, moves);
+    else
+        BubbleSort(v, n, moves);
+
+    std::vector<int> expected = e;
+    std::sort(expected.begin(), expected.begin() + n);
+    QCOMPARE(asList(v), asList(withZero(expected)));
+}
+
+void SortsTest::randomThousand_data()
+{
+    QTest::addColumn<unsigned>("seed");
+    QTest::addColumn<int>("maxValue");
+
+    for (unsigned seed = 1; seed <= 20; ++seed)
+        QTest::addRow("values 1..10000, seed %u", seed) << seed << 10000;
+    // Many repeated values stress the handling of equal elements.
+    for (unsigned seed = 101; seed <= 105; ++seed)
+        QTest::addRow("values 1..5, seed %u", seed) << seed << 5;
+    QTest::addRow("values 1..2, seed 200") << 200u << 2;
+}
+
+// All four routines on copies of one random vector of 1000, as the window runs them.
+void SortsTest::randomThousand()
+{
+    QFETCH(unsigned, seed);
+    QFETCH(int, maxValue);
+    const std::vector<int> e = randomElements(seed, 1000, maxValue);
+    const std::vector<Integer> sorted = expectedSorted(e);
+
+    for (int routine : {Exchange, Bubble, Shell, Quick}) {
+        std::vector<Integer> v = withZero(e);
+        const Long moves = runRoutine(routine, v);
+        QVERIFY2(asList(v) == asList(sorted), routineName(routine));
+        QVERIFY2(moves >= 0, routineName(routine));
+        if (routine == Bubble)
+            QCOMPARE(qint64(moves), qint64(inversions(e)));
+        if (routine == Exchange)
+            QVERIFY2(moves <= 499500, routineName(routine));
+        if (routine == Shell)
+            QVERIFY2(moves >= 6464, qPrintable(QString::number(moves)));
+        if (routine == Quick)
+            QVERIFY2(moves >= 1, routineName(routine));
+    }
+}
+
+void SortsTest::randomOtherSizes_data()
+{
+    QTest::addColumn<int>("size");
+    QTest::addColumn<unsigned>("seed");
+    QTest::addColumn<int>("maxValue");
+
+    for (int size : {0, 1, 2, 3, 5, 17, 100, 500, 999}) {
+        for (unsigned seed = 1; seed <= 3; ++seed) {
+            QTest::addRow("size %d, values 1..10000, seed %u", size, seed) << size << seed << 10000;
+            QTest::addRow("size %d, values 1..3, seed %u", size, seed) << size << seed << 3;
+        }
+    }
+}
+
+void SortsTest::randomOtherSizes()
+{
+    QFETCH(int, size);
+    QFETCH(unsigned, seed);
+    QFETCH(int, maxValue);
+    const std::vector<int> e = randomElements(seed, size, maxValue);
+    const std::vector<Integer> sorted = expectedSorted(e);
+
+    for (int routine : {Exchange, Bubble, Shell, Quick}) {
+        std::vector<Integer> v = withZero(e);
+        const Long moves = runRoutine(routine, v);
+        QVERIFY2(asList(v) == asList(sorted), routineName(routine));
+        if (routine == Bubble)
+            QCOMPARE(qint64(moves), qint64(inversions(e)));
+        if (routine == Exchange || (routine == Quick && size < 2))
+            QVERIFY2(moves <= qint64(size) * (size - 1) / 2, routineName(routine));
+    }
+}
+
+QTEST_APPLESS_MAIN(SortsTest)
+#include "tst_sorts.moc"

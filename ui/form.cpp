@@ -1,0 +1,156 @@
+#include "form.h"
+
+#include "widgets.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QWindow>
+
+namespace quimbra {
+
+FormWindow::FormWindow(Form &form)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                           Qt::WindowCloseButtonHint),
+      form_(form)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+}
+
+void FormWindow::closeEvent(QCloseEvent *event)
+{
+    // No window can refuse to close or ask anything first.
+    event->accept();
+    form_.windowClosing();
+}
+
+Form::Form(const FormLayout &layout, QObject *parent) : QObject(parent), layout_(layout)
+{
+    ActivationTracker::instance().add(this);
+}
+
+Form::~Form()
+{
+    ActivationTracker::instance().remove(this);
+    delete window_.data();
+}
+
+void Form::load()
+{
+    window_ = new FormWindow(*this);
+    buildControls(window_, layout_);
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (screen) {
+        const QRect area = screen->availableGeometry();
+        window_->move(area.center() - window_->rect().center());
+    }
+    connectControls();
+    Form_Load();
+}
+
+void Form::Show()
+{
+    if (!window_)
+        load();
+    window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+    ActivationTracker::instance().shown(this);
+}
+
+void Form::Unload()
+{
+    if (window_)
+        window_->close();
+}
+
+void Form::windowClosing()
+{
+    ActivationTracker::instance().closed(this);
+    window_ = nullptr; // WA_DeleteOnClose destroys the widget and its controls
+}
+
+QWidget *Form::control(const char *name, int index) const
+{
+    if (!window_)
+        return nullptr;
+    const auto all = window_->findChildren<QWidget *>(QString::fromUtf8(name));
+    for (QWidget *w : all) {
+        const QVariant i = w->property("Index");
+        if ((index < 0 && !i.isValid()) || (index >= 0 && i.isValid() && i.toInt() == index))
+            return w;
+    }
+    return nullptr;
+}
+
+QPushButton *Form::button(const char *name, int index) const
+{
+    return qobject_cast<QPushButton *>(control(name, index));
+}
+
+ListBox *Form::list(const char *name, int index) const
+{
+    return qobject_cast<ListBox *>(control(name, index));
+}
+
+QLineEdit *Form::textBox(const char *name, int index) const
+{
+    return qobject_cast<QLineEdit *>(control(name, index));
+}
+
+QLabel *Form::label(const char *name, int index) const
+{
+    return qobject_cast<QLabel *>(control(name, index));
+}
+
+ActivationTracker &ActivationTracker::instance()
+{
+    static ActivationTracker tracker;
+    return tracker;
+}
+
+ActivationTracker::ActivationTracker()
+{
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this,
+            &ActivationTracker::focusWindowChanged);
+}
+
+void ActivationTracker::add(Form *form)
+{
+    forms_.append(form);
+}
+
+void ActivationTracker::remove(Form *form)
+{
+    rule_.closed(form);
+    forms_.removeAll(form);
+}
+
+void ActivationTracker::shown(Form *form)
+{
+    if (rule_.shown(form))
+        form->Form_Activate();
+}
+
+void ActivationTracker::closed(Form *form)
+{
+    rule_.closed(form);
+}
+
+void ActivationTracker::focusWindowChanged(QWindow *window)
+{
+    Form *target = nullptr;
+    if (window)
+        for (Form *form : std::as_const(forms_))
+            if (form->window_ && form->window_->windowHandle() == window)
+                target = form;
+    if (rule_.focusMovedTo(target) && target)
+        target->Form_Activate();
+}
+
+} // namespace quimbra

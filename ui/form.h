@@ -1,0 +1,100 @@
+#pragma once
+
+#include "activation.h"
+#include "layout.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWindow;
+
+namespace quimbra {
+
+class ListBox;
+class Form;
+
+// The on-screen window of a Form. Closing it (close box or program) unloads
+// the Form and destroys the window with its controls.
+class FormWindow final : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit FormWindow(Form &form);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    Form &form_;
+};
+
+// A window of the program in two layers: the Form object keeps its fields for
+// the whole run, while its on-screen window exists only while it is loaded.
+// Subclasses give the load and activation steps and wire their controls.
+class Form : public QObject
+{
+    Q_OBJECT
+public:
+    explicit Form(const FormLayout &layout, QObject *parent = nullptr);
+    ~Form() override;
+
+    // Shows the window without blocking: loads it first if needed, brings it
+    // to the front and makes it the active window, which runs its activation
+    // step once, whether or not the window manager grants it the focus.
+    void Show();
+    // Destroys the on-screen window and its controls; the fields stay.
+    void Unload();
+
+    bool isLoaded() const { return window_ != nullptr; }
+    QWidget *window() const { return window_; }
+
+    // The controls of the loaded window, by name and control-array index.
+    QPushButton *button(const char *name, int index = -1) const;
+    ListBox *list(const char *name, int index = -1) const;
+    QLineEdit *textBox(const char *name, int index = -1) const;
+    QLabel *label(const char *name, int index = -1) const;
+
+protected:
+    virtual void Form_Load() {}
+    virtual void Form_Activate() {}
+    // Connects the freshly built controls to the handlers.
+    virtual void connectControls() {}
+
+private:
+    friend class FormWindow;
+    friend class ActivationTracker;
+
+    void load();
+    void windowClosing();
+    QWidget *control(const char *name, int index) const;
+
+    const FormLayout &layout_;
+    QPointer<FormWindow> window_;
+};
+
+// Feeds the toolkit's focus-window changes and the program's own showings to
+// the ActivationRule, and runs the activation step of the Form concerned.
+class ActivationTracker final : public QObject
+{
+    Q_OBJECT
+public:
+    static ActivationTracker &instance();
+
+    void add(Form *form);
+    void remove(Form *form);
+    void shown(Form *form);
+    void closed(Form *form);
+
+private:
+    ActivationTracker();
+    void focusWindowChanged(QWindow *window);
+
+    ActivationRule rule_;
+    QList<Form *> forms_;
+};
+
+} // namespace quimbra

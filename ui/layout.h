@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+#include <vector>
+
+class QWidget;
+
+namespace quimbra {
+
+// A window's layout as data: one row per control in tab order, measured in
+// twips (15 twips are one pixel at 96 dots per inch), mirroring how the
+// windows were drawn. buildControls() turns a table into widgets.
+
+enum class Kind { Button, ListBox, TextBox, Label, Frame };
+
+enum class Face { Sans, Mono }; // "MS Sans Serif" and "Courier", with fallbacks
+
+struct FontSpec
+{
+    Face face = Face::Sans;
+    double points = 8.25;
+    bool bold = false;
+};
+
+// A control's colour: the toolkit's usual one, a fixed RGB, or the desktop's
+// colours for the inside of text fields.
+struct Colour
+{
+    enum Role { Default, Rgb, FieldBackground, FieldText } role = Default;
+    QRgb rgb = 0;
+};
+
+inline constexpr Colour defaultColour{};
+inline constexpr Colour rgb(int r, int g, int b)
+{
+    return {Colour::Rgb, qRgb(r, g, b)};
+}
+inline constexpr Colour fieldBackground{Colour::FieldBackground, 0};
+inline constexpr Colour fieldText{Colour::FieldText, 0};
+
+enum Flag : unsigned { NoFlags = 0, Centred = 1, Bordered = 2 };
+
+struct ControlSpec
+{
+    const char *name;
+    int index; // -1 unless a member of a control array
+    Kind kind;
+    const char *container; // nullptr: the window itself, else a frame's name
+    int left, top, width, height;
+    const char *caption; // UTF-8; nullptr for none
+    FontSpec font;
+    Colour background, text;
+    unsigned flags;
+    const char *accessibleName; // what a screen reader says the control is for
+};
+
+struct FormLayout
+{
+    const char *name;
+    const char *caption;
+    int width, height; // client area
+    Colour background;
+    std::vector<ControlSpec> controls; // in tab order
+};
+
+inline constexpr int TwipsPerPixel = 15;
+inline int px(int twips)
+{
+    return (twips + TwipsPerPixel / 2) / TwipsPerPixel;
+}
+
+QFont fontFor(const FontSpec &spec);
+
+// Sizes the window from the table and creates its controls, frames first so
+// that they can hold others. Sets the tab order and every objectName; members
+// of a control array carry their index as the dynamic property "Index".
+void buildControls(QWidget *window, const FormLayout &layout);
+
+// The four windows of the program.
+const FormLayout &menuLayout();
+const FormLayout &ricBinLayout();
+const FormLayout &abrLayout();
+const FormLayout &sortLayout();
+
+} // namespace quimbra

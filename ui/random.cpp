@@ -1,0 +1,50 @@
+#include "random.h"
+
+#include <algorithm>
+#include <bit>
+#include <chrono>
+#include <ctime>
+
+namespace quimbra {
+
+int scaledDraw(double r, int m)
+{
+    return std::clamp(static_cast<int>(r * m), 0, m - 1);
+}
+
+void MersenneRandom::seed(float secondsSinceMidnight)
+{
+    engine_.seed(std::bit_cast<std::uint32_t>(secondsSinceMidnight));
+}
+
+double MersenneRandom::next()
+{
+    // 53 random bits scaled by 2^-53: the largest value is 1 - 2^-53.
+    return static_cast<double>(engine_() >> 11) * 0x1.0p-53;
+}
+
+float SystemClock::secondsSinceMidnight() const
+{
+    using namespace std::chrono;
+    const auto now = system_clock::now();
+    const std::time_t t = system_clock::to_time_t(now);
+    std::tm local{};
+    localtime_r(&t, &local);
+    const auto fraction = duration<double>(now - system_clock::from_time_t(t)).count();
+    return static_cast<float>(local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec +
+                              std::clamp(fraction, 0.0, 0.999));
+}
+
+RandomSource &programRandom()
+{
+    static MersenneRandom source;
+    return source;
+}
+
+const Clock &systemClock()
+{
+    static SystemClock clock;
+    return clock;
+}
+
+} // namespace quimbra
