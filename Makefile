@@ -5,7 +5,7 @@ BUILD ?= build
 JOBS  ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build run test bench clean
+.PHONY: all deps build run test test-asan bench fuzz package screenshots clean
 
 all: build
 
@@ -24,5 +24,25 @@ run: build
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# Every test again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+test-asan:
+	@scripts/test-asan.sh
+
+# Google Benchmark for the algorithms and timings of the real windows.
+bench:
+	@scripts/bench.sh
+
+# The libFuzzer targets for a bounded time (FUZZ_SECONDS, default 60).
+fuzz:
+	@scripts/fuzz.sh
+
+# A Debian package built with CPack, checked and installed into a scratch root.
+package:
+	@scripts/package.sh
+
+# One PNG per window under docs/, taken from the real program under Xvfb.
+screenshots:
+	@scripts/screenshots.sh
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) build-*

@@ -1,0 +1,9 @@
+#include <QtTest>
+
+class Placeholder : public QObject
+{
+    Q_OBJECT
+};
+
+QTEST_MAIN(Placeholder)
+#include "tst_memory.moc"
