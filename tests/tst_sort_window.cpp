@@ -1,9 +1,398 @@
+// The sorting window through its real controls: the four columns after a run,
+// their counts on pinned data, and every occasion that runs a new comparison.
+#include "frmSort.h"
+#include "frm_Quimbra.h"
+#include "identity.h"
+#include "sorts.h"
+#include "support.h"
+#include "widgets.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QtTest>
 
-class Placeholder : public QObject
+#include <algorithm>
+#include <array>
+#include <memory>
+#include <random>
+#include <vector>
+
+using namespace quimbra;
+using quimbra::testing::FixedClock;
+using quimbra::testing::ScriptedRandom;
+
+namespace {
+
+using Values = std::vector<int>; // V(1..1000) as drawn
+
+// A draw r = (v - 1 + 0.5) / 10000 gives floor(r x 10000) + 1 = v.
+std::vector<double> drawsFor(const Values &values)
+{
+    std::vector<double> r;
+    for (int v : values)
+        r.push_back((v - 1 + 0.5) / 10000.0);
+    return r;
+}
+
+// A random-looking vector over the whole range 1..10000 with some values
+// drawn twice, among them 1 and 10000.
+Values mixed(unsigned seed)
+{
+    std::mt19937 gen(seed);
+    std::uniform_int_distribution<int> pick(1, 10000);
+    Values v(1000);
+    for (int &x : v)
+        x = pick(gen);
+    v[17] = 1;
+    v[600] = 1;
+    v[3] = 10000;
+    v[999] = 10000;
+    v[250] = v[700];
+    return v;
+}
+
+Values ascending()
+{
+    Values v(1000);
+    for (int i = 0; i < 1000; ++i)
+        v[static_cast<std::size_t>(i)] = i + 1;
+    return v;
+}
+
+Values descending()
+{
+    Values v = ascending();
+    std::reverse(v.begin(), v.end());
+    return v;
+}
+
+QStringList sortedLines(Values v)
+{
+    std::sort(v.begin(), v.end());
+    QStringList out;
+    for (int x : v)
+        out << QString::number(x);
+    return out;
+}
+
+// The four counts as the sorting routines give them on V(0) = 0, V(1..1000).
+std::array<long, 4> routineCounts(const Values &values)
+{
+    std::array<long, 4> counts{};
+    for (int k = 0; k < 4; ++k) {
+        std::array<Integer, 1001> V{};
+        for (int p = 1; p <= 1000; ++p)
+            V[static_cast<std::size_t>(p)] = static_cast<Integer>(values[static_cast<std::size_t>(p - 1)]);
+        Long moves = 0;
+        switch (k) {
+        case 0: ExchangeSort(V, 1000, moves); break;
+        case 1: BubbleSort(V, 1000, moves); break;
+        case 2: ShellSort(V, 1000, moves); break;
+        case 3: QuickSort(V, 1, 1000, moves); break;
+        }
+        counts[static_cast<std::size_t>(k)] = moves;
+    }
+    return counts;
+}
+
+long inversions(const Values &v)
+{
+    long n = 0;
+    for (std::size_t p = 0; p < v.size(); ++p)
+        for (std::size_t q = p + 1; q < v.size(); ++q)
+            n += v[p] > v[q];
+    return n;
+}
+
+const QStringList titles{"Insertion", "Bubble", "Shell", "Quick"};
+
+} // namespace
+
+class tst_SortWindow final : public QObject
 {
     Q_OBJECT
+
+    std::unique_ptr<ScriptedRandom> rnd;
+    FixedClock clock;
+    std::unique_ptr<frm_Quimbra> menu;
+
+    // The program's random source replays these vectors one run after another.
+    void pin(const std::vector<Values> &runs)
+    {
+        std::vector<double> r;
+        for (const Values &v : runs) {
+            const std::vector<double> d = drawsFor(v);
+            r.insert(r.end(), d.begin(), d.end());
+        }
+        rnd = std::make_unique<ScriptedRandom>(r);
+        menu = std::make_unique<frm_Quimbra>(*rnd, clock);
+        menu->Show();
+        QVERIFY(QTest::qWaitForWindowActive(menu->window()));
+    }
+
+    frmSort *open()
+    {
+        QTest::mouseClick(menu->button("cmdSort"), Qt::LeftButton);
+        frmSort *w = menu->sortSlot();
+        // null when the window does not come up loaded and active
+        if (!w || !w->isLoaded() || !QTest::qWaitForWindowActive(w->window()))
+            return nullptr;
+        QCoreApplication::processEvents();
+        return w;
+    }
+
+    static void focus(QWidget *w)
+    {
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        QCoreApplication::processEvents();
+    }
+
+    // The four columns show the run on these values: titles in place, the
+    // same sorted lines in every list, the routines' counts underneath.
+    static void checkRun(frmSort *w, const Values &values)
+    {
+        const QStringList expected = sortedLines(values);
+        const std::array<long, 4> counts = routineCounts(values);
+        for (int k = 0; k < 4; ++k) {
+            QCOMPARE(w->label("lblTitSort", k)->text(), titles.at(k));
+            QCOMPARE(w->list("lstSort", k)->lines(), expected);
+            QCOMPARE(w->label("lblSort", k)->text(), QString::number(counts[static_cast<std::size_t>(k)]));
+        }
+    }
+
+private slots:
+    void initTestCase() { applyIdentity(*qApp); }
+
+    void cleanup()
+    {
+        QApplication::closeAllWindows();
+        QCoreApplication::processEvents();
+        menu.reset();
+        clock = FixedClock();
+    }
+
+    // Whatever the numbers, a run leaves four equal ascending lists of bare
+    // numbers and four bare counts. The random source here is unpinned.
+    void firstRunShape()
+    {
+        rnd = std::make_unique<ScriptedRandom>();
+        menu = std::make_unique<frm_Quimbra>(*rnd, clock);
+        menu->Show();
+        QVERIFY(QTest::qWaitForWindowActive(menu->window()));
+        frmSort *w = open();
+        QVERIFY(w);
+        QCOMPARE(rnd->seeds, 1);
+        QCOMPARE(rnd->lastSeed, clock.seconds);
+        QCOMPARE(rnd->draws, 1000L);
+        const QRegularExpression bare("^[1-9][0-9]*$");
+        const QRegularExpression count("^(0|[1-9][0-9]*)$");
+        const QStringList first = w->list("lstSort", 0)->lines();
+        QCOMPARE(first.size(), 1000);
+        int previous = 0;
+        for (const QString &line : first) {
+            QVERIFY2(bare.match(line).hasMatch(), qPrintable(line));
+            const int v = line.toInt();
+            QVERIFY(v >= 1 && v <= 10000);
+            QVERIFY(v >= previous);
+            previous = v;
+        }
+        for (int k = 0; k < 4; ++k) {
+            QCOMPARE(w->label("lblTitSort", k)->text(), titles.at(k));
+            QCOMPARE(w->list("lstSort", k)->lines(), first);
+            QVERIFY2(count.match(w->label("lblSort", k)->text()).hasMatch(),
+                     qPrintable(w->label("lblSort", k)->text()));
+        }
+        QVERIFY(w->label("lblSort", 2)->text().toLong() >= 6464);
+    }
+
+    void pinnedRuns_data()
+    {
+        QTest::addColumn<QList<int>>("values");
+        QTest::addColumn<QList<long>>("counts");
+        const auto list = [](const Values &v) { return QList<int>(v.begin(), v.end()); };
+        QTest::newRow("all equal") << list(Values(1000, 4321)) << QList<long>{0, 0, 6464, 500499};
+        QTest::newRow("ascending") << list(ascending()) << QList<long>{0, 0, 6464, 30991};
+        QTest::newRow("descending") << list(descending())
+                                    << QList<long>{499500, 499500, 10384, 168832};
+        QTest::newRow("all 10000") << list(Values(1000, 10000)) << QList<long>{0, 0, 6464, 500499};
+    }
+
+    void pinnedRuns()
+    {
+        QFETCH(QList<int>, values);
+        QFETCH(QList<long>, counts);
+        pin({Values(values.begin(), values.end())});
+        frmSort *w = open();
+        QVERIFY(w);
+        const QStringList expected = sortedLines(Values(values.begin(), values.end()));
+        for (int k = 0; k < 4; ++k) {
+            QCOMPARE(w->label("lblTitSort", k)->text(), titles.at(k));
+            QCOMPARE(w->list("lstSort", k)->lines(), expected);
+            QCOMPARE(w->label("lblSort", k)->text(), QString::number(counts.at(k)));
+        }
+    }
+
+    // A random-looking vector: the counts are the routines' own, the Bubble
+    // count is the number of inversions, and repeated values stand together.
+    void mixedRun_data()
+    {
+        QTest::addColumn<unsigned>("seed");
+        QTest::newRow("seed 1") << 1u;
+        QTest::newRow("seed 2024") << 2024u;
+    }
+
+    void mixedRun()
+    {
+        QFETCH(unsigned, seed);
+        const Values values = mixed(seed);
+        pin({values});
+        frmSort *w = open();
+        QVERIFY(w);
+        checkRun(w, values);
+        QCOMPARE(w->label("lblSort", 1)->text(), QString::number(inversions(values)));
+        QVERIFY(w->label("lblSort", 2)->text().toLong() > 6464);
+        const QStringList lines = w->list("lstSort", 3)->lines();
+        QCOMPARE(lines.first(), QString("1"));
+        QCOMPARE(lines.at(1), QString("1"));
+        QCOMPARE(lines.at(998), QString("10000"));
+        QCOMPARE(lines.last(), QString("10000"));
+        const QString twice = QString::number(values[700]);
+        QCOMPARE(lines.count(twice), int(std::count(values.begin(), values.end(), values[700])));
+        const qsizetype at = lines.indexOf(twice);
+        QCOMPARE(lines.at(at + 1), twice);
+    }
+
+    void rerun_data()
+    {
+        QTest::addColumn<int>("occasion");
+        QTest::newRow("Tab then Space on SORT") << 0;
+        QTest::newRow("Tab then Enter on SORT") << 1;
+        QTest::newRow("menu window and back") << 2;
+        QTest::newRow("menu button again") << 3;
+    }
+
+    // Each occasion runs one new comparison on 1000 new draws, replacing the
+    // first run entirely; the titles stay.
+    void rerun()
+    {
+        QFETCH(int, occasion);
+        const Values first = mixed(7);
+        const Values second = descending();
+        pin({first, second});
+        frmSort *w = open();
+        QVERIFY(w);
+        checkRun(w, first);
+        QWidget *window = w->window();
+        switch (occasion) {
+        case 0:
+        case 1:
+            QCOMPARE(window->focusWidget(), w->button("cmdFine"));
+            QTest::keyClick(w->button("cmdFine"), Qt::Key_Tab);
+            QCOMPARE(window->focusWidget(), w->button("cmdSort"));
+            QVERIFY(w->button("cmdSort")->y() >= window->height()); // never seen
+            QTest::keyClick(w->button("cmdSort"), occasion == 0 ? Qt::Key_Space : Qt::Key_Return);
+            break;
+        case 2:
+            focus(menu->window());
+            QCOMPARE(rnd->draws, 1000L); // the menu has no activation step
+            focus(window);
+            break;
+        case 3:
+            focus(menu->window());
+            QTest::mouseClick(menu->button("cmdSort"), Qt::LeftButton);
+            QVERIFY(QTest::qWaitForWindowActive(window));
+            QCoreApplication::processEvents();
+            break;
+        }
+        QCOMPARE(menu->sortSlot(), w);
+        QCOMPARE(w->window(), window);
+        QCOMPARE(rnd->draws, 2000L);
+        QCOMPARE(rnd->seeds, 1);
+        checkRun(w, second);
+        QCOMPARE(w->label("lblSort", 0)->text(), QString("499500"));
+    }
+
+    void sortTwiceInARow()
+    {
+        const Values a = mixed(11), b = mixed(12), c = ascending();
+        pin({a, b, c});
+        frmSort *w = open();
+        QVERIFY(w);
+        checkRun(w, a);
+        // A click into the active window is no new activation.
+        QTest::mouseClick(w->list("lstSort", 1)->viewport(), Qt::LeftButton);
+        QCOMPARE(rnd->draws, 1000L);
+        w->button("cmdSort")->click();
+        QCOMPARE(rnd->draws, 2000L);
+        checkRun(w, b);
+        w->button("cmdSort")->setFocus();
+        QTest::keyClick(w->button("cmdSort"), Qt::Key_Space);
+        QCOMPARE(rnd->draws, 3000L);
+        checkRun(w, c);
+    }
+
+    // Column k stands at 120 + 1320 k twips within the frame, title on top,
+    // list in the middle, count underneath.
+    void columnsLeftToRight_data()
+    {
+        QTest::addColumn<int>("k");
+        for (int k = 0; k < 4; ++k)
+            QTest::addRow("column %d", k) << k;
+    }
+
+    void columnsLeftToRight()
+    {
+        QFETCH(int, k);
+        pin({ascending()});
+        frmSort *w = open();
+        QVERIFY(w);
+        const int x = (120 + 1320 * k) / 15;
+        QWidget *list = w->list("lstSort", k);
+        QWidget *title = w->label("lblTitSort", k);
+        QWidget *count = w->label("lblSort", k);
+        for (QWidget *c : {list, title, count}) {
+            QVERIFY(c);
+            QCOMPARE(c->parentWidget()->objectName(), QString("frameSort"));
+            QCOMPARE(c->x(), x);
+            QVERIFY(c->isVisible());
+        }
+        QVERIFY(title->y() < list->y());
+        QVERIFY(list->y() + list->height() <= count->y());
+        QCOMPARE(qobject_cast<QLabel *>(title)->text(), titles.at(k));
+    }
+
+    void reopenRunsAfresh_data()
+    {
+        QTest::addColumn<bool>("byCloseBox");
+        QTest::newRow("FINE") << false;
+        QTest::newRow("close box") << true;
+    }
+
+    // Closing and opening again loads the window anew: seeded again, titles
+    // set again over the layout's placeholder, and a fresh comparison.
+    void reopenRunsAfresh()
+    {
+        QFETCH(bool, byCloseBox);
+        const Values first = mixed(3), second = mixed(4);
+        pin({first, second});
+        frmSort *w = open();
+        QVERIFY(w);
+        if (byCloseBox)
+            QVERIFY(w->window()->close());
+        else
+            QTest::mouseClick(w->button("cmdFine"), Qt::LeftButton);
+        QVERIFY(!w->isLoaded());
+        QCOMPARE(rnd->draws, 1000L);
+        clock.seconds = 50000.5f;
+        QCOMPARE(open(), w);
+        QCOMPARE(rnd->seeds, 2);
+        QCOMPARE(rnd->lastSeed, 50000.5f);
+        QCOMPARE(rnd->draws, 2000L);
+        checkRun(w, second);
+    }
 };
 
-QTEST_MAIN(Placeholder)
+QTEST_MAIN(tst_SortWindow)
 #include "tst_sort_window.moc"
