@@ -55,6 +55,10 @@ void frmRicBin::cmdFattoriale_Click()
                         QStringLiteral("Numero troppo grande, al massimo calcolo il fattoriale di 12"),
                         QMessageBox::Ok, window());
         box.exec();
+        // The window under the box is the active one again; not every window
+        // system hands the activation back by itself once the box is gone.
+        if (QWidget *w = window())
+            w->activateWindow();
         return;
     }
     const std::string digits =
