@@ -14,7 +14,11 @@ namespace quimbra::testing {
 class ScriptedRandom final : public RandomSource
 {
 public:
-    explicit ScriptedRandom(std::vector<double> values = {}) : values_(std::move(values)) {}
+    ScriptedRandom() = default;
+    template <class Range>
+    explicit ScriptedRandom(const Range &values) : values_(values.begin(), values.end())
+    {
+    }
 
     void seed(float s) override
     {

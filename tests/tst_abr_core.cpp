@@ -1,34 +1,16 @@
 #include "abr.h"
+#include "support.h"
 
 #include <QtTest>
 
 #include <cmath>
-#include <deque>
 
 using namespace quimbra;
 using namespace quimbra::abr;
 
 namespace {
 
-// Hands out chosen draws in order and counts how many were taken.
-class ScriptedRandom final : public RandomSource
-{
-  public:
-    explicit ScriptedRandom(const QList<double> &draws) : draws_(draws.begin(), draws.end()) {}
-    void seed(float) override {}
-    double next() override
-    {
-        ++taken;
-        if (draws_.empty()) return 0.5;
-        const double r = draws_.front();
-        draws_.pop_front();
-        return r;
-    }
-    int taken = 0;
-
-  private:
-    std::deque<double> draws_;
-};
+using quimbra::testing::ScriptedRandom;
 
 // Sorted keys with a repeated 7 (positions 2 and 3: node 8 and its right child,
 // leaf 17), the root key 503 and the extremes 4 and 998.
@@ -191,7 +173,7 @@ void TestAbrCore::drawKeys()
     Vettore Vet{};
     DrawKeys(Vet, rnd);
 
-    QCOMPARE(rnd.taken, N);
+    QCOMPARE(rnd.draws, N);
     QCOMPARE(Vet[0], Integer(0));
     QList<int> got;
     for (int i = 1; i <= N; ++i)

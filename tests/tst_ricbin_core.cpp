@@ -1,4 +1,5 @@
 #include "ricbin.h"
+#include "support.h"
 #include "text.h"
 
 #include <QtTest>
@@ -18,20 +19,7 @@ namespace {
 constexpr int N = 1000;
 using Vector = std::array<Integer, N + 1>;
 
-// Hands out the given draws in order, starting over when they run out, and
-// counts how many were taken.
-class ScriptedRandom final : public RandomSource
-{
-public:
-    explicit ScriptedRandom(QList<double> draws) : draws_(std::move(draws)) {}
-    void seed(float) override {}
-    double next() override { return draws_.at(taken_++ % draws_.size()); }
-    qsizetype taken() const { return taken_; }
-
-private:
-    QList<double> draws_;
-    qsizetype taken_ = 0;
-};
+using quimbra::testing::ScriptedRandom;
 
 // Passes on the draws of another source and keeps them.
 class RecordingRandom final : public RandomSource
@@ -211,7 +199,7 @@ void TestRicBinCore::drawSortedVector()
     ScriptedRandom rnd(draws);
     DrawSortedVector(V, N, rnd);
 
-    QCOMPARE(rnd.taken(), qsizetype{N});
+    QCOMPARE(rnd.draws, qsizetype{N});
     QCOMPARE(V[0], Integer{-1234});
     std::size_t i = 1;
     for (qsizetype run = 0; run < runCounts.size(); ++run)
