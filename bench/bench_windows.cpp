@@ -1,0 +1,763 @@
+// Timings of the real windows, driven offscreen through the same handlers and
+// buttons the user presses, each followed by a synchronous repaint so that the
+// figure includes drawing the result. Start-up and peak memory are measured in
+// fresh child processes: this program runs itself again with --startup or
+// --memory. stdout gets one table row per measurement; progress goes to stderr.
+#include "abr.h"
+#include "frmABR.h"
+#include "frmRicBin.h"
+#include "frmSort.h"
+#include "frm_Quimbra.h"
+#include "identity.h"
+#include "random.h"
+#include "report.h"
+#include "sorts.h"
+#include "text.h"
+#include "widgets.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStringListModel>
+#include <QWindow>
+
+#include <spawn.h>
+#include <sys/wait.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <array>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+extern char **environ;
+
+using namespace quimbra;
+using bench::Row;
+
+namespace {
+
+// CLOCK_MONOTONIC is one clock for every process of the machine, so a parent
+// and its child can subtract each other's readings.
+std::int64_t monotonicNs()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    return std::int64_t{ts.tv_sec} * 1'000'000'000 + ts.tv_nsec;
+}
+
+class FixedClock final : public Clock
+{
+public:
+    float secondsSinceMidnight() const override { return 36000.25f; }
+};
+
+// The program's own generator, counting its draws so that each measurement
+// can check it really ran what it claims (1000 draws per activation).
+class CountingRandom final : public RandomSource
+{
+public:
+    void seed(float s) override { inner_.seed(s); }
+    double next() override
+    {
+        ++draws;
+        return inner_.next();
+    }
+    long draws = 0;
+
+private:
+    MersenneRandom inner_;
+};
+
+class PaintCounter final : public QObject
+{
+public:
+    explicit PaintCounter(QWidget *target) { target->installEventFilter(this); }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+// The offscreen platform warns at every raise(); each distinct message is
+// passed on once so that the progress stays readable.
+void quietMessages(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    static QStringList seen;
+    if (seen.contains(message))
+        return;
+    seen.append(message);
+    std::fprintf(stderr, "%s (repeats not shown)\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
+void drain()
+{
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
+bool waitExposed(QWidget *w)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!(w->windowHandle() && w->windowHandle()->isExposed())) {
+        if (timer.elapsed() > 5000)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    drain();
+    return true;
+}
+
+constexpr int Warmup = 5;
+
+// Runs body `runs` times after a few untimed warm-up runs; before and after
+// run around each body, untimed.
+std::vector<double> measure(int runs, const std::function<void()> &before,
+                            const std::function<void()> &body, const std::function<void()> &after)
+{
+    std::vector<double> ns;
+    ns.reserve(static_cast<std::size_t>(runs));
+    for (int i = 0; i < Warmup + runs; ++i) {
+        before();
+        QElapsedTimer timer;
+        timer.start();
+        body();
+        const qint64 elapsed = timer.nsecsElapsed();
+        after();
+        if (i >= Warmup)
+            ns.push_back(static_cast<double>(elapsed));
+    }
+    return ns;
+}
+
+const std::function<void()> nothing = [] {};
+
+int failures = 0;
+
+// A timing row; goalNs 0 means "no goal, for information".
+Row timingRow(const std::string &name, const std::vector<double> &ns, double goalNs, bool valid = true)
+{
+    Row row;
+    row.measurement = name;
+    row.samples = std::to_string(ns.size()) + " runs";
+    const double median = bench::percentile(ns, 0.5);
+    row.median = bench::formatDuration(median);
+    row.p90 = bench::formatDuration(bench::percentile(ns, 0.9));
+    if (goalNs > 0) {
+        row.goal = "< " + bench::formatDuration(goalNs);
+        row.verdict = median < goalNs ? "met" : "MISSED";
+    } else {
+        row.goal = "(info)";
+    }
+    if (!valid) {
+        row.verdict = "INVALID";
+        ++failures;
+    }
+    return row;
+}
+
+void report(const Row &row)
+{
+    bench::printRow(row);
+    std::fprintf(stderr, "  %s: median %s\n", row.measurement.c_str(), row.median.c_str());
+}
+
+// ---- child processes -------------------------------------------------------
+
+// Opens the menu exactly as the program starts, and reports (on stdout) the
+// monotonic readings at the start of main, at the menu's first exposure and
+// after its first frame was painted. With `bare`, a plain QWidget stands in
+// for the menu: the cost of Qt itself.
+class ExposeWatch final : public QObject
+{
+public:
+    std::int64_t exposed = 0;
+    std::int64_t paintSeen = 0;
+
+protected:
+    bool eventFilter(QObject *object, QEvent *event) override
+    {
+        if (!exposed && event->type() == QEvent::Expose && object->isWindowType() &&
+            static_cast<QWindow *>(object)->isExposed())
+            exposed = monotonicNs();
+        if (!paintSeen && event->type() == QEvent::Paint && object->isWidgetType() &&
+            static_cast<QWidget *>(object)->isWindow())
+            paintSeen = 1;
+        return false;
+    }
+};
+
+int startupChild(std::int64_t mainStart, int argc, char **argv, bool bare)
+{
+    QApplication app(argc, argv);
+    ExposeWatch watch;
+    app.installEventFilter(&watch);
+    std::unique_ptr<frm_Quimbra> menu;
+    std::unique_ptr<QWidget> plainWindow;
+    QWidget *window = nullptr;
+    if (bare) {
+        plainWindow = std::make_unique<QWidget>();
+        plainWindow->resize(320, 326);
+        plainWindow->show();
+        window = plainWindow.get();
+    } else {
+        applyIdentity(app);
+        menu = std::make_unique<frm_Quimbra>(programRandom(), systemClock());
+        menu->Show();
+        window = menu->window();
+    }
+    if (!watch.exposed && window->windowHandle() && window->windowHandle()->isExposed())
+        watch.exposed = monotonicNs(); // exposed inside show(), before any event
+    QElapsedTimer timeout;
+    timeout.start();
+    while ((!watch.exposed || !watch.paintSeen) && timeout.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    const std::int64_t painted = monotonicNs();
+    if (!watch.exposed || !watch.paintSeen)
+        return 1;
+    std::printf("%lld %lld %lld\n", static_cast<long long>(mainStart),
+                static_cast<long long>(watch.exposed), static_cast<long long>(painted));
+    std::fflush(stdout);
+    return 0;
+}
+
+long statusKb(const char *field)
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    const std::string key = std::string(field) + ":";
+    while (std::getline(status, line))
+        if (line.rfind(key, 0) == 0)
+            return std::stol(line.substr(key.size()));
+    return -1;
+}
+
+// The menu and all three demonstration windows open and painted; reports
+// VmHWM and VmRSS in kB. With `bare`, one plain QWidget shown instead.
+int memoryChild(int argc, char **argv, bool bare)
+{
+    QApplication app(argc, argv);
+    std::unique_ptr<frm_Quimbra> menu;
+    std::unique_ptr<QWidget> plainWindow;
+    std::vector<QWidget *> windows;
+    if (bare) {
+        plainWindow = std::make_unique<QWidget>();
+        plainWindow->show();
+        windows.push_back(plainWindow.get());
+    } else {
+        applyIdentity(app);
+        menu = std::make_unique<frm_Quimbra>(programRandom(), systemClock());
+        menu->Show();
+        menu->cmdSort_Click();
+        menu->cmdRicBin_Click();
+        menu->cmdABR_Click();
+        windows = {menu->window(), menu->sortSlot()->window(), menu->ricBinSlot()->window(),
+                   menu->abrSlot()->window()};
+    }
+    for (QWidget *w : windows)
+        if (!waitExposed(w))
+            return 1;
+    for (QWidget *w : windows)
+        w->repaint();
+    drain();
+    std::printf("%ld %ld\n", statusKb("VmHWM"), statusKb("VmRSS"));
+    std::fflush(stdout);
+    return 0;
+}
+
+struct ChildResult
+{
+    bool ok = false;
+    std::int64_t spawned = 0;
+    std::string output;
+};
+
+ChildResult runChild(const char *mode)
+{
+    ChildResult result;
+    char self[4096] = {};
+    if (readlink("/proc/self/exe", self, sizeof self - 1) <= 0)
+        return result;
+    int out[2];
+    if (pipe(out) != 0)
+        return result;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, out[0]);
+    char *args[] = {self, const_cast<char *>(mode), nullptr};
+    pid_t pid = 0;
+    result.spawned = monotonicNs();
+    const int spawnError = posix_spawn(&pid, self, &actions, nullptr, args, environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(out[1]);
+    if (spawnError == 0) {
+        char buffer[256];
+        ssize_t n;
+        while ((n = read(out[0], buffer, sizeof buffer)) > 0)
+            result.output.append(buffer, static_cast<std::size_t>(n));
+        int status = 0;
+        waitpid(pid, &status, 0);
+        result.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    }
+    close(out[0]);
+    return result;
+}
+
+void measureStartup(int runs, bool bare)
+{
+    std::vector<double> spawnToExposed, mainToExposed, spawnToPainted;
+    bool valid = true;
+    for (int i = 0; i < 2 + runs; ++i) { // the first two warm the file and font caches
+        const ChildResult child = runChild(bare ? "--startup-bare" : "--startup");
+        long long mainStart = 0, exposed = 0, painted = 0;
+        std::istringstream in(child.output);
+        if (!child.ok || !(in >> mainStart >> exposed >> painted)) {
+            valid = false;
+            continue;
+        }
+        if (i < 2)
+            continue;
+        spawnToExposed.push_back(static_cast<double>(exposed - child.spawned));
+        mainToExposed.push_back(static_cast<double>(exposed - mainStart));
+        spawnToPainted.push_back(static_cast<double>(painted - child.spawned));
+    }
+    if (bare) {
+        report(timingRow("bare Qt: spawn → plain QWidget exposed (fresh process)", spawnToExposed, 0,
+                         valid));
+        return;
+    }
+    report(timingRow("start-up: spawn → menu exposed (fresh process)", spawnToExposed, 150e6, valid));
+    report(timingRow("start-up: main() → menu exposed", mainToExposed, 0, valid));
+    report(timingRow("start-up: spawn → menu's first frame painted", spawnToPainted, 0, valid));
+}
+
+void measureMemory(int runs, bool bare)
+{
+    std::vector<double> hwm, rss;
+    bool valid = true;
+    for (int i = 0; i < runs; ++i) {
+        const ChildResult child = runChild(bare ? "--memory-bare" : "--memory");
+        long h = 0, r = 0;
+        std::istringstream in(child.output);
+        if (!child.ok || !(in >> h >> r) || h <= 0) {
+            valid = false;
+            continue;
+        }
+        hwm.push_back(static_cast<double>(h) * 1024 / 1e6);
+        rss.push_back(static_cast<double>(r) * 1024 / 1e6);
+    }
+    auto mb = [](double v) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%.1f MB", v);
+        return std::string(text);
+    };
+    Row row;
+    row.measurement = bare ? "bare Qt: peak memory (VmHWM), one plain QWidget"
+                           : "peak memory (VmHWM), menu + all three windows open";
+    row.samples = std::to_string(hwm.size()) + " runs";
+    row.median = mb(bench::percentile(hwm, 0.5));
+    row.p90 = mb(bench::percentile(hwm, 0.9));
+    if (bare) {
+        row.goal = "(info)";
+    } else {
+        row.goal = "< 45.0 MB";
+        row.verdict = bench::percentile(hwm, 0.5) < 45.0 ? "met" : "MISSED";
+    }
+    if (!valid || hwm.empty()) {
+        row.verdict = "INVALID";
+        ++failures;
+    }
+    report(row);
+}
+
+// ---- in-process interactions ----------------------------------------------
+
+using Values = std::array<Integer, 1001>;
+
+// One way of filling a list widget with lines: the reference for how fast a
+// Qt list can take 1000 lines.
+struct ListApproach
+{
+    const char *name;
+    std::function<QAbstractItemView *(QWidget *parent)> create;
+    std::function<void(QAbstractItemView *, const Values &)> fill;
+    std::function<int(QAbstractItemView *)> rows;
+};
+
+QStringList numberLines(const Values &V)
+{
+    QStringList lines;
+    lines.reserve(1000);
+    for (int p = 1; p <= 1000; ++p)
+        lines.append(QString::number(V[p]));
+    return lines;
+}
+
+std::vector<ListApproach> listApproaches()
+{
+    auto makeModelView = [](bool uniform) {
+        return [uniform](QWidget *parent) -> QAbstractItemView * {
+            auto *view = new QListView(parent);
+            view->setModel(new QStringListModel(view));
+            view->setUniformItemSizes(uniform);
+            return view;
+        };
+    };
+    auto modelFill = [](QAbstractItemView *view, const Values &V) {
+        static_cast<QStringListModel *>(view->model())->setStringList(numberLines(V));
+    };
+    auto makeWidget = [](bool uniform) {
+        return [uniform](QWidget *parent) -> QAbstractItemView * {
+            auto *view = new QListWidget(parent);
+            view->setUniformItemSizes(uniform);
+            return view;
+        };
+    };
+    auto widgetFill = [](QAbstractItemView *view, const Values &V) {
+        auto *list = static_cast<QListWidget *>(view);
+        list->clear();
+        list->addItems(numberLines(V));
+    };
+    auto rows = [](QAbstractItemView *view) { return view->model()->rowCount(); };
+    return {
+        {"QListView + QStringListModel::setStringList, uniform item sizes", makeModelView(true),
+         modelFill, rows},
+        {"QListView + QStringListModel::setStringList", makeModelView(false), modelFill, rows},
+        {"QListWidget::clear + addItems", makeWidget(false), widgetFill, rows},
+        {"QListWidget::clear + addItems, uniform item sizes", makeWidget(true), widgetFill, rows},
+        {"the program's ListBox::setLines (std::string lines)",
+         [](QWidget *parent) -> QAbstractItemView * { return new ListBox(parent); },
+         [](QAbstractItemView *view, const Values &V) {
+             std::vector<std::string> lines;
+             lines.reserve(1000);
+             for (int p = 1; p <= 1000; ++p)
+                 lines.push_back(plain(V[p]));
+             static_cast<ListBox *>(view)->setLines(lines);
+         },
+         rows},
+    };
+}
+
+void drawValues(RandomSource &rnd, Values &V)
+{
+    V[0] = 0;
+    for (int p = 1; p <= 1000; ++p)
+        V[p] = static_cast<Integer>(scaledDraw(rnd.next(), 10000) + 1);
+}
+
+void sortAll(const Values &original, Values &V)
+{
+    Long moves = 0;
+    V = original;
+    ExchangeSort(V, 1000, moves);
+    V = original;
+    BubbleSort(V, 1000, moves);
+    V = original;
+    ShellSort(V, 1000, moves);
+    V = original;
+    QuickSort(V, 1, 1000, moves);
+}
+
+int interactions(int argc, char **argv, int runs)
+{
+    QApplication app(argc, argv);
+    applyIdentity(app);
+    std::fprintf(stderr, "bench_windows: platform %s, %d runs per interaction\n",
+                 qPrintable(QGuiApplication::platformName()), runs);
+
+    FixedClock clock;
+    CountingRandom rnd;
+    frm_Quimbra menu(rnd, clock);
+    menu.Show();
+    if (!waitExposed(menu.window()))
+        return 1;
+
+    // Binary search window.
+    menu.cmdRicBin_Click();
+    frmRicBin &ricBin = *menu.ricBinSlot();
+    QWidget *ricBinWindow = ricBin.window();
+    if (!waitExposed(ricBinWindow))
+        return 1;
+    {
+        PaintCounter paints(ricBin.list("lstV")->viewport());
+        const long draws = rnd.draws;
+        const auto ns = measure(runs, nothing, [&] {
+            menu.cmdRicBin_Click();
+            ricBinWindow->repaint();
+        }, drain);
+        const bool valid = rnd.draws - draws == 1000L * (Warmup + runs) && paints.paints >= Warmup + runs &&
+                           ricBin.list("lstV")->count() == 1000;
+        report(timingRow("frmRicBin activation from the menu (draw, sort, 1000 lines) + repaint", ns,
+                         3e6, valid));
+        const auto drained = measure(runs, nothing, [&] {
+            menu.cmdRicBin_Click();
+            ricBinWindow->repaint();
+            drain();
+        }, nothing);
+        report(timingRow("  the same, pending events drained too", drained, 0));
+    }
+    {
+        QLineEdit *txtX = ricBin.textBox("txtX");
+        QPushButton *cmdRicBin = ricBin.button("cmdRicBin");
+        ListBox *lstRB = ricBin.list("lstRB");
+        // A click is timed until Qt has repainted what it changed: the
+        // handler, then the pending events, which paint the dirty controls.
+        auto search = [&](const QString &typed, const char *verdict, const std::string &name) {
+            txtX->setText(typed);
+            drain();
+            PaintCounter paints(lstRB->viewport());
+            const auto ns = measure(runs, nothing, [&] {
+                cmdRicBin->click();
+                drain();
+            }, nothing);
+            const bool valid = paints.paints >= Warmup + runs && lstRB->count() > 0 &&
+                               lstRB->lines().join('\n').contains(QString::fromUtf8(verdict));
+            report(timingRow(name, ns, 1e6, valid));
+        };
+        search(QStringLiteral("-5"), "NON c", "search click \"-5\" (not found), repainted");
+        const QString row = ricBin.list("lstV")->lines().at(332); // position 333
+        search(row.section('-', 1).trimmed(), "TROVATO", "search click, a value found, repainted");
+
+        // The number alternates with 11 between runs (untimed): a label
+        // given its own text again has nothing to repaint.
+        QLineEdit *txtFatt = ricBin.textBox("txtFatt");
+        QPushButton *cmdFattoriale = ricBin.button("cmdFattoriale");
+        txtFatt->setText(QStringLiteral("12"));
+        QLabel *lblFatt = ricBin.label("lblFatt");
+        PaintCounter paints(lblFatt);
+        bool shown = true;
+        const auto ns = measure(runs, nothing, [&] {
+            cmdFattoriale->click();
+            drain();
+        }, [&] {
+            shown = shown && lblFatt->text().contains(QStringLiteral("479"));
+            txtFatt->setText(QStringLiteral("11"));
+            cmdFattoriale->click();
+            txtFatt->setText(QStringLiteral("12"));
+            drain();
+        });
+        report(timingRow("factorial click \"12\", repainted", ns, 1e6,
+                         shown && paints.paints >= Warmup + runs));
+        report(timingRow("  frmRicBin whole-window repaint alone", measure(runs, nothing, [&] {
+            ricBinWindow->repaint();
+        }, drain), 0));
+    }
+
+    // Tree window: loading from the menu, unloading, a visit.
+    menu.cmdABR_Click();
+    frmABR &abr = *menu.abrSlot();
+    if (!waitExposed(abr.window()))
+        return 1;
+    abr.Unload();
+    drain();
+    {
+        int loaded = 0;
+        const auto ns = measure(runs, nothing, [&] {
+            menu.cmdABR_Click();
+            abr.window()->repaint();
+        }, [&] {
+            loaded += abr.isLoaded() && abr.list("lstABR")->count() > 31;
+            drain();
+            abr.Unload();
+            drain();
+        });
+        report(timingRow("frmABR load from the menu (build tree, 3 lists) + first paint", ns, 2e6,
+                         loaded == Warmup + runs));
+        const auto closing = measure(runs, [&] {
+            menu.cmdABR_Click();
+            drain();
+        }, [&] {
+            abr.Unload();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }, drain);
+        report(timingRow("  frmABR unload (window and controls destroyed)", closing, 0, !abr.isLoaded()));
+    }
+    menu.cmdABR_Click();
+    if (!waitExposed(abr.window()))
+        return 1;
+    {
+        QWidget *abrWindow = abr.window();
+        ListBox *lstV = abr.list("lstV");
+        PaintCounter paints(lstV->viewport());
+        int index = 0;
+        bool valid = true;
+        const auto ns = measure(runs, nothing, [&] {
+            abr.button("cmdV", index)->click();
+            drain();
+        }, [&] {
+            valid = valid && lstV->count() == 2 + abr::N;
+            index = (index + 1) % 3;
+        });
+        report(timingRow("tree visit click (the three in turn), repainted", ns, 0.5e6,
+                         valid && paints.paints >= Warmup + runs));
+        report(timingRow("  frmABR whole-window repaint alone", measure(runs, nothing, [&] {
+            abrWindow->repaint();
+        }, drain), 0));
+    }
+
+    // Sorting window and the reference it is compared with.
+    menu.cmdSort_Click();
+    frmSort &sort = *menu.sortSlot();
+    QWidget *sortWindow = sort.window();
+    if (!waitExposed(sortWindow))
+        return 1;
+    const int sortRuns = std::max(20, runs / 4);
+    std::vector<double> comparison;
+    {
+        const long draws = rnd.draws;
+        comparison = measure(sortRuns, nothing, [&] {
+            sort.cmdSort_Click();
+            sortWindow->repaint();
+        }, drain);
+        const bool valid = rnd.draws - draws == 1000L * (Warmup + sortRuns) &&
+                           sort.list("lstSort", 3)->count() == 1000;
+        report(timingRow("sort comparison click (4 sorts, 4 × 1000 lines) + repaint", comparison, 10e6,
+                         valid));
+        const auto drained = measure(sortRuns, nothing, [&] {
+            sort.cmdSort_Click();
+            sortWindow->repaint();
+            drain();
+        }, nothing);
+        report(timingRow("  the same, pending events drained too", drained, 0));
+        report(timingRow("  cmdSort_Click alone (with its own per-column repaints)",
+                         measure(sortRuns, nothing, [&] { sort.cmdSort_Click(); }, drain), 0));
+        report(timingRow("  frmSort whole-window repaint alone", measure(sortRuns, nothing, [&] {
+            sortWindow->repaint();
+        }, drain), 0));
+    }
+
+    Values original{}, V{};
+    const auto sortsAlone = measure(sortRuns, [&] { drawValues(rnd, original); },
+                                    [&] { sortAll(original, V); }, nothing);
+    report(timingRow("reference: the four sorts alone on 1000 random values", sortsAlone, 0));
+
+    // The lists stand where the window's lists stand, with their size and font.
+    std::array<QRect, 4> places;
+    for (int k = 0; k < 4; ++k) {
+        ListBox *column = sort.list("lstSort", k);
+        places[k] = QRect(column->mapTo(sortWindow, QPoint(0, 0)), column->size());
+    }
+    const QFont listFont = sort.list("lstSort", 0)->font();
+    const QSize windowSize = sortWindow->size();
+    sort.Unload();
+    drain();
+
+    double fastestFill = 0;
+    std::string fastestName;
+    for (const ListApproach &approach : listApproaches()) {
+        QWidget host;
+        host.resize(windowSize);
+        std::array<QAbstractItemView *, 4> views{};
+        std::vector<std::unique_ptr<PaintCounter>> paints;
+        for (int k = 0; k < 4; ++k) {
+            views[k] = approach.create(&host);
+            views[k]->setGeometry(places[k]);
+            views[k]->setFont(listFont);
+            paints.push_back(std::make_unique<PaintCounter>(views[k]->viewport()));
+        }
+        host.show();
+        if (!waitExposed(&host))
+            return 1;
+        drawValues(rnd, original);
+        sortAll(original, V);
+        const auto ns = measure(sortRuns, nothing, [&] {
+            for (QAbstractItemView *view : views) {
+                approach.fill(view, V);
+                view->viewport()->repaint();
+            }
+        }, drain);
+        bool valid = true;
+        for (int k = 0; k < 4; ++k)
+            valid = valid && approach.rows(views[k]) == 1000 && paints[k]->paints >= Warmup + sortRuns;
+        report(timingRow(std::string("fill 4 lists × 1000 lines + repaint: ") + approach.name, ns, 0,
+                         valid));
+        const double median = bench::percentile(ns, 0.5);
+        if (valid && (fastestName.empty() || median < fastestFill)) {
+            fastestFill = median;
+            fastestName = approach.name;
+        }
+        host.close();
+    }
+
+    const double reference = bench::percentile(sortsAlone, 0.5) + fastestFill;
+    const double ratio = bench::percentile(comparison, 0.5) / reference;
+    Row sum;
+    sum.measurement = "reference sum: four sorts + fastest fill (" + fastestName + ")";
+    sum.samples = "medians";
+    sum.median = bench::formatDuration(reference);
+    sum.p90 = "—";
+    sum.goal = "(info)";
+    report(sum);
+    Row ratioRow;
+    char text[32];
+    std::snprintf(text, sizeof text, "× %.2f", ratio);
+    ratioRow.measurement = "sort comparison click ÷ reference sum";
+    ratioRow.samples = "medians";
+    ratioRow.median = text;
+    ratioRow.p90 = "—";
+    ratioRow.goal = "(info)";
+    report(ratioRow);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    const std::int64_t mainStart = monotonicNs();
+    qInstallMessageHandler(quietMessages);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen"); // inherited by the child processes too
+
+    const std::string mode = argc > 1 ? argv[1] : "";
+    if (mode.rfind("--startup", 0) == 0 || mode.rfind("--memory", 0) == 0)
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
+            if (type == QtCriticalMsg || type == QtFatalMsg) // the parent already showed the rest
+                std::fprintf(stderr, "%s\n", qPrintable(message));
+        });
+    if (mode == "--startup" || mode == "--startup-bare")
+        return startupChild(mainStart, 1, argv, mode == "--startup-bare");
+    if (mode == "--memory" || mode == "--memory-bare")
+        return memoryChild(1, argv, mode == "--memory-bare");
+
+    int runs = 200;
+    int startupRuns = 20;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        if (std::strcmp(argv[i], "--runs") == 0)
+            runs = std::max(1, std::atoi(argv[i + 1]));
+        else if (std::strcmp(argv[i], "--startup-runs") == 0)
+            startupRuns = std::max(1, std::atoi(argv[i + 1]));
+    }
+
+    std::fprintf(stderr, "bench_windows: start-up and memory in fresh processes\n");
+    measureStartup(startupRuns, false);
+    measureStartup(startupRuns, true);
+    measureMemory(5, false);
+    measureMemory(5, true);
+
+    int qtArgc = 1;
+    if (interactions(qtArgc, argv, runs) != 0) {
+        std::fprintf(stderr, "bench_windows: a window never became exposed\n");
+        return 1;
+    }
+    return failures == 0 ? 0 : 1;
+}
