@@ -8,11 +8,14 @@ packages=()
 for group in "$@"; do
     case "$group" in
         build) packages+=(cmake ninja-build g++ make qt6-base-dev qt6-base-dev-tools libgl-dev
-                          fonts-dejavu-core fonts-liberation2) ;;
+                          fonts-dejavu-core fonts-liberation2 desktop-file-utils appstream) ;;
         bench) packages+=(libbenchmark-dev) ;;
-        screenshots) packages+=(xvfb xauth imagemagick) ;;
+        screenshots) packages+=(xvfb xauth imagemagick xdotool) ;;
         package) packages+=(dpkg-dev file desktop-file-utils appstream) ;;
-        fuzz) packages+=(clang libclang-rt-14-dev) ;;
+        # The fuzz targets build only the cores, but configuring the project
+        # still looks for Qt.
+        fuzz) packages+=(cmake ninja-build clang libclang-rt-14-dev qt6-base-dev qt6-base-dev-tools
+                         libgl-dev) ;;
         *) echo "deps.sh: unknown group '$group'" >&2; exit 2 ;;
     esac
 done

@@ -1,9 +1,289 @@
+// What a screen reader learns about every control of the four windows: an
+// Italian name that says what the control is for, and the right role.
+#include "frmABR.h"
+#include "frmRicBin.h"
+#include "frmSort.h"
+#include "frm_Quimbra.h"
+#include "identity.h"
+#include "support.h"
+#include "widgets.h"
+
+#include <QAccessible>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSet>
 #include <QtTest>
 
-class Placeholder : public QObject
+#include <memory>
+
+using namespace quimbra;
+using quimbra::testing::FixedClock;
+using quimbra::testing::ScriptedRandom;
+
+Q_DECLARE_METATYPE(QAccessible::Role)
+
+class tst_Accessibility final : public QObject
 {
     Q_OBJECT
+
+    std::unique_ptr<ScriptedRandom> rnd;
+    FixedClock clock;
+    std::unique_ptr<frm_Quimbra> menu;
+
+    Form *form(const QString &name) const
+    {
+        if (name == "frm_Quimbra")
+            return menu.get();
+        if (name == "frmRicBin")
+            return menu->ricBinSlot();
+        if (name == "frmABR")
+            return menu->abrSlot();
+        return menu->sortSlot();
+    }
+
+    static QWidget *find(QWidget *window, const QString &name, int index)
+    {
+        for (QWidget *w : window->findChildren<QWidget *>(name)) {
+            const QVariant i = w->property("Index");
+            if ((i.isValid() ? i.toInt() : -1) == index)
+                return w;
+        }
+        return nullptr;
+    }
+
+    static bool isControl(QWidget *w)
+    {
+        return qobject_cast<QPushButton *>(w) || qobject_cast<ListBox *>(w) ||
+               qobject_cast<QLineEdit *>(w);
+    }
+
+    static QString accessibleName(QObject *o)
+    {
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(o);
+        return iface ? iface->text(QAccessible::Name) : QString();
+    }
+
+    // Every control of the window, as "name" or "name(index)".
+    static QStringList controlsOf(QWidget *window)
+    {
+        QStringList ids;
+        for (QWidget *w : window->findChildren<QWidget *>()) {
+            if (!isControl(w) || w->objectName().isEmpty())
+                continue;
+            const QVariant i = w->property("Index");
+            ids << (i.isValid() ? QString("%1(%2)").arg(w->objectName()).arg(i.toInt())
+                                : w->objectName());
+        }
+        ids.sort();
+        return ids;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        applyIdentity(*qApp);
+        QAccessible::setActive(true);
+        rnd = std::make_unique<ScriptedRandom>();
+        menu = std::make_unique<frm_Quimbra>(*rnd, clock);
+        menu->Show();
+        menu->cmdRicBin_Click();
+        menu->cmdABR_Click();
+        menu->cmdSort_Click();
+        QVERIFY(menu->ricBinSlot() && menu->abrSlot() && menu->sortSlot());
+        QVERIFY(QTest::qWaitForWindowExposed(menu->sortSlot()->window()));
+    }
+
+    void cleanupTestCase()
+    {
+        QApplication::closeAllWindows();
+        QCoreApplication::processEvents();
+        menu.reset();
+    }
+
+    void controlSaysWhatItIsFor_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QAccessible::Role>("role");
+        QTest::addColumn<QStringList>("words"); // all of them, in any letter case
+
+        const auto button = QAccessible::PushButton;
+        const auto list = QAccessible::List;
+        const auto text = QAccessible::EditableText;
+        const auto label = QAccessible::StaticText;
+        auto row = [](const char *window, const char *control, int index, QAccessible::Role role,
+                      const QStringList &words) {
+            const QString tag = index < 0 ? QString("%1.%2").arg(window, control)
+                                          : QString("%1.%2(%3)").arg(window, control).arg(index);
+            QTest::newRow(qPrintable(tag))
+                << QString(window) << QString(control) << index << role << words;
+        };
+
+        row("frm_Quimbra", "cmdFine", -1, button, {"esci", "programma"});
+        row("frm_Quimbra", "cmdSort", -1, button, {"ordinament"});
+        row("frm_Quimbra", "cmdRicBin", -1, button, {"ricerca binaria"});
+        row("frm_Quimbra", "cmdABR", -1, button, {"albero"});
+
+        row("frmRicBin", "txtX", -1, text, {"cercare"});
+        row("frmRicBin", "cmdRicBin", -1, button, {"ricerca binaria"});
+        row("frmRicBin", "txtFatt", -1, text, {"fattoriale"});
+        row("frmRicBin", "cmdFattoriale", -1, button, {"calcola", "fattoriale"});
+        row("frmRicBin", "cmdFine", -1, button, {"chiudi"});
+        row("frmRicBin", "lstV", -1, list, {"vettore", "ordinato"});
+        row("frmRicBin", "lstRB", -1, list, {"ricerca"});
+        row("frmRicBin", "lblFatt", -1, label, {"risultato", "fattoriale"});
+
+        row("frmABR", "cmdFine", -1, button, {"chiudi"});
+        row("frmABR", "cmdV", 0, button, {"visita anticipata"});
+        row("frmABR", "cmdV", 1, button, {"visita simmetrica"});
+        row("frmABR", "cmdV", 2, button, {"visita posticipata"});
+        row("frmABR", "txtX", -1, text, {"cercare", "albero"});
+        row("frmABR", "cmdRicerca", -1, button, {"ricerca", "albero"});
+        row("frmABR", "lstX", -1, list, {"tabella", "nodi"});
+        row("frmABR", "lstABR", -1, list, {"disegno", "albero"});
+        row("frmABR", "lstVet", -1, list, {"chiavi", "ordinate"});
+        row("frmABR", "lstRic", -1, list, {"percorso"});
+        row("frmABR", "lstV", -1, list, {"visita"});
+
+        row("frmSort", "cmdFine", -1, button, {"chiudi"});
+        row("frmSort", "cmdSort", -1, button, {"confronto"});
+        const char *sorts[] = {"Insertion", "Bubble", "Shell", "Quick"};
+        for (int k = 0; k < 4; ++k) {
+            row("frmSort", "lstSort", k, list, {"ordinato", sorts[k]});
+            row("frmSort", "lblSort", k, label, {"spostamenti", sorts[k]});
+        }
+    }
+
+    void controlSaysWhatItIsFor()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, control);
+        QFETCH(int, index);
+        QFETCH(QAccessible::Role, role);
+        QFETCH(QStringList, words);
+
+        QWidget *top = form(window)->window();
+        QVERIFY(top);
+        QWidget *w = find(top, control, index);
+        QVERIFY2(w, "no such control");
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(w);
+        QVERIFY(iface && iface->isValid());
+        QCOMPARE(iface->role(), role);
+
+        const QString name = iface->text(QAccessible::Name);
+        QVERIFY2(!name.trimmed().isEmpty(), "no accessible name");
+        QVERIFY2(name != control, qPrintable("the name is only the control's name: " + name));
+        // A label's name is its own text (the result to read out); its purpose
+        // is in the description.
+        const QString said = name + ' ' + iface->text(QAccessible::Description);
+        for (const QString &word : words)
+            QVERIFY2(said.contains(word, Qt::CaseInsensitive),
+                     qPrintable(QString("\"%1\" lacks \"%2\"").arg(said, word)));
+
+        // A screen reader reaches the control from its window.
+        QAccessibleInterface *windowIface = QAccessible::queryAccessibleInterface(top);
+        QAccessibleInterface *up = iface->parent();
+        while (up && up->object() != top)
+            up = up->parent();
+        QCOMPARE(up, windowIface);
+    }
+
+    // No control is left out of the table above, and within one window no two
+    // controls share a name, so that a listener can tell them apart.
+    void everyControlNamedOnce_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QStringList>("controls");
+        QTest::newRow("frm_Quimbra")
+            << QString("frm_Quimbra") << QStringList{"cmdABR", "cmdFine", "cmdRicBin", "cmdSort"};
+        QTest::newRow("frmRicBin") << QString("frmRicBin")
+                                   << QStringList{"cmdFattoriale", "cmdFine", "cmdRicBin", "lstRB",
+                                                  "lstV", "txtFatt", "txtX"};
+        QTest::newRow("frmABR") << QString("frmABR")
+                                << QStringList{"cmdFine", "cmdRicerca", "cmdV(0)", "cmdV(1)",
+                                               "cmdV(2)", "lstABR", "lstRic", "lstV", "lstVet",
+                                               "lstX", "txtX"};
+        QTest::newRow("frmSort") << QString("frmSort")
+                                 << QStringList{"cmdFine", "cmdSort", "lstSort(0)", "lstSort(1)",
+                                                "lstSort(2)", "lstSort(3)"};
+    }
+
+    void everyControlNamedOnce()
+    {
+        QFETCH(QString, window);
+        QFETCH(QStringList, controls);
+        QWidget *top = form(window)->window();
+        QVERIFY(top);
+        QCOMPARE(controlsOf(top), controls);
+
+        QSet<QString> seen;
+        for (QWidget *w : top->findChildren<QWidget *>()) {
+            if (!isControl(w) && !(qobject_cast<QLabel *>(w) && !w->accessibleName().isEmpty()))
+                continue;
+            const QString name = accessibleName(w).trimmed().toLower();
+            QVERIFY2(!seen.contains(name), qPrintable("two controls are called " + name));
+            seen.insert(name);
+        }
+    }
+
+    void windowNameIsItsCaption_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("frm_Quimbra") << QString("frm_Quimbra") << QString("Quimbra - prof. Orvalde");
+        QTest::newRow("frmRicBin") << QString("frmRicBin")
+                                   << QString("Ricerca Binaria - prof. Orvalde");
+        QTest::newRow("frmABR") << QString("frmABR")
+                                << QString("ABR (Albero Binario di Ricerca) - prof. Orvalde");
+        QTest::newRow("frmSort") << QString("frmSort") << QString("Sort - prof. Orvalde");
+    }
+
+    void windowNameIsItsCaption()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, caption);
+        QWidget *top = form(window)->window();
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(top);
+        QVERIFY(iface);
+        QCOMPARE(iface->text(QAccessible::Name), caption);
+    }
+
+    // The labels that show results must let a listener hear the result, not
+    // only what the label is for.
+    void resultLabelReadsItsValue_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<int>("index");
+        QTest::newRow("lblFatt") << QString("frmRicBin") << QString("lblFatt") << -1;
+        QTest::newRow("lblSort(0)") << QString("frmSort") << QString("lblSort") << 0;
+        QTest::newRow("lblSort(3)") << QString("frmSort") << QString("lblSort") << 3;
+    }
+
+    void resultLabelReadsItsValue()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, control);
+        QFETCH(int, index);
+        if (window == "frmRicBin") {
+            frmRicBin *w = menu->ricBinSlot();
+            w->textBox("txtFatt")->setText("7");
+            QTest::mouseClick(w->button("cmdFattoriale"), Qt::LeftButton);
+        }
+        auto *label = qobject_cast<QLabel *>(find(form(window)->window(), control, index));
+        QVERIFY(label && !label->text().trimmed().isEmpty());
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(label);
+        QVERIFY(iface);
+        const QString spoken = iface->text(QAccessible::Name) + ' ' +
+                               iface->text(QAccessible::Value) + ' ' +
+                               iface->text(QAccessible::Description);
+        // The number itself; for lblFatt the last of its two lines.
+        const QString value = label->text().split('\n').last().trimmed();
+        QVERIFY2(spoken.contains(value), qPrintable(spoken));
+    }
 };
 
-QTEST_MAIN(Placeholder)
+QTEST_MAIN(tst_Accessibility)
 #include "tst_accessibility.moc"

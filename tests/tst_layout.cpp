@@ -1,11 +1,14 @@
 // Every window built from its layout table: names, places, captions, fonts,
 // colours, tab order and the focus a window starts with.
 #include "form.h"
+#include "frmABR.h"
 #include "identity.h"
 #include "layout.h"
+#include "support.h"
 #include "widgets.h"
 
 #include <QGroupBox>
+#include <QScrollBar>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -190,6 +193,40 @@ private slots:
         QWidget *w = form.window();
         QVERIFY(form.button("cmdSort")->y() >= w->height());
         QCOMPARE(form.button("cmdFine")->geometry().bottom() + 1, w->height());
+        form.Unload();
+    }
+
+    void treeListsShowEveryLineWhole_data()
+    {
+        QTest::addColumn<QString>("list");
+        for (const char *name : {"lstVet", "lstX", "lstABR", "lstV", "lstRic"})
+            QTest::newRow(name) << name;
+    }
+
+    // The tree window's lists are sized for their lines: all of them in view,
+    // none cut, no scroll bar.
+    void treeListsShowEveryLineWhole()
+    {
+        QFETCH(QString, list);
+        testing::ScriptedRandom rnd(std::vector<double>{0.9995, 0.0005, 0.5});
+        testing::FixedClock clock;
+        frmABR form(rnd, clock);
+        form.Show();
+        form.textBox("txtX")->setText("-1000");
+        form.cmdRicerca_Click();
+        form.cmdV_Click(2);
+        ListBox *box = form.list(list.toUtf8().constData());
+        QVERIFY(box->count() > 0);
+        QCOMPARE(box->verticalScrollBar()->maximum(), 0);
+        const int margin = box->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, box) + 1;
+        const QFontMetrics metrics(box->font());
+        // The dash rules under the titles are longer than the rows they
+        // underline and run into the edge; every other line must fit.
+        static const QRegularExpression rule("^-+$");
+        for (const QString &line : box->lines())
+            if (!rule.match(line).hasMatch())
+                QVERIFY2(metrics.horizontalAdvance(line) + 2 * margin <= box->viewport()->width(),
+                         qPrintable(line));
         form.Unload();
     }
 

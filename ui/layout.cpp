@@ -125,7 +125,11 @@ void buildControls(QWidget *window, const FormLayout &layout)
         w->setGeometry(px(c.left), px(c.top), px(c.width), px(c.height));
         w->setFont(fontFor(c.font));
         applyColours(w, c.kind, c.background, c.text);
-        if (c.accessibleName)
+        // A label's own text is what a screen reader must read out (a count, a
+        // factorial), so its purpose goes into the description instead.
+        if (c.accessibleName && c.kind == Kind::Label)
+            w->setAccessibleDescription(QString::fromUtf8(c.accessibleName));
+        else if (c.accessibleName)
             w->setAccessibleName(QString::fromUtf8(c.accessibleName));
         if (!takesFocus(c.kind))
             w->setFocusPolicy(Qt::NoFocus);

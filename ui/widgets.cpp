@@ -1,15 +1,37 @@
 #include "widgets.h"
 
+#include <QFontInfo>
 #include <QKeyEvent>
+#include <QStyledItemDelegate>
 #include <QStringListModel>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
 namespace quimbra {
 
+namespace {
+
+// Rows one em high, as list boxes have always drawn them: the tree window's
+// lists are sized to show their 33 lines exactly, and the search path its 8.
+class CompactRows final : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.setHeight(QFontInfo(option.font).pixelSize());
+        return size;
+    }
+};
+
+} // namespace
+
 ListBox::ListBox(QWidget *parent) : QListView(parent), model_(new QStringListModel(this))
 {
     setModel(model_);
+    setItemDelegate(new CompactRows(this));
     setUniformItemSizes(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
