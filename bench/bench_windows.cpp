@@ -682,6 +682,9 @@ int interactions(int argc, char **argv, int runs)
         const auto ns = measure(sortRuns, nothing, [&] {
             for (QAbstractItemView *view : views) {
                 approach.fill(view, V);
+                // New rows are laid out lazily: without this the repaint
+                // would paint an empty list and the reference be too cheap.
+                view->doItemsLayout();
                 view->viewport()->repaint();
             }
         }, drain);

@@ -96,9 +96,9 @@ void frmSort::Mostra(int k)
     QLabel *count = label("lblSort", k);
     column->setLines(lines);
     count->setText(QString::fromStdString(plain(NMosse)));
-    // Each column shows its result before the next sort starts: one
-    // synchronous repaint of the list and its count together.
-    column->parentWidget()->repaint(column->geometry() | count->geometry());
+    // Each column shows its result before the next sort starts.
+    column->repaintNow();
+    count->repaint();
 }
 
 } // namespace quimbra

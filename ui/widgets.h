@@ -23,6 +23,8 @@ public:
     void AddItem(const QString &line);
     // Empties the list and appends these lines, in one model reset.
     void setLines(const std::vector<std::string> &lines);
+    // Paints the current lines at once, before control returns to the event loop.
+    void repaintNow();
     QStringList lines() const;
     int count() const;
 
