@@ -14,10 +14,10 @@
 
 namespace quimbra {
 
-QFont fontFor(const FontSpec &spec)
+QFont fontFor(const FontSpec &wanted)
 {
     QFont font;
-    if (spec.face == Face::Mono) {
+    if (wanted.face == Face::Mono) {
         font.setFamilies({"Courier", "Courier New", "Liberation Mono", "DejaVu Sans Mono",
                           "Nimbus Mono PS", "Noto Sans Mono", "monospace"});
         font.setStyleHint(QFont::TypeWriter, QFont::PreferMatch);
@@ -27,8 +27,8 @@ QFont fontFor(const FontSpec &spec)
                           "Arial", "DejaVu Sans", "sans-serif"});
         font.setStyleHint(QFont::SansSerif);
     }
-    font.setPointSizeF(spec.points);
-    font.setBold(spec.bold);
+    font.setPointSizeF(wanted.points);
+    font.setBold(wanted.bold);
     return font;
 }
 

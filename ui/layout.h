@@ -72,7 +72,7 @@ inline int px(int twips)
     return (twips + TwipsPerPixel / 2) / TwipsPerPixel;
 }
 
-QFont fontFor(const FontSpec &spec);
+QFont fontFor(const FontSpec &wanted);
 
 // Sizes the window from the table and creates its controls, frames first so
 // that they can hold others. Sets the tab order and every objectName; members
