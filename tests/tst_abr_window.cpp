@@ -6,6 +6,7 @@
 #include "frm_Quimbra.h"
 #include "identity.h"
 #include "support.h"
+#include "window_support.h"
 #include "widgets.h"
 
 #include <QLineEdit>
@@ -19,8 +20,7 @@
 #include <vector>
 
 using namespace quimbra;
-using quimbra::testing::FixedClock;
-using quimbra::testing::ScriptedRandom;
+using namespace quimbra::testing;
 
 namespace {
 
@@ -104,23 +104,7 @@ class tst_AbrWindow final : public QObject
     FixedClock clock;
     std::unique_ptr<frm_Quimbra> menu;
 
-    frmABR *open()
-    {
-        QTest::mouseClick(menu->button("cmdABR"), Qt::LeftButton);
-        frmABR *w = menu->abrSlot();
-        // null when the window does not come up loaded and active
-        if (!w || !w->isLoaded() || !QTest::qWaitForWindowActive(w->window()))
-            return nullptr;
-        QCoreApplication::processEvents();
-        return w;
-    }
-
-    static void focus(QWidget *w)
-    {
-        w->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w));
-        QCoreApplication::processEvents();
-    }
+    frmABR *open() { return openFromMenu(*menu, "cmdABR", &frm_Quimbra::abrSlot); }
 
     static QStringList lines(frmABR *w, const char *list) { return w->list(list)->lines(); }
 
@@ -151,14 +135,12 @@ private slots:
     {
         rnd = std::make_unique<ScriptedRandom>(twoLoads());
         menu = std::make_unique<frm_Quimbra>(*rnd, clock);
-        menu->Show();
-        QVERIFY(QTest::qWaitForWindowActive(menu->window()));
+        QVERIFY(showMenu(*menu));
     }
 
     void cleanup()
     {
-        QApplication::closeAllWindows();
-        QCoreApplication::processEvents();
+        closeAllWindows();
         menu.reset();
     }
 

@@ -5,6 +5,7 @@
 #include "frm_Quimbra.h"
 #include "identity.h"
 #include "support.h"
+#include "window_support.h"
 #include "widgets.h"
 
 #include <QAbstractButton>
@@ -21,8 +22,7 @@
 #include <vector>
 
 using namespace quimbra;
-using quimbra::testing::FixedClock;
-using quimbra::testing::ScriptedRandom;
+using namespace quimbra::testing;
 
 namespace {
 
@@ -138,26 +138,10 @@ class tst_RicBinWindow final : public QObject
     {
         rnd = std::make_unique<ScriptedRandom>(std::move(draws));
         menu = std::make_unique<frm_Quimbra>(*rnd, clock);
-        menu->Show();
-        QVERIFY(QTest::qWaitForWindowActive(menu->window()));
+        QVERIFY(showMenu(*menu));
     }
 
-    // Opens the window from the menu's button and waits until it is active.
-    frmRicBin *open()
-    {
-        QTest::mouseClick(menu->button("cmdRicBin"), Qt::LeftButton);
-        frmRicBin *w = menu->ricBinSlot();
-        if (w && w->window() && QTest::qWaitForWindowActive(w->window()))
-            QCoreApplication::processEvents();
-        return w;
-    }
-
-    static void focus(QWidget *w)
-    {
-        w->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w));
-        QCoreApplication::processEvents();
-    }
+    frmRicBin *open() { return openFromMenu(*menu, "cmdRicBin", &frm_Quimbra::ricBinSlot); }
 
     // Types the text into an emptied text box, key by key where the keyboard
     // can produce it.
@@ -243,8 +227,7 @@ private slots:
 
     void cleanup()
     {
-        QApplication::closeAllWindows();
-        QCoreApplication::processEvents();
+        closeAllWindows();
         menu.reset();
         QLocale::setDefault(originalLocale);
     }

@@ -6,6 +6,7 @@
 #include "frm_Quimbra.h"
 #include "identity.h"
 #include "support.h"
+#include "window_support.h"
 #include "widgets.h"
 
 #include <QLabel>
@@ -17,8 +18,7 @@
 #include <memory>
 
 using namespace quimbra;
-using quimbra::testing::FixedClock;
-using quimbra::testing::ScriptedRandom;
+using namespace quimbra::testing;
 
 class tst_Shell final : public QObject
 {
@@ -36,13 +36,6 @@ class tst_Shell final : public QObject
         QTest::mouseClick(menu->button(name), Qt::LeftButton);
     }
 
-    static void focus(QWidget *w)
-    {
-        w->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w));
-        QCoreApplication::processEvents();
-    }
-
 private slots:
     void initTestCase() { applyIdentity(*qApp); }
 
@@ -50,14 +43,12 @@ private slots:
     {
         rnd = std::make_unique<ScriptedRandom>();
         menu = std::make_unique<frm_Quimbra>(*rnd, clock);
-        menu->Show();
-        QVERIFY(QTest::qWaitForWindowActive(menu->window()));
+        QVERIFY(showMenu(*menu));
     }
 
     void cleanup()
     {
-        QApplication::closeAllWindows();
-        QCoreApplication::processEvents();
+        closeAllWindows();
         menu.reset();
     }
 

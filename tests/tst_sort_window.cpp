@@ -5,6 +5,7 @@
 #include "identity.h"
 #include "sorts.h"
 #include "support.h"
+#include "window_support.h"
 #include "widgets.h"
 
 #include <QLabel>
@@ -19,8 +20,7 @@
 #include <vector>
 
 using namespace quimbra;
-using quimbra::testing::FixedClock;
-using quimbra::testing::ScriptedRandom;
+using namespace quimbra::testing;
 
 namespace {
 
@@ -127,27 +127,10 @@ class tst_SortWindow final : public QObject
         }
         rnd = std::make_unique<ScriptedRandom>(r);
         menu = std::make_unique<frm_Quimbra>(*rnd, clock);
-        menu->Show();
-        QVERIFY(QTest::qWaitForWindowActive(menu->window()));
+        QVERIFY(showMenu(*menu));
     }
 
-    frmSort *open()
-    {
-        QTest::mouseClick(menu->button("cmdSort"), Qt::LeftButton);
-        frmSort *w = menu->sortSlot();
-        // null when the window does not come up loaded and active
-        if (!w || !w->isLoaded() || !QTest::qWaitForWindowActive(w->window()))
-            return nullptr;
-        QCoreApplication::processEvents();
-        return w;
-    }
-
-    static void focus(QWidget *w)
-    {
-        w->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w));
-        QCoreApplication::processEvents();
-    }
+    frmSort *open() { return openFromMenu(*menu, "cmdSort", &frm_Quimbra::sortSlot); }
 
     // The four columns show the run on these values: titles in place, the
     // same sorted lines in every list, the routines' counts underneath.
@@ -167,8 +150,7 @@ private slots:
 
     void cleanup()
     {
-        QApplication::closeAllWindows();
-        QCoreApplication::processEvents();
+        closeAllWindows();
         menu.reset();
         clock = FixedClock();
     }
@@ -179,8 +161,7 @@ private slots:
     {
         rnd = std::make_unique<ScriptedRandom>();
         menu = std::make_unique<frm_Quimbra>(*rnd, clock);
-        menu->Show();
-        QVERIFY(QTest::qWaitForWindowActive(menu->window()));
+        QVERIFY(showMenu(*menu));
         frmSort *w = open();
         QVERIFY(w);
         QCOMPARE(rnd->seeds, 1);
