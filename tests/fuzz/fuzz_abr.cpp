@@ -3,6 +3,7 @@
 // "TROVATO" exactly when the key is in the tree, and then the key found ends
 // the path; the visit buttons list 33 lines for indices 0..2, nothing else.
 #include "abr.h"
+#include "fixed_draws.h"
 #include "reference.h"
 #include "text.h"
 
@@ -16,20 +17,6 @@
 namespace {
 
 using quimbra::abr::N;
-
-class FixedDraws final : public quimbra::RandomSource
-{
-  public:
-    void seed(float) override {}
-    double next() override
-    {
-        state_ = state_ * 6364136223846793005ULL + 1442695040888963407ULL;
-        return static_cast<double>(state_ >> 11) * 0x1.0p-53;
-    }
-
-  private:
-    std::uint64_t state_ = 31;
-};
 
 struct Tree
 {
@@ -100,7 +87,7 @@ void checkVisit(const Tree &t, int index, const std::string &input)
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
-    FixedDraws draws;
+    FixedDraws draws(31);
     quimbra::abr::Vettore drawn{};
     quimbra::abr::DrawKeys(drawn, draws);
     trees.push_back(build(drawn));

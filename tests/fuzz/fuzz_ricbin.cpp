@@ -1,6 +1,7 @@
 // The "Ricerca Binaria" button for any typed text, on one fixed sorted vector:
 // at most 10 probes, each probe the next step of a binary search, a framed
 // verdict of 22 characters, "TROVATO" exactly when the number is in the vector.
+#include "fixed_draws.h"
 #include "reference.h"
 #include "ricbin.h"
 #include "text.h"
@@ -15,21 +16,6 @@
 namespace {
 
 constexpr int N = 1000;
-
-// A fixed sequence of draws, so every run searches the same vector.
-class FixedDraws final : public quimbra::RandomSource
-{
-  public:
-    void seed(float) override {}
-    double next() override
-    {
-        state_ = state_ * 6364136223846793005ULL + 1442695040888963407ULL;
-        return static_cast<double>(state_ >> 11) * 0x1.0p-53;
-    }
-
-  private:
-    std::uint64_t state_ = 20240601;
-};
 
 std::array<quimbra::Integer, N + 1> V{};
 
@@ -46,7 +32,7 @@ bool endsWith(const std::string &s, const std::string &tail)
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
-    FixedDraws draws;
+    FixedDraws draws(20240601);
     quimbra::ricbin::DrawSortedVector(V, N, draws);
     if (V[0] != 0 || !std::is_sorted(V.begin() + 1, V.end()) || V[1] < 0 || V[N] > 9999)
         reference::fail("the prepared vector is sorted and within 0..9999", "");

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "random.h"
+
+#include <cstdint>
+
+// A fixed sequence of draws from a given start, so that every run of a fuzz
+// target works on the same data.
+class FixedDraws final : public quimbra::RandomSource
+{
+  public:
+    explicit FixedDraws(std::uint64_t start) : state_(start) {}
+
+    void seed(float) override {}
+    double next() override
+    {
+        state_ = state_ * 6364136223846793005ULL + 1442695040888963407ULL;
+        return static_cast<double>(state_ >> 11) * 0x1.0p-53;
+    }
+
+  private:
+    std::uint64_t state_;
+};
