@@ -2,7 +2,7 @@
 # Builds everything with AddressSanitizer and UndefinedBehaviorSanitizer
 # (Debug, in build-asan) and runs every test headless: any memory error,
 # undefined behaviour or leak fails the run. The soak test runs its long
-# length here (QUIMBRA_SOAK_ACTIONS, default 5000; QUIMBRA_SOAK_SEED to repeat
+# length here (QUIMBRA_SOAK_ACTIONS, default 10000; QUIMBRA_SOAK_SEED to repeat
 # a run).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -16,7 +16,7 @@ cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUIMBRA_SANITIZE=
 cmake --build "$BUILD_DIR" -j "$JOBS"
 
 export QT_QPA_PLATFORM=offscreen
-export QUIMBRA_SOAK_ACTIONS=${QUIMBRA_SOAK_ACTIONS:-5000}
+export QUIMBRA_SOAK_ACTIONS=${QUIMBRA_SOAK_ACTIONS:-10000}
 # Stop at the first error of either sanitizer, with a stack trace; leaks are
 # reported at exit (Qt and fontconfig need no suppressions here).
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:halt_on_error=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1:print_summary=1}
