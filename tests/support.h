@@ -1,10 +1,10 @@
 #pragma once
 
+#include "fixed_draws.h"
 #include "random.h"
 
 #include <QtTest>
 
-#include <cstdint>
 #include <vector>
 
 namespace quimbra::testing {
@@ -30,8 +30,7 @@ public:
         ++draws;
         if (!values_.empty())
             return values_[static_cast<std::size_t>(draws - 1) % values_.size()];
-        state_ = state_ * 6364136223846793005ULL + 1442695040888963407ULL;
-        return static_cast<double>(state_ >> 11) * 0x1.0p-53;
+        return fallback_.next();
     }
 
     int seeds = 0;
@@ -40,7 +39,7 @@ public:
 
 private:
     std::vector<double> values_;
-    std::uint64_t state_ = 42;
+    FixedDraws fallback_{42};
 };
 
 class FixedClock final : public Clock

@@ -6,6 +6,7 @@
 #include "frm_Quimbra.h"
 #include "identity.h"
 #include "support.h"
+#include "window_support.h"
 #include "widgets.h"
 
 #include <QAccessible>
@@ -18,8 +19,7 @@
 #include <memory>
 
 using namespace quimbra;
-using quimbra::testing::FixedClock;
-using quimbra::testing::ScriptedRandom;
+using namespace quimbra::testing;
 
 Q_DECLARE_METATYPE(QAccessible::Role)
 
@@ -96,8 +96,7 @@ private slots:
 
     void cleanupTestCase()
     {
-        QApplication::closeAllWindows();
-        QCoreApplication::processEvents();
+        closeAllWindows();
         menu.reset();
     }
 

@@ -11,6 +11,7 @@
 #include "frm_Quimbra.h"
 #include "identity.h"
 #include "support.h"
+#include "window_support.h"
 #include "widgets.h"
 
 #include <QGroupBox>
@@ -26,8 +27,7 @@
 #include <memory>
 
 using namespace quimbra;
-using quimbra::testing::FixedClock;
-using quimbra::testing::ScriptedRandom;
+using namespace quimbra::testing;
 
 namespace {
 
@@ -182,8 +182,7 @@ private slots:
 
     void cleanupTestCase()
     {
-        QApplication::closeAllWindows();
-        QCoreApplication::processEvents();
+        closeAllWindows();
         program.reset();
     }
 

@@ -7,6 +7,7 @@
 #include "frm_Quimbra.h"
 #include "identity.h"
 #include "support.h"
+#include "window_support.h"
 #include "widgets.h"
 
 #include <QLineEdit>
@@ -31,6 +32,7 @@
 #endif
 
 using namespace quimbra;
+using namespace quimbra::testing;
 
 namespace {
 
@@ -68,8 +70,8 @@ class tst_Memory final : public QObject
 {
     Q_OBJECT
 
-    testing::ScriptedRandom rnd;
-    testing::FixedClock clock;
+    ScriptedRandom rnd;
+    FixedClock clock;
     std::unique_ptr<frm_Quimbra> menu;
     int cycle = 0;
 
@@ -125,8 +127,7 @@ class tst_Memory final : public QObject
     {
         applyIdentity(*qApp);
         menu = std::make_unique<frm_Quimbra>(rnd, clock);
-        menu->Show();
-        QVERIFY(QTest::qWaitForWindowActive(menu->window()));
+        QVERIFY(showMenu(*menu));
     }
 
     void cleanupTestCase()

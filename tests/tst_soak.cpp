@@ -12,6 +12,7 @@
 #include "fuzz/reference.h"
 #include "identity.h"
 #include "support.h"
+#include "window_support.h"
 #include "widgets.h"
 
 #include <QLabel>
@@ -29,7 +30,7 @@
 #include <random>
 
 using namespace quimbra;
-using quimbra::testing::FixedClock;
+using namespace quimbra::testing;
 
 namespace {
 
@@ -877,8 +878,7 @@ class tst_Soak final : public QObject
     void cleanupTestCase()
     {
         boxAnswerer.stop();
-        QApplication::closeAllWindows();
-        QCoreApplication::processEvents();
+        closeAllWindows();
         QLocale::setDefault(originalLocale);
         qInstallMessageHandler(testLogHandler);
     }
@@ -890,8 +890,7 @@ class tst_Soak final : public QObject
         menu = std::make_unique<frm_Quimbra>(*rnd, clock);
         other = std::make_unique<QWidget>();
         other->setWindowTitle(QStringLiteral("another application"));
-        menu->Show();
-        QVERIFY(QTest::qWaitForWindowActive(menu->window()));
+        QVERIFY(showMenu(*menu));
 
         QElapsedTimer elapsed;
         elapsed.start();

@@ -3,7 +3,7 @@
 // "TROVATO" exactly when the key is in the tree, and then the key found ends
 // the path; the visit buttons list 33 lines for indices 0..2, nothing else.
 #include "abr.h"
-#include "fixed_draws.h"
+#include "../fixed_draws.h"
 #include "reference.h"
 #include "text.h"
 

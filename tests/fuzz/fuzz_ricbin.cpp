@@ -1,7 +1,7 @@
 // The "Ricerca Binaria" button for any typed text, on one fixed sorted vector:
 // at most 10 probes, each probe the next step of a binary search, a framed
 // verdict of 22 characters, "TROVATO" exactly when the number is in the vector.
-#include "fixed_draws.h"
+#include "../fixed_draws.h"
 #include "reference.h"
 #include "ricbin.h"
 #include "text.h"

@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
-// A fixed sequence of draws from a given start, so that every run of a fuzz
-// target works on the same data.
+// A fixed pseudo-random sequence of draws from a given start, the same on every
+// run. Qt-free, so that the fuzz targets can use it too.
 class FixedDraws final : public quimbra::RandomSource
 {
   public:
