@@ -7,17 +7,6 @@
 
 namespace quimbra::abr {
 
-namespace {
-
-// A node index that names a real entry of the table; 0 (no node) and anything
-// past the last node are empty subtrees.
-bool isNode(int k)
-{
-    return k >= 1 && k <= N;
-}
-
-} // namespace
-
 void DrawKeys(Vettore &Vet, RandomSource &rnd)
 {
     for (int i = 1; i <= N; ++i)
@@ -100,88 +89,88 @@ std::vector<std::string> DrawingLines(const Tabella &ABR)
 void RicercaABR(const Tabella &ABR, Integer x, int k, Integer &pos,
                 std::vector<std::string> &lstRic)
 {
-    if (!isNode(k)) {
-        pos = 0;
-        return;
-    }
-    const NodoABR &node = ABR[k];
-    // The key is listed before it is compared, so a found key ends the path.
-    lstRic.push_back(plain(node.Inf));
-    if (node.Inf == x) {
-        pos = static_cast<Integer>(k);
-        return;
-    }
-    if (node.Sx == 0) {
-        pos = 0;
-        return;
-    }
-    RicercaABR(ABR, x, x < node.Inf ? node.Sx : node.Dx, pos, lstRic);
+    NoSteps none;
+    RicercaABR(ABR, x, k, pos, lstRic, none);
 }
 
 std::vector<std::string> SearchLines(const Tabella &ABR, std::string_view typed)
 {
-    std::vector<std::string> lines;
-    const Integer x = textToInteger(typed);
-    // 0 stands for "nothing typed", so a key 0 cannot be searched for.
-    if (x == 0) return lines;
-    Integer pos = 0;
-    RicercaABR(ABR, x, 1, pos, lines);
-    lines.emplace_back("*******");
-    lines.emplace_back(pos == 0 ? "NON c'\u00e8" : "TROVATO");
-    lines.emplace_back("*******");
-    return lines;
+    NoSteps none;
+    return SearchLines(ABR, typed, none);
 }
 
 void VisitaAnticipata(const Tabella &ABR, int k, std::vector<std::string> &lstV)
 {
-    if (!isNode(k)) return;
-    lstV.push_back(rightAligned(ABR[k].Inf, 4));
-    VisitaAnticipata(ABR, ABR[k].Sx, lstV);
-    VisitaAnticipata(ABR, ABR[k].Dx, lstV);
+    NoSteps none;
+    VisitaAnticipata(ABR, k, lstV, none);
 }
 
 void VisitaSimmetrica(const Tabella &ABR, int k, std::vector<std::string> &lstV)
 {
-    if (!isNode(k)) return;
-    VisitaSimmetrica(ABR, ABR[k].Sx, lstV);
-    lstV.push_back(rightAligned(ABR[k].Inf, 4));
-    VisitaSimmetrica(ABR, ABR[k].Dx, lstV);
+    NoSteps none;
+    VisitaSimmetrica(ABR, k, lstV, none);
 }
 
 void VisitaPosticipata(const Tabella &ABR, int k, std::vector<std::string> &lstV)
 {
-    if (!isNode(k)) return;
-    VisitaPosticipata(ABR, ABR[k].Sx, lstV);
-    VisitaPosticipata(ABR, ABR[k].Dx, lstV);
-    lstV.push_back(rightAligned(ABR[k].Inf, 4));
+    NoSteps none;
+    VisitaPosticipata(ABR, k, lstV, none);
 }
 
 std::vector<std::string> VisitLines(const Tabella &ABR, int index)
 {
-    std::vector<std::string> lines;
-    void (*visit)(const Tabella &, int, std::vector<std::string> &) = nullptr;
-    const char *title = nullptr;
+    NoSteps none;
+    return VisitLines(ABR, index, none);
+}
+
+namespace detail {
+
+void addVerdict(std::vector<std::string> &lstRic, Integer pos)
+{
+    lstRic.emplace_back("*******");
+    lstRic.emplace_back(pos == 0 ? "NON c'\u00e8" : "TROVATO");
+    lstRic.emplace_back("*******");
+}
+
+const char *visitTitle(int index)
+{
     switch (index) {
     case 0:
-        title = " ANT";
-        visit = VisitaAnticipata;
-        break;
+        return " ANT";
     case 1:
-        title = "SIMM";
-        visit = VisitaSimmetrica;
-        break;
+        return "SIMM";
     case 2:
-        title = "POST";
-        visit = VisitaPosticipata;
-        break;
+        return "POST";
     default:
-        return lines;
+        return nullptr;
     }
-    lines.reserve(N + 2);
-    lines.emplace_back(title);
-    lines.emplace_back(4, '-');
-    visit(ABR, 1, lines);
-    return lines;
+}
+
+} // namespace detail
+
+namespace {
+
+// In-order walk from k at the given row: the left subtree takes the columns
+// before the node, the right subtree those after it. The depth guard keeps a
+// table whose links loop from walking forever.
+void place(const Tabella &ABR, int k, int row, int &nextColumn, Places &places)
+{
+    if (!isNode(k) || places[k].row >= 0 || row > N)
+        return;
+    places[k].row = row; // marks k as reached before its subtrees are walked
+    place(ABR, ABR[k].Sx, row + 1, nextColumn, places);
+    places[k].column = nextColumn++;
+    place(ABR, ABR[k].Dx, row + 1, nextColumn, places);
+}
+
+} // namespace
+
+Places PlaceNodes(const Tabella &ABR)
+{
+    Places places{};
+    int nextColumn = 0;
+    place(ABR, 1, 0, nextColumn, places);
+    return places;
 }
 
 } // namespace quimbra::abr

@@ -10,14 +10,7 @@ namespace quimbra::ricbin {
 
 namespace {
 
-// The last position that both N and the storage allow: a vector shorter than
-// N + 1 is never read past its end.
-int lastPosition(std::size_t size, int N)
-{
-    if (size == 0)
-        return 0;
-    return std::clamp(N, 0, static_cast<int>(std::min<std::size_t>(size - 1, IntegerMax)));
-}
+using detail::lastPosition;
 
 const std::string FrameLine(22, '*');
 
@@ -44,42 +37,28 @@ std::vector<std::string> VectorLines(std::span<const Integer> V, int N)
 Integer RicBin(std::span<const Integer> V, Integer x, int low, int high,
                std::vector<std::string> &lstRB)
 {
-    // Bounds beyond the storage are narrowed to it, so a probe never leaves
-    // positions 1..V.size()-1.
-    low = std::max(low, 1);
-    high = lastPosition(V.size(), high);
-    if (low > high)
-        return 0;
-
-    const int middle = (low + high) / 2;
-    const Integer value = V[static_cast<std::size_t>(middle)];
-    lstRB.push_back(plain(low) + " - " + plain(middle) + " - " + plain(high) + " : " + plain(value));
-
-    if (value == x)
-        return static_cast<Integer>(middle);
-    if (x < value)
-        return RicBin(V, x, low, middle - 1, lstRB);
-    return RicBin(V, x, middle + 1, high, lstRB);
+    NoProbes none;
+    return RicBin(V, x, low, high, lstRB, none);
 }
 
 std::vector<std::string> SearchLines(std::span<const Integer> V, int N, std::string_view typed)
 {
-    std::vector<std::string> lstRB;
-    // A number beyond the Integer range arrives clamped to -32768 or 32767;
-    // the drawn values lie in 0..9999, so it is searched and not found.
-    const Integer x = textToInteger(typed);
-    if (x == 0)
-        return lstRB;
+    NoProbes none;
+    return SearchLines(V, N, typed, none);
+}
 
-    const Integer position = RicBin(V, x, 1, lastPosition(V.size(), N), lstRB);
+namespace detail {
 
+void addVerdict(std::vector<std::string> &lstRB, std::string_view typed, Integer position)
+{
     // The verdict quotes the text as typed, not the number it became.
     const std::string t = rightAligned(typed, 4);
     lstRB.push_back(FrameLine);
     lstRB.push_back("*** " + t + (position == 0 ? " NON c'\u00e8 ! ***" : " TROVATO ! ***"));
     lstRB.push_back(FrameLine);
-    return lstRB;
 }
+
+} // namespace detail
 
 Long Fattoriale(Integer n)
 {
