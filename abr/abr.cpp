@@ -3,6 +3,7 @@
 #include "sorts.h"
 #include "text.h"
 
+#include <algorithm>
 #include <span>
 
 namespace quimbra::abr {
@@ -147,6 +148,127 @@ const char *visitTitle(int index)
 }
 
 } // namespace detail
+
+int TreeSteps::count() const
+{
+    switch (what) {
+    case What::Search:
+        return lines.empty() ? 0 : static_cast<int>(path.size()) + 1;
+    case What::Visit:
+        return static_cast<int>(nodes.size());
+    case What::Nothing:
+        break;
+    }
+    return 0;
+}
+
+std::size_t TreeSteps::linesAfter(int step) const
+{
+    if (what == What::Visit)
+        return std::min(lines.size(), static_cast<std::size_t>(std::max(step + 3, 2)));
+    if (step < 0 || what == What::Nothing)
+        return 0;
+    if (step < static_cast<int>(path.size()))
+        return static_cast<std::size_t>(step) + 1;
+    return lines.size();
+}
+
+int TreeSteps::nodeAt(int step) const
+{
+    if (step < 0)
+        return 0;
+    const auto s = static_cast<std::size_t>(step);
+    if (what == What::Search && s < path.size())
+        return path[s].k;
+    if (what == What::Visit && s < nodes.size())
+        return nodes[s];
+    return 0;
+}
+
+int TreeSteps::found() const
+{
+    if (what != What::Search || path.empty() || path.back().order != 0)
+        return 0;
+    return path.back().k;
+}
+
+TreeSteps RecordSearch(const Tabella &ABR, std::string_view typed)
+{
+    TreeSteps steps;
+    steps.what = TreeSteps::What::Search;
+    steps.x = textToInteger(typed);
+    auto record = [&steps](const SearchStep &s) { steps.path.push_back(s); };
+    steps.lines = SearchLines(ABR, typed, record);
+    return steps;
+}
+
+TreeSteps RecordVisit(const Tabella &ABR, int index)
+{
+    TreeSteps steps;
+    if (!detail::visitTitle(index))
+        return steps;
+    steps.what = TreeSteps::What::Visit;
+    steps.visit = index;
+    auto record = [&steps](int k) { steps.nodes.push_back(k); };
+    steps.lines = VisitLines(ABR, index, record);
+    return steps;
+}
+
+namespace {
+
+const char *const visitNames[] = {"Visita anticipata", "Visita simmetrica", "Visita posticipata"};
+const char *const visitRules[] = {
+    "prima il nodo, poi il sottoalbero sinistro, poi il destro",
+    "prima il sottoalbero sinistro, poi il nodo, poi il destro",
+    "prima il sottoalbero sinistro, poi il destro, poi il nodo"};
+
+std::string nodeName(const Tabella &ABR, int k)
+{
+    return "nodo " + plain(k) + " (chiave " + plain(ABR[k].Inf) + ")";
+}
+
+} // namespace
+
+std::string StepSentence(const Tabella &ABR, const TreeSteps &steps, int step)
+{
+    const std::string x = plain(steps.x);
+    switch (steps.what) {
+    case TreeSteps::What::Nothing:
+        return "Scrivi una chiave e premi Ricerca, oppure scegli una visita.";
+    case TreeSteps::What::Visit: {
+        const auto v = static_cast<std::size_t>(steps.visit);
+        const std::string name = visitNames[v];
+        if (step < 0)
+            return name + ": " + visitRules[v] + ".";
+        if (step >= steps.count())
+            return name + " finita: " + plain(steps.count()) + " chiavi.";
+        return name + ": " + nodeName(ABR, steps.nodeAt(step)) + ", " + plain(step + 1) +
+               " di " + plain(steps.count()) + ".";
+    }
+    case TreeSteps::What::Search:
+        break;
+    }
+    if (steps.count() == 0)
+        return "Scrivi una chiave diversa da 0 da cercare nell'albero.";
+    if (step < 0)
+        return "Si cerca " + x + " partendo dalla radice.";
+    if (step >= static_cast<int>(steps.path.size())) {
+        const int at = steps.found();
+        return at ? x + " \u00e8 nell'albero, nel nodo " + plain(at) + ": TROVATO."
+                  : x + " non \u00e8 nell'albero: NON c'\u00e8.";
+    }
+    const SearchStep &s = steps.path[static_cast<std::size_t>(step)];
+    const NodoABR &node = ABR[s.k];
+    if (s.order == 0)
+        return x + " \u00e8 uguale alla chiave del " + nodeName(ABR, s.k) + ": trovato.";
+    const bool left = s.order < 0;
+    const std::string why = x + (left ? " \u00e8 minore della chiave del " : " \u00e8 maggiore della chiave del ") +
+                            nodeName(ABR, s.k);
+    if (s.leaf)
+        return why + ", che \u00e8 una foglia: la ricerca finisce qui.";
+    return why + ": si scende a " + (left ? "sinistra, al nodo " + plain(node.Sx)
+                                          : "destra, al nodo " + plain(node.Dx)) + ".";
+}
 
 namespace {
 

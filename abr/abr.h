@@ -190,6 +190,35 @@ std::vector<std::string> VisitLines(const Tabella &ABR, int index, Observer &obs
 
 std::vector<std::string> VisitLines(const Tabella &ABR, int index);
 
+// A search or a visit as the step view replays it: the lines that lstRic or
+// lstV would show, and the nodes that the routine reported. A search's steps
+// are its nodes, one line each, then the verdict (its last three lines); a
+// visit shows its two title lines before the first step, then one step per
+// node.
+struct TreeSteps
+{
+    enum class What { Nothing, Search, Visit } what = What::Nothing;
+    int visit = -1;  // 0, 1, 2: pre-, in-, post-order
+    Integer x = 0;   // the key searched
+    std::vector<std::string> lines;
+    std::vector<SearchStep> path; // a search
+    std::vector<int> nodes;       // a visit
+
+    int count() const;
+    // How many lines stand in the list once steps 0..step are done (-1: none).
+    std::size_t linesAfter(int step) const;
+    // The node that the step lights, 0 for the verdict.
+    int nodeAt(int step) const;
+    // The node where x was found, or 0.
+    int found() const;
+};
+
+TreeSteps RecordSearch(const Tabella &ABR, std::string_view typed);
+TreeSteps RecordVisit(const Tabella &ABR, int index);
+
+// What a step did, in Italian: before the first step (-1), after each one.
+std::string StepSentence(const Tabella &ABR, const TreeSteps &steps, int step);
+
 // Where a drawing of the tree puts node k: its row (the root's is 0, each
 // child one below its parent) and its column (its rank in the in-order walk,
 // 0 for the leftmost node), so that every left subtree stands wholly left of

@@ -60,6 +60,56 @@ void addVerdict(std::vector<std::string> &lstRB, std::string_view typed, Integer
 
 } // namespace detail
 
+std::size_t SearchSteps::linesAfter(int step) const
+{
+    if (step < 0)
+        return 0;
+    if (step < static_cast<int>(probes.size()))
+        return static_cast<std::size_t>(step) + 1;
+    return lines.size();
+}
+
+int SearchSteps::found() const
+{
+    if (probes.empty() || probes.back().order != 0)
+        return 0;
+    return probes.back().middle;
+}
+
+SearchSteps RecordSearch(std::span<const Integer> V, int N, std::string_view typed)
+{
+    SearchSteps search;
+    search.x = textToInteger(typed);
+    auto record = [&search](const Probe &p) { search.probes.push_back(p); };
+    search.lines = SearchLines(V, N, typed, record);
+    return search;
+}
+
+std::string StepSentence(const SearchSteps &search, int N, int step)
+{
+    const std::string x = plain(search.x);
+    if (search.count() == 0)
+        return "Scrivi un numero diverso da 0 da cercare nel vettore.";
+    if (step < 0)
+        return "Si cerca " + x + " tra le posizioni 1 e " + plain(N) + ".";
+    if (step >= static_cast<int>(search.probes.size())) {
+        const int at = search.found();
+        return at ? x + " \u00e8 nel vettore, in posizione " + plain(at) + ": TROVATO."
+                  : x + " non \u00e8 nel vettore: NON c'\u00e8.";
+    }
+    const Probe &p = search.probes[static_cast<std::size_t>(step)];
+    const std::string value = plain(p.value);
+    if (p.order == 0)
+        return value + " \u00e8 uguale a " + x + ": trovato in posizione " + plain(p.middle) + ".";
+    const bool left = p.order < 0;
+    const int low = left ? p.low : p.middle + 1;
+    const int high = left ? p.middle - 1 : p.high;
+    const std::string why = value + (left ? " \u00e8 maggiore di " : " \u00e8 minore di ") + x;
+    if (low > high)
+        return why + ": non resta nessuna posizione in cui cercare.";
+    return why + ": si cerca tra " + plain(low) + " e " + plain(high) + ".";
+}
+
 Long Fattoriale(Integer n)
 {
     // 13! no longer fits 32 bits; the window refuses such n before calling.

@@ -104,6 +104,29 @@ std::vector<std::string> SearchLines(std::span<const Integer> V, int N, std::str
 
 std::vector<std::string> SearchLines(std::span<const Integer> V, int N, std::string_view typed);
 
+// A search as the step view replays it: the lines that lstRB would show, and
+// the probes that the search reported. Its steps are the probes, one line
+// each, then the verdict, the last three lines.
+struct SearchSteps
+{
+    Integer x = 0;
+    std::vector<std::string> lines;
+    std::vector<Probe> probes;
+
+    // 0 when the text reads as 0 and nothing is searched.
+    int count() const { return lines.empty() ? 0 : static_cast<int>(probes.size()) + 1; }
+    // How many lines stand in the list once steps 0..step are done (-1: none).
+    std::size_t linesAfter(int step) const;
+    // The position where x was met, or 0.
+    int found() const;
+};
+
+SearchSteps RecordSearch(std::span<const Integer> V, int N, std::string_view typed);
+
+// What a step decided, in Italian: before the first step (-1), after a probe,
+// after the verdict.
+std::string StepSentence(const SearchSteps &search, int N, int step);
+
 // n! for n >= 2, 1 for every n <= 1, in 32-bit arithmetic; callers never pass
 // more than 12.
 Long Fattoriale(Integer n);

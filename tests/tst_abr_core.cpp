@@ -93,6 +93,25 @@ QString notFound()
     return QStringLiteral("NON c'") + QChar(0x00E8);
 }
 
+// The recorded steps of a search or a visit give the very lines of the plain
+// routine, each step's line holding the key of the node reported with it.
+void checkSteps(const Tabella &ABR, const TreeSteps &steps, const std::vector<std::string> &plainLines)
+{
+    QCOMPARE(steps.lines, plainLines);
+    const bool visit = steps.what == TreeSteps::What::Visit;
+    const std::size_t header = visit ? 2 : 0;
+    QCOMPARE(steps.linesAfter(-1), header);
+    for (int i = 0; i < steps.count() - (visit ? 0 : 1); ++i) {
+        const int k = steps.nodeAt(i);
+        QVERIFY(k >= 1 && k <= N);
+        QCOMPARE(steps.linesAfter(i), header + std::size_t(i) + 1);
+        QCOMPARE(QString::fromStdString(steps.lines[header + std::size_t(i)]).trimmed(),
+                 QString::number(ABR[k].Inf));
+    }
+    if (steps.count() > 0)
+        QCOMPARE(steps.linesAfter(steps.count() - 1), steps.lines.size());
+}
+
 QStringList verdict(bool found)
 {
     return {QStringLiteral("*******"), found ? QStringLiteral("TROVATO") : notFound(),
@@ -119,6 +138,8 @@ class TestAbrCore final : public QObject
     void drawingLines_data();
     void drawingLines();
     void drawingOrderAndIndentation();
+    void placesFromTheTable_data();
+    void placesFromTheTable();
     void searchLines_data();
     void searchLines();
     void searchPosition_data();
@@ -365,6 +386,58 @@ void TestAbrCore::drawingOrderAndIndentation()
     }
 }
 
+void TestAbrCore::placesFromTheTable_data()
+{
+    // Links by node: {k, Sx, Dx}; nodes not named have none.
+    QTest::addColumn<QList<int>>("links");
+    QTest::addColumn<int>("placed");
+    QTest::addColumn<int>("rows");
+
+    QList<int> perfect;
+    for (int k = 1; k <= 15; ++k)
+        perfect << k << 2 * k << 2 * k + 1;
+    QTest::newRow("the perfect tree of 31 keys") << perfect << 31 << 5;
+    QTest::newRow("a root with a left child only") << QList<int>{1, 2, 0} << 2 << 2;
+    QTest::newRow("a chain to the right") << QList<int>{1, 0, 3, 3, 0, 7, 7, 0, 15} << 4 << 4;
+    QTest::newRow("a link back to the root") << QList<int>{1, 2, 3, 2, 1, 0} << 3 << 2;
+    QTest::newRow("a link past the table") << QList<int>{1, 32, 3} << 2 << 2;
+}
+
+void TestAbrCore::placesFromTheTable()
+{
+    QFETCH(QList<int>, links);
+    QFETCH(int, placed);
+    QFETCH(int, rows);
+
+    Tabella ABR{};
+    for (qsizetype i = 0; i + 2 < links.size(); i += 3) {
+        ABR[links[i]].Sx = Integer(links[i + 1]);
+        ABR[links[i]].Dx = Integer(links[i + 2]);
+    }
+    const Places places = PlaceNodes(ABR);
+    QCOMPARE(places[1].row, 0);
+    QList<int> columns;
+    int deepest = 0;
+    for (int k = 1; k <= N; ++k) {
+        if (places[k].row < 0)
+            continue;
+        columns << places[k].column;
+        deepest = std::max(deepest, places[k].row);
+        // Every child one row below its parent, the left one left of it and
+        // the right one right of it.
+        const int sx = ABR[k].Sx, dx = ABR[k].Dx;
+        for (int child : {sx, dx})
+            if (isNode(child) && places[child].row == places[k].row + 1)
+                QVERIFY(child == sx ? places[child].column < places[k].column
+                                    : places[child].column > places[k].column);
+    }
+    QCOMPARE(int(columns.size()), placed);
+    QCOMPARE(deepest + 1, rows);
+    std::sort(columns.begin(), columns.end());
+    for (int i = 0; i < placed; ++i)
+        QCOMPARE(columns[i], i); // one column per node, none shared
+}
+
 void TestAbrCore::searchLines_data()
 {
     QTest::addColumn<QString>("typed");
@@ -405,6 +478,12 @@ void TestAbrCore::searchLines()
 
     const Tabella ABR = build(vetFrom(kKeysA));
     QCOMPARE(toQt(SearchLines(ABR, typed.toStdString())), expected);
+    const TreeSteps steps = RecordSearch(ABR, typed.toStdString());
+    checkSteps(ABR, steps, SearchLines(ABR, typed.toStdString()));
+    QCOMPARE(steps.count(), expected.isEmpty() ? 0 : int(expected.size()) - 2);
+    QCOMPARE(steps.found() != 0, expected.contains("TROVATO"));
+    if (steps.found())
+        QCOMPARE(int(ABR[steps.found()].Inf), int(steps.x));
 }
 
 void TestAbrCore::searchPosition_data()
@@ -470,6 +549,9 @@ void TestAbrCore::visitLines()
     QCOMPARE(lines.at(1), QStringLiteral("----"));
     for (int j = 0; j < N; ++j)
         QCOMPARE(lines.at(j + 2), keyIn(Vet[positions.at(j)], 4));
+    const TreeSteps steps = RecordVisit(build(Vet), index);
+    checkSteps(build(Vet), steps, VisitLines(build(Vet), index));
+    QCOMPARE(steps.count(), N);
 }
 
 void TestAbrCore::visitUnknownIndex_data()
@@ -484,6 +566,7 @@ void TestAbrCore::visitUnknownIndex()
 {
     QFETCH(int, index);
     QVERIFY(VisitLines(build(distinctVet()), index).empty());
+    QCOMPARE(RecordVisit(build(distinctVet()), index).count(), 0);
 }
 
 void TestAbrCore::visitKeyFormatting_data()
