@@ -7,7 +7,8 @@
 
 #include <QFontInfo>
 #include <QPainter>
-#include <QScrollBar>
+
+#include <algorithm>
 
 namespace quimbra {
 
@@ -15,95 +16,96 @@ namespace {
 
 const QColor paleYellow(255, 255, 192);
 const QColor outside(224, 224, 224);
-const QColor outsideText(128, 128, 128);
+const QColor outsideText(120, 120, 120);
 const QColor magenta(192, 0, 192);
 
-} // namespace
-
-VectorColumn::VectorColumn(QWidget *parent) : QAbstractScrollArea(parent)
+QFont rowFont()
 {
-    setFont(fontFor({Face::Mono, 9.75, true}));
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    setFocusPolicy(Qt::StrongFocus);
-    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    return fontFor({Face::Mono, 9.75, true});
 }
+
+// The overview strip at the right edge, in pixels.
+int stripWidth(const QRect &area)
+{
+    return std::clamp(area.width() / 12, 6, 16);
+}
+
+} // namespace
 
 void VectorColumn::setVector(std::span<const Integer> V, int N)
 {
     rows_.clear();
     for (const std::string &line : ricbin::VectorLines(V, N))
         rows_.push_back(QString::fromStdString(line));
-    setRange(1, 0, static_cast<int>(rows_.size()));
-    updateScrollBar();
-}
-
-void VectorColumn::setRange(int low, int middle, int high)
-{
-    low_ = low;
-    middle_ = middle;
-    high_ = high;
-    if (middle > 0)
-        keepInSight(middle);
-    viewport()->update();
+    low_ = 1;
+    middle_ = 0;
+    high_ = static_cast<int>(rows_.size());
+    first_ = 1;
 }
 
 int VectorColumn::rowHeight() const
 {
-    // Rows as high as the list rows, with a pixel above and below for the marks.
-    return QFontInfo(font()).pixelSize() + 2;
+    // As high as a list row, with a pixel above and below for the marks.
+    return QFontInfo(rowFont()).pixelSize() + 2;
 }
 
-int VectorColumn::firstVisible() const
+int VectorColumn::visibleRows(const QRect &area) const
 {
-    return verticalScrollBar()->value() + 1;
+    return std::max(1, area.height() / rowHeight());
 }
 
-int VectorColumn::visibleRows() const
+QRect VectorColumn::rowsArea(const QRect &area) const
 {
-    return std::max(1, viewport()->height() / rowHeight());
+    return area.adjusted(0, 0, -stripWidth(area) - 2, 0);
 }
 
-void VectorColumn::updateScrollBar()
+void VectorColumn::scrollTo(int first, const QRect &area)
 {
-    QScrollBar *bar = verticalScrollBar();
-    bar->setRange(0, std::max(0, static_cast<int>(rows_.size()) - visibleRows()));
-    bar->setPageStep(visibleRows());
-    bar->setSingleStep(1);
+    const int last = std::max(1, static_cast<int>(rows_.size()) - visibleRows(area) + 1);
+    first_ = std::clamp(first, 1, last);
 }
 
-void VectorColumn::keepInSight(int position)
+void VectorColumn::scrollBy(int rows, const QRect &area)
 {
-    // A middle near an edge or out of view is brought to the centre, so that
+    scrollTo(first_ + rows, area);
+}
+
+void VectorColumn::setRange(int low, int middle, int high, const QRect &area)
+{
+    low_ = low;
+    middle_ = middle;
+    high_ = high;
+    // A middle near an edge or out of sight is brought to the centre, so that
     // the rows around it, where the search goes next, show as well.
-    const int first = firstVisible();
-    const int last = first + visibleRows() - 1;
-    if (position < first + 2 || position > last - 2)
-        verticalScrollBar()->setValue(position - 1 - visibleRows() / 2);
+    const int shown = visibleRows(area);
+    if (middle > 0 && (middle < first_ + 2 || middle > first_ + shown - 3))
+        scrollTo(middle - shown / 2, area);
 }
 
-void VectorColumn::resizeEvent(QResizeEvent *event)
+QRect VectorColumn::rowRect(const QRect &area, int position) const
 {
-    QAbstractScrollArea::resizeEvent(event);
-    updateScrollBar();
+    const QRect rows = rowsArea(area);
+    const int i = position - first_;
+    if (position < 1 || position > static_cast<int>(rows_.size()) || i < 0 ||
+        i >= visibleRows(area))
+        return {};
+    return {rows.left(), rows.top() + i * rowHeight(), rows.width(), rowHeight()};
 }
 
-void VectorColumn::paintEvent(QPaintEvent *)
+void VectorColumn::paint(QPainter &painter, const QRect &area) const
 {
-    QPainter painter(viewport());
-    const int h = rowHeight();
-    const int width = viewport()->width();
+    painter.save();
+    painter.fillRect(area, outside);
+    const QFont font = rowFont();
     const QFont small = fontFor({Face::Sans, 7.5, true});
-    const int first = firstVisible();
-    const int last = std::min(static_cast<int>(rows_.size()), first + visibleRows());
-    painter.fillRect(viewport()->rect(), outside);
-    for (int i = first; i <= last; ++i) {
-        const QRect row(0, (i - first) * h, width, h);
+    const int last = std::min(static_cast<int>(rows_.size()), first_ + visibleRows(area) - 1);
+    for (int i = first_; i <= last; ++i) {
+        const QRect row = rowRect(area, i);
         const bool inRange = i >= low_ && i <= high_;
         const bool middle = i == middle_;
         painter.fillRect(row, middle ? magenta : inRange ? paleYellow : outside);
         painter.setPen(middle ? Qt::white : inRange ? Qt::black : outsideText);
-        painter.setFont(font());
+        painter.setFont(font);
         painter.drawText(row.adjusted(3, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
                          rows_[static_cast<std::size_t>(i - 1)]);
 
@@ -121,6 +123,27 @@ void VectorColumn::paintEvent(QPaintEvent *)
             painter.drawText(row.adjusted(0, 0, -3, 0), Qt::AlignRight | Qt::AlignVCenter, tag);
         }
     }
+
+    // The whole vector in the strip: the range in pale yellow, the middle as
+    // a magenta bar, the rows in sight framed.
+    const int n = static_cast<int>(rows_.size());
+    if (n > 0) {
+        const QRect strip(area.right() - stripWidth(area) + 1, area.top(), stripWidth(area),
+                          area.height());
+        auto y = [&](int position) { return strip.top() + (position - 1) * strip.height() / n; };
+        painter.fillRect(strip, outside.darker(115));
+        if (low_ <= high_)
+            painter.fillRect(QRect(strip.left(), y(low_), strip.width(),
+                                   std::max(1, y(high_ + 1) - y(low_))),
+                             paleYellow);
+        if (middle_ > 0)
+            painter.fillRect(QRect(strip.left(), y(middle_) - 1, strip.width(), 3), magenta);
+        painter.setPen(Qt::black);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRect(strip.left(), y(first_), strip.width() - 1,
+                               std::max(2, y(last + 1) - y(first_)) - 1));
+    }
+    painter.restore();
 }
 
 } // namespace quimbra

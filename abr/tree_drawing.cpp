@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Quimbra developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tree_canvas.h"
+#include "tree_drawing.h"
 
 #include "layout.h"
 
@@ -21,13 +21,7 @@ const QColor darkRed(64, 0, 0);
 
 } // namespace
 
-TreeCanvas::TreeCanvas(QWidget *parent) : QWidget(parent)
-{
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    setFocusPolicy(Qt::NoFocus);
-}
-
-void TreeCanvas::setTree(const abr::Tabella &ABR)
+void TreeDrawing::setTree(const abr::Tabella &ABR)
 {
     ABR_ = ABR;
     places_ = abr::PlaceNodes(ABR_);
@@ -39,10 +33,9 @@ void TreeCanvas::setTree(const abr::Tabella &ABR)
         }
     lit_.reset();
     current_ = found_ = 0;
-    update();
 }
 
-void TreeCanvas::setMarks(const std::vector<int> &lit, int current, int found)
+void TreeDrawing::setMarks(const std::vector<int> &lit, int current, int found)
 {
     lit_.reset();
     for (int k : lit)
@@ -50,10 +43,9 @@ void TreeCanvas::setMarks(const std::vector<int> &lit, int current, int found)
             lit_.set(static_cast<std::size_t>(k));
     current_ = current;
     found_ = found;
-    update();
 }
 
-QRectF TreeCanvas::nodeRect(int k) const
+QRectF TreeDrawing::nodeRect(const QRect &area, int k) const
 {
     if (!abr::isNode(k) || places_[k].row < 0 || rows_ == 0)
         return {};
@@ -61,33 +53,29 @@ QRectF TreeCanvas::nodeRect(int k) const
     // row stand at least two columns apart, and neighbouring ranks sit on
     // different rows, so a circle a little under two columns wide never meets
     // another one.
-    const qreal cellWidth = qreal(width()) / columns_;
-    const qreal rowHeight = qreal(height()) / rows_;
+    const qreal cellWidth = qreal(area.width()) / columns_;
+    const qreal rowHeight = qreal(area.height()) / rows_;
     const qreal radius = std::max<qreal>(2, std::min(0.92 * cellWidth, 0.4 * rowHeight));
-    const QPointF centre((places_[k].column + 0.5) * cellWidth, (places_[k].row + 0.5) * rowHeight);
+    const QPointF centre(area.left() + (places_[k].column + 0.5) * cellWidth,
+                         area.top() + (places_[k].row + 0.5) * rowHeight);
     return {centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius};
 }
 
-QSize TreeCanvas::sizeHint() const
+void TreeDrawing::paint(QPainter &painter, const QRect &area) const
 {
-    return {px(10800), px(5400)};
-}
-
-void TreeCanvas::paintEvent(QPaintEvent *)
-{
-    QPainter painter(this);
-    painter.fillRect(rect(), paleYellow);
+    painter.save();
+    painter.fillRect(area, paleYellow);
     painter.setRenderHint(QPainter::Antialiasing);
 
-    const qreal line = std::max<qreal>(1, nodeRect(1).width() / 28);
+    const qreal line = std::max<qreal>(1, nodeRect(area, 1).width() / 28);
     // Edges first, so that the circles cover their ends. An edge walked by the
     // search or the visit (both of its nodes lit) is drawn in magenta.
     for (int k = 1; k <= abr::N; ++k) {
-        const QRectF from = nodeRect(k);
+        const QRectF from = nodeRect(area, k);
         if (from.isEmpty())
             continue;
         for (int child : {int(ABR_[k].Sx), int(ABR_[k].Dx)}) {
-            const QRectF to = nodeRect(child);
+            const QRectF to = nodeRect(area, child);
             if (to.isEmpty() || places_[child].row != places_[k].row + 1)
                 continue;
             const bool walked = lit_.test(std::size_t(k)) && lit_.test(std::size_t(child));
@@ -99,7 +87,7 @@ void TreeCanvas::paintEvent(QPaintEvent *)
     const QFont keyFont = fontFor({Face::Mono, 9.75, true});
     const QFont numberFont = fontFor({Face::Sans, 6.75, false});
     for (int k = 1; k <= abr::N; ++k) {
-        const QRectF circle = nodeRect(k);
+        const QRectF circle = nodeRect(area, k);
         if (circle.isEmpty())
             continue;
         const bool current = k == current_;
@@ -127,6 +115,7 @@ void TreeCanvas::paintEvent(QPaintEvent *)
         painter.drawText(QRectF(circle.left(), top + keyHeight, circle.width(), numberHeight),
                          Qt::AlignCenter, QString::number(k));
     }
+    painter.restore();
 }
 
 } // namespace quimbra
