@@ -21,7 +21,7 @@ Q_DECLARE_METATYPE(const FormLayout *)
 namespace {
 
 const FormLayout *const allLayouts[] = {&menuLayout(), &ricBinLayout(), &abrLayout(),
-                                        &sortLayout()};
+                                        &sortLayout(), &passoSortLayout()};
 
 QString captionOf(QWidget *w)
 {
@@ -87,8 +87,7 @@ private slots:
         QCOMPARE(w->font().pointSizeF(), c.font.points);
         QCOMPARE(w->font().bold(), c.font.bold);
         QCOMPARE(QFontInfo(w->font()).fixedPitch(), c.font.face == Face::Mono);
-        const bool focusable = c.kind == Kind::Button || c.kind == Kind::ListBox ||
-                               c.kind == Kind::TextBox;
+        const bool focusable = takesFocus(c.kind);
         QCOMPARE(w->focusPolicy() != Qt::NoFocus, focusable);
         if (focusable)
             QVERIFY2(!w->accessibleName().isEmpty(), "a screen reader needs its purpose");
@@ -112,6 +111,7 @@ private slots:
         QTest::newRow("ricbin") << &ricBinLayout() << "txtX";
         QTest::newRow("abr") << &abrLayout() << "cmdFine";
         QTest::newRow("sort") << &sortLayout() << "cmdFine";
+        QTest::newRow("step view of the sorts") << &passoSortLayout() << "picBarre";
     }
 
     // Caption, fixed size, title-bar buttons, icon, and where the focus starts.
@@ -154,7 +154,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(w));
         QStringList expected;
         for (const ControlSpec &c : layout->controls)
-            if (c.kind == Kind::Button || c.kind == Kind::ListBox || c.kind == Kind::TextBox)
+            if (takesFocus(c.kind))
                 expected << QString::fromUtf8(c.name) +
                                 (c.index >= 0 ? QString::number(c.index) : QString());
         QStringList visited;

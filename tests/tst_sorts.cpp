@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include "sort_steps.h"
 #include "sorts.h"
 
 #include <algorithm>
@@ -124,6 +125,43 @@ QList<int> asList(const std::vector<Integer> &v)
     return QList<int>(v.begin(), v.end());
 }
 
+// Plays the routine step by step as the step view does and checks that it
+// ends exactly where the plain routine ended: the same vector and the same
+// moves, each step making at most one comparison and one move; that "to the
+// end" lands on the same result with the same counts; and that starting over
+// brings the input back. Returns the comparisons counted.
+long checkReplay(int routine, const std::vector<Integer> &input, const std::vector<Integer> &sorted,
+                 Long moves)
+{
+    SortSteps steps(routine, input);
+    long taken = 0;
+    long comparisons = 0, moved = 0;
+    while (steps.step()) {
+        ++taken;
+        if (steps.comparisons() - comparisons > 1 || steps.moves() - moved > 1) {
+            qWarning("%s: step %ld made %ld comparisons and %ld moves", routineName(routine), taken,
+                     steps.comparisons() - comparisons, steps.moves() - moved);
+            return -1;
+        }
+        comparisons = steps.comparisons();
+        moved = steps.moves();
+    }
+    if (!steps.finished() || asList(steps.values()) != asList(sorted) || steps.moves() != moves)
+        return -1;
+    SortSteps jump(routine, input);
+    for (int i = 0; i < 7; ++i)
+        jump.step();
+    jump.runToEnd();
+    if (!jump.finished() || jump.step() || asList(jump.values()) != asList(sorted) ||
+        jump.moves() != moves || jump.comparisons() != comparisons)
+        return -1;
+    jump.restart();
+    if (jump.moves() != 0 || jump.comparisons() != 0 || asList(jump.values()) != asList(input) ||
+        jump.finished() != (taken == 0))
+        return -1;
+    return comparisons;
+}
+
 } // namespace
 
 void SortsTest::workedExample_data()
@@ -153,6 +191,7 @@ void SortsTest::thousandElementTable_data()
     QTest::addColumn<int>("routine");
     QTest::addColumn<QList<int>>("elements");
     QTest::addColumn<int>("expectedMoves");
+    QTest::addColumn<int>("expectedComparisons"); // -1: not stated
 
     const std::vector<int> up = ascending(1000);
     const std::vector<int> down = descending(1000);
@@ -161,18 +200,18 @@ void SortsTest::thousandElementTable_data()
     const QList<int> downList(down.begin(), down.end());
     const QList<int> sameList(same.begin(), same.end());
 
-    QTest::newRow("ascending, ExchangeSort") << int(Exchange) << upList << 0;
-    QTest::newRow("ascending, BubbleSort") << int(Bubble) << upList << 0;
-    QTest::newRow("ascending, ShellSort") << int(Shell) << upList << 6464;
-    QTest::newRow("ascending, QuickSort") << int(Quick) << upList << 30991;
-    QTest::newRow("descending, ExchangeSort") << int(Exchange) << downList << 499500;
-    QTest::newRow("descending, BubbleSort") << int(Bubble) << downList << 499500;
-    QTest::newRow("descending, ShellSort") << int(Shell) << downList << 10384;
-    QTest::newRow("descending, QuickSort") << int(Quick) << downList << 168832;
-    QTest::newRow("all equal, ExchangeSort") << int(Exchange) << sameList << 0;
-    QTest::newRow("all equal, BubbleSort") << int(Bubble) << sameList << 0;
-    QTest::newRow("all equal, ShellSort") << int(Shell) << sameList << 6464;
-    QTest::newRow("all equal, QuickSort 1000 levels deep") << int(Quick) << sameList << 500499;
+    QTest::newRow("ascending, ExchangeSort") << int(Exchange) << upList << 0 << 499500;
+    QTest::newRow("ascending, BubbleSort") << int(Bubble) << upList << 0 << 999;
+    QTest::newRow("ascending, ShellSort") << int(Shell) << upList << 6464 << 6464;
+    QTest::newRow("ascending, QuickSort") << int(Quick) << upList << 30991 << -1;
+    QTest::newRow("descending, ExchangeSort") << int(Exchange) << downList << 499500 << 499500;
+    QTest::newRow("descending, BubbleSort") << int(Bubble) << downList << 499500 << 999000;
+    QTest::newRow("descending, ShellSort") << int(Shell) << downList << 10384 << -1;
+    QTest::newRow("descending, QuickSort") << int(Quick) << downList << 168832 << -1;
+    QTest::newRow("all equal, ExchangeSort") << int(Exchange) << sameList << 0 << 499500;
+    QTest::newRow("all equal, BubbleSort") << int(Bubble) << sameList << 0 << 999;
+    QTest::newRow("all equal, ShellSort") << int(Shell) << sameList << 6464 << 6464;
+    QTest::newRow("all equal, QuickSort 1000 levels deep") << int(Quick) << sameList << 500499 << -1;
 }
 
 void SortsTest::thousandElementTable()
@@ -180,11 +219,16 @@ void SortsTest::thousandElementTable()
     QFETCH(int, routine);
     QFETCH(QList<int>, elements);
     QFETCH(int, expectedMoves);
+    QFETCH(int, expectedComparisons);
     const std::vector<int> e(elements.begin(), elements.end());
     std::vector<Integer> v = withZero(e);
     const Long moves = runRoutine(routine, v);
     QCOMPARE(asList(v), asList(expectedSorted(e)));
     QCOMPARE(int(moves), expectedMoves);
+    const long comparisons = checkReplay(routine, withZero(e), v, moves);
+    QVERIFY(comparisons >= 0);
+    if (expectedComparisons >= 0)
+        QCOMPARE(comparisons, long(expectedComparisons));
 }
 
 void SortsTest::countsAddToTheCounter_data()
@@ -400,6 +444,10 @@ void SortsTest::randomThousand()
         const Long moves = runRoutine(routine, v);
         QVERIFY2(asList(v) == asList(sorted), routineName(routine));
         QVERIFY2(moves >= 0, routineName(routine));
+        const long comparisons = checkReplay(routine, withZero(e), v, moves);
+        QVERIFY2(comparisons >= 0, routineName(routine));
+        if (routine == Exchange)
+            QCOMPARE(comparisons, 499500L);
         if (routine == Bubble)
             QCOMPARE(qint64(moves), qint64(inversions(e)));
         if (routine == Exchange)
@@ -437,6 +485,7 @@ void SortsTest::randomOtherSizes()
         std::vector<Integer> v = withZero(e);
         const Long moves = runRoutine(routine, v);
         QVERIFY2(asList(v) == asList(sorted), routineName(routine));
+        QVERIFY2(checkReplay(routine, withZero(e), v, moves) >= 0, routineName(routine));
         if (routine == Bubble)
             QCOMPARE(qint64(moves), qint64(inversions(e)));
         if (routine == Exchange || (routine == Quick && size < 2))

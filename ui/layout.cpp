@@ -4,9 +4,11 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSlider>
 
 #include <climits>
 #include <map>
@@ -97,16 +99,33 @@ QWidget *create(const ControlSpec &c, QWidget *parent)
     }
     case Kind::Frame:
         return new QGroupBox(caption, parent);
+    case Kind::Slider: {
+        auto *s = new QSlider(Qt::Horizontal, parent);
+        s->setFocusPolicy(Qt::StrongFocus);
+        s->setTickPosition(QSlider::TicksBelow);
+        return s;
+    }
+    case Kind::ComboBox: {
+        auto *b = new QComboBox(parent);
+        b->setFocusPolicy(Qt::StrongFocus);
+        return b;
+    }
+    case Kind::Canvas: {
+        auto *v = new Canvas(parent);
+        v->setFocusPolicy(Qt::StrongFocus);
+        return v;
+    }
     }
     return nullptr;
 }
 
+} // namespace
+
 bool takesFocus(Kind kind)
 {
-    return kind == Kind::Button || kind == Kind::ListBox || kind == Kind::TextBox;
+    return kind == Kind::Button || kind == Kind::ListBox || kind == Kind::TextBox ||
+           kind == Kind::Slider || kind == Kind::ComboBox || kind == Kind::Canvas;
 }
-
-} // namespace
 
 void buildControls(QWidget *window, const FormLayout &layout)
 {
@@ -166,6 +185,7 @@ constexpr FontSpec sans975b{Face::Sans, 9.75, true};
 constexpr FontSpec mono12b{Face::Mono, 12, true};
 constexpr FontSpec mono975{Face::Mono, 9.75, false};
 constexpr FontSpec mono975b{Face::Mono, 9.75, true};
+constexpr FontSpec sans12b{Face::Sans, 12, true};
 
 constexpr Colour white = rgb(255, 255, 255);
 constexpr Colour blue = rgb(0, 0, 255);
@@ -285,6 +305,52 @@ const FormLayout &sortLayout()
         }
         return l;
     }();
+    return layout;
+}
+
+// A wide canvas, so that each of 1000 bars gets a pixel of its own, with the
+// sentence under it and the player's controls in one row at the bottom. The
+// canvas comes first in the tab order: Space and Enter work at once.
+const FormLayout &passoSortLayout()
+{
+    static const FormLayout layout{
+        "frmPassoSort", "Passo passo - prof. Orvalde", 15300, 8175, none,
+        {
+            {"picBarre", -1, Kind::Canvas, nullptr, 120, 600, 15060, 6300, nullptr, sans825b,
+             paleYellow, magenta, NoFlags, "Il vettore come barre: altezza uguale al valore"},
+            {"cmdPasso", -1, Kind::Button, nullptr, 120, 7560, 1350, 495, "Passo", sans975b, none,
+             none, NoFlags, "Esegui un passo (Spazio)"},
+            {"cmdAvvia", -1, Kind::Button, nullptr, 1590, 7560, 1350, 495, "Avvia", sans975b, none,
+             none, NoFlags, "Avvia o metti in pausa l'animazione (Invio)"},
+            {"cmdTutto", -1, Kind::Button, nullptr, 3060, 7560, 1650, 495, "Fino alla fine",
+             sans825b, none, none, NoFlags, "Esegui tutti i passi fino alla fine"},
+            {"lblTitVelocita", -1, Kind::Label, nullptr, 4950, 7680, 1050, 300, "Velocità:",
+             sans825b, none, none, NoFlags, nullptr},
+            {"sldVelocita", -1, Kind::Slider, nullptr, 6000, 7560, 3750, 495, nullptr, sans825,
+             none, none, NoFlags, "Velocità dell'animazione"},
+            {"lblVelocita", -1, Kind::Label, nullptr, 9900, 7680, 3300, 300, nullptr, sans825,
+             none, none, NoFlags, "Velocità in passi al secondo"},
+            {"lblTitAlgoritmo", -1, Kind::Label, nullptr, 120, 165, 1050, 300, "Algoritmo:",
+             sans825b, none, magenta, NoFlags, nullptr},
+            {"cboAlgoritmo", -1, Kind::ComboBox, nullptr, 1200, 120, 1800, 375, nullptr, sans975b,
+             none, none, NoFlags, "Algoritmo di ordinamento"},
+            {"lblTitDati", -1, Kind::Label, nullptr, 3240, 165, 600, 300, "Dati:", sans825b, none,
+             magenta, NoFlags, nullptr},
+            {"cboDati", -1, Kind::ComboBox, nullptr, 3900, 120, 3000, 375, nullptr, sans825, none,
+             none, NoFlags, "Dati da ordinare"},
+            {"lblTitConfronti", -1, Kind::Label, nullptr, 7500, 165, 1200, 300, "Confronti:",
+             sans825b, none, magenta, NoFlags, nullptr},
+            {"lblConfronti", -1, Kind::Label, nullptr, 8700, 120, 1500, 375, nullptr, sans975b,
+             fieldBackground, fieldText, Bordered | Centred, "Numero di confronti"},
+            {"lblTitMosse", -1, Kind::Label, nullptr, 10500, 165, 900, 300, "Mosse:", sans825b,
+             none, magenta, NoFlags, nullptr},
+            {"lblMosse", -1, Kind::Label, nullptr, 11400, 120, 1500, 375, nullptr, sans975b,
+             fieldBackground, fieldText, Bordered | Centred, "Numero di mosse"},
+            {"lblPasso", -1, Kind::Label, nullptr, 120, 7020, 15060, 420, nullptr, sans12b, none,
+             magenta, NoFlags, "Che cosa ha fatto l'ultimo passo"},
+            {"cmdFine", -1, Kind::Button, nullptr, 13830, 7560, 1350, 495, "Fine", sans825, none,
+             none, NoFlags, "Chiudi la finestra"},
+        }};
     return layout;
 }
 

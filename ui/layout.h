@@ -14,7 +14,9 @@ namespace quimbra {
 // twips (15 twips are one pixel at 96 dots per inch), mirroring how the
 // windows were drawn. buildControls() turns a table into widgets.
 
-enum class Kind { Button, ListBox, TextBox, Label, Frame };
+// Slider, ComboBox and Canvas (a custom-painted area, see Canvas in
+// widgets.h) take the focus like buttons, lists and text boxes.
+enum class Kind { Button, ListBox, TextBox, Label, Frame, Slider, ComboBox, Canvas };
 
 enum class Face { Sans, Mono }; // "MS Sans Serif" and "Courier", with fallbacks
 
@@ -74,6 +76,9 @@ inline int px(int twips)
 
 QFont fontFor(const FontSpec &wanted);
 
+// Whether Tab visits controls of this kind (labels and frames never take the focus).
+bool takesFocus(Kind kind);
+
 // Sizes the window from the table and creates its controls, frames first so
 // that they can hold others. Sets the tab order and every objectName; members
 // of a control array carry their index as the dynamic property "Index".
@@ -84,5 +89,7 @@ const FormLayout &menuLayout();
 const FormLayout &ricBinLayout();
 const FormLayout &abrLayout();
 const FormLayout &sortLayout();
+// The step-by-step view of the four sorts.
+const FormLayout &passoSortLayout();
 
 } // namespace quimbra

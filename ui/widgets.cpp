@@ -4,6 +4,7 @@
 #include <QFontInfo>
 #include <QPainter>
 #include <QKeyEvent>
+#include <QPaintEvent>
 #include <QStyledItemDelegate>
 #include <QStringListModel>
 #include <QStyleOptionButton>
@@ -126,6 +127,44 @@ void Button::keyPressEvent(QKeyEvent *event)
         return;
     }
     QPushButton::keyPressEvent(event);
+}
+
+Canvas::Canvas(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void Canvas::setPaint(Paint paint)
+{
+    paint_ = std::move(paint);
+    update();
+}
+
+QRect Canvas::area() const
+{
+    return rect().adjusted(2, 2, -2, -2);
+}
+
+void Canvas::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    painter.fillRect(event->rect(), palette().color(QPalette::Window));
+    if (paint_) {
+        painter.save();
+        painter.setClipRect(area() & event->rect());
+        paint_(painter, area());
+        painter.restore();
+    }
+    // A sunken border like a list box's, and the focus frame inside it.
+    painter.setPen(palette().color(QPalette::Dark));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = rect().adjusted(1, 1, -1, -1);
+        focus.backgroundColor = palette().color(QPalette::Window);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
 }
 
 void Button::paintEvent(QPaintEvent *)

@@ -1,0 +1,171 @@
+// SPDX-FileCopyrightText: 2026 The Quimbra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "frmPassoSort.h"
+
+#include "layout.h"
+#include "text.h"
+#include "widgets.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace quimbra {
+
+namespace {
+
+// Dark bars on the program's pale yellow; the compared positions in the
+// program's magenta, the positions just written in red.
+const QColor barColour(0, 0, 160);
+const QColor comparedColour(192, 0, 192);
+const QColor movedColour(220, 0, 0);
+const QColor heldColour(192, 0, 192);
+
+} // namespace
+
+frmPassoSort::frmPassoSort(int column, std::span<const Integer> windowVector, RandomSource &rnd,
+                           QObject *owner)
+    : StepView(passoSortLayout(), owner), windowVector_(windowVector.begin(), windowVector.end()),
+      rnd_(rnd), column_(std::clamp(column, 0, SortColumns - 1))
+{
+}
+
+frmPassoSort::~frmPassoSort() = default;
+
+void frmPassoSort::connectControls()
+{
+    StepView::connectControls();
+    auto *algorithms = find<QComboBox>("cboAlgoritmo");
+    auto *inputs = find<QComboBox>("cboDati");
+    for (int k = 0; k < SortColumns; ++k)
+        algorithms->addItem(QString::fromUtf8(sortTitle(k)));
+    for (int d = 0; d < SortInputs; ++d)
+        inputs->addItem(QString::fromUtf8(sortInputName(d)));
+    // activated, not currentIndexChanged: choosing the same entry again also
+    // starts over (and draws 20 new values).
+    connect(algorithms, &QComboBox::activated, this, &frmPassoSort::cboAlgoritmo_Click);
+    connect(inputs, &QComboBox::activated, this, &frmPassoSort::cboDati_Click);
+    connect(&player(), &StepPlayer::changed, this, &frmPassoSort::showState);
+    canvas()->setPaint([this](QPainter &painter, const QRect &area) { paintBars(painter, area); });
+}
+
+void frmPassoSort::Form_Load()
+{
+    StepView::Form_Load();
+    find<QComboBox>("cboAlgoritmo")->setCurrentIndex(column_);
+    find<QComboBox>("cboDati")->setCurrentIndex(input_);
+    startOver();
+}
+
+void frmPassoSort::cboAlgoritmo_Click(int index)
+{
+    column_ = std::clamp(index, 0, SortColumns - 1);
+    startOver();
+}
+
+void frmPassoSort::cboDati_Click(int index)
+{
+    input_ = std::clamp(index, 0, SortInputs - 1);
+    startOver();
+}
+
+void frmPassoSort::startOver()
+{
+    std::vector<Integer> values = makeSortInput(input_, windowVector_, rnd_);
+    highest_ = std::max<Integer>(1, *std::max_element(values.begin(), values.end()));
+    player().setStepper(nullptr); // pauses first
+    steps_ = std::make_unique<SortSteps>(column_, std::move(values));
+    player().setStepper(steps_.get());
+}
+
+void frmPassoSort::showState()
+{
+    if (!isLoaded() || !steps_)
+        return;
+    window()->setWindowTitle(QStringLiteral("Passo passo: %1 - prof. Orvalde")
+                                 .arg(QString::fromUtf8(sortTitle(column_))));
+    label("lblConfronti")->setText(QString::fromStdString(plain(steps_->comparisons())));
+    label("lblMosse")->setText(QString::fromStdString(plain(steps_->moves())));
+    label("lblPasso")->setText(QString::fromStdString(steps_->sentence()));
+}
+
+void frmPassoSort::paintBars(QPainter &painter, const QRect &area) const
+{
+    if (!steps_)
+        return;
+    const std::vector<Integer> &V = steps_->values();
+    const int n = steps_->size();
+    if (n < 1)
+        return;
+    const SortStep &last = steps_->last();
+    const QFont font = fontFor({Face::Sans, 8.25, true});
+    const QFontMetrics metrics(font);
+    const double slot = double(area.width()) / n;
+    const bool few = slot >= metrics.horizontalAdvance(QStringLiteral("10000")) + 4;
+    // A strip under the bars for the position numbers (few bars) or for the
+    // markers that make a one-pixel bar findable on a projector.
+    const int strip = few ? metrics.height() + 4 : 10;
+    const int top = area.top() + (few ? metrics.height() + 4 : 4);
+    const int base = area.bottom() - strip;
+    const int tallest = base - top;
+    painter.setFont(font);
+
+    auto left = [&](int p) { return area.left() + int((p - 1) * slot); };
+    auto heightOf = [&](int value) {
+        return value <= 0 ? 0 : std::max(1, int(double(value) * tallest / highest_ + 0.5));
+    };
+    const int gap = slot >= 4 ? 1 : 0;
+    for (int p = 1; p <= n; ++p) {
+        const int x = left(p);
+        const int w = std::max(1, left(p + 1) - x - gap);
+        const int h = heightOf(V[std::size_t(p)]);
+        painter.fillRect(x, base - h, w, h, barColour);
+        if (few) {
+            painter.setPen(Qt::black);
+            painter.drawText(QRect(x, base - h - metrics.height() - 2, w, metrics.height()),
+                             Qt::AlignHCenter | Qt::AlignBottom, QString::number(V[std::size_t(p)]));
+            painter.drawText(QRect(x, base + 2, w, metrics.height()), Qt::AlignCenter,
+                             QString::number(p));
+        }
+    }
+
+    // The marked positions: at least three pixels wide, with a marker below.
+    auto mark = [&](int p, const QColor &colour) {
+        if (p < 1 || p > n)
+            return;
+        const int x = left(p);
+        const int w = std::max(1, left(p + 1) - x - gap);
+        const int wide = std::max(w, 3);
+        const int mx = x + w / 2 - wide / 2;
+        const int h = heightOf(V[std::size_t(p)]);
+        painter.fillRect(mx, base - h, wide, h, colour);
+        if (!few) {
+            const QPoint tip(x + w / 2, base + 1);
+            const QPoint points[] = {tip, tip + QPoint(-5, 8), tip + QPoint(5, 8)};
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(colour);
+            painter.drawPolygon(points, 3);
+        }
+    };
+    mark(last.a, comparedColour);
+    if (last.kind == SortStep::Compare || last.kind == SortStep::Range)
+        mark(last.b, comparedColour);
+    mark(last.movedA, movedColour);
+    mark(last.movedB, movedColour);
+
+    // The held value (Shell's v, Quick's pivot) as a dashed line at its height.
+    if (steps_->holding()) {
+        const int y = base - heightOf(steps_->held());
+        painter.setPen(QPen(heldColour, 2, Qt::DashLine));
+        painter.drawLine(area.left(), y, area.right(), y);
+        painter.setPen(heldColour);
+        const QString name = steps_->column() == QuickColumn ? QStringLiteral("pivot") : QStringLiteral("v");
+        painter.drawText(QRect(area.left() + 4, y - metrics.height() - 2, 200, metrics.height()),
+                         Qt::AlignLeft | Qt::AlignBottom,
+                         name + QStringLiteral(" = ") + QString::number(steps_->held()));
+    }
+}
+
+} // namespace quimbra
