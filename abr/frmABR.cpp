@@ -1,6 +1,11 @@
 #include "frmABR.h"
 
+#include "frmPassoABR.h"
+
+#include "step_action.h"
 #include "widgets.h"
+
+#include <QAction>
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -18,6 +23,16 @@ void frmABR::connectControls()
     for (int index = 0; index < 3; ++index)
         connect(button("cmdV", index), &QPushButton::clicked, this,
                 [this, index] { cmdV_Click(index); });
+    const auto lists = {list("lstVet"), list("lstX"), list("lstABR"), list("lstRic"), list("lstV")};
+    connect(addStepViewAction(window(), lists), &QAction::triggered, this, &frmABR::PassoPasso);
+    // The lists' own right-button menu, until the list boxes build theirs.
+    for (ListBox *l : lists) l->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void frmABR::PassoPasso()
+{
+    auto *view = new frmPassoABR(ABR, textBox("txtX")->text(), this);
+    view->Show();
 }
 
 void frmABR::Form_Load()

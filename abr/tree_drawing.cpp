@@ -53,10 +53,11 @@ QRectF TreeDrawing::nodeRect(const QRect &area, int k) const
     // row stand at least two columns apart, and neighbouring ranks sit on
     // different rows, so a circle a little under two columns wide never meets
     // another one.
-    const qreal cellWidth = qreal(area.width()) / columns_;
+    // Half a column more on either side keeps the outer circles inside.
+    const qreal cellWidth = qreal(area.width()) / (columns_ + 1);
     const qreal rowHeight = qreal(area.height()) / rows_;
     const qreal radius = std::max<qreal>(2, std::min(0.92 * cellWidth, 0.4 * rowHeight));
-    const QPointF centre(area.left() + (places_[k].column + 0.5) * cellWidth,
+    const QPointF centre(area.left() + (places_[k].column + 1) * cellWidth,
                          area.top() + (places_[k].row + 0.5) * rowHeight);
     return {centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius};
 }

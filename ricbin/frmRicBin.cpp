@@ -1,9 +1,13 @@
 #include "frmRicBin.h"
 
+#include "frmPassoRicBin.h"
+
 #include "ricbin.h"
+#include "step_action.h"
 #include "text.h"
 #include "widgets.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -23,6 +27,17 @@ void frmRicBin::connectControls()
     connect(button("cmdFattoriale"), &QPushButton::clicked, this,
             &frmRicBin::cmdFattoriale_Click);
     connect(button("cmdFine"), &QPushButton::clicked, this, &frmRicBin::cmdFine_Click);
+    connect(addStepViewAction(window(), {list("lstV"), list("lstRB")}), &QAction::triggered, this,
+            &frmRicBin::PassoPasso);
+    // The lists' own right-button menu, until the list boxes build theirs.
+    for (const char *name : {"lstV", "lstRB"}) list(name)->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void frmRicBin::PassoPasso()
+{
+    // The view keeps its own copy: the next activation here draws anew.
+    auto *view = new frmPassoRicBin(V, N, textBox("txtX")->text(), this);
+    view->Show();
 }
 
 void frmRicBin::Form_Load()

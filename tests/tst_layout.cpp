@@ -21,7 +21,8 @@ Q_DECLARE_METATYPE(const FormLayout *)
 namespace {
 
 const FormLayout *const allLayouts[] = {&menuLayout(), &ricBinLayout(), &abrLayout(),
-                                        &sortLayout(), &passoSortLayout()};
+                                        &sortLayout(), &passoSortLayout(),
+                                        &passoRicBinLayout(), &passoAbrLayout()};
 
 QString captionOf(QWidget *w)
 {
@@ -112,6 +113,8 @@ private slots:
         QTest::newRow("abr") << &abrLayout() << "cmdFine";
         QTest::newRow("sort") << &sortLayout() << "cmdFine";
         QTest::newRow("step view of the sorts") << &passoSortLayout() << "picBarre";
+        QTest::newRow("step view of the binary search") << &passoRicBinLayout() << "picVettore";
+        QTest::newRow("step view of the tree") << &passoAbrLayout() << "picAlbero";
     }
 
     // Caption, fixed size, title-bar buttons, icon, and where the focus starts.

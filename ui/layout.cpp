@@ -354,4 +354,92 @@ const FormLayout &passoSortLayout()
     return layout;
 }
 
+// The binary search step by step: the vector as a column at the left, the
+// number searched, the sentence, the probe lines and the player at the right.
+// The column comes first in the tab order, so that Space and Enter work at once.
+const FormLayout &passoRicBinLayout()
+{
+    static const FormLayout layout{
+        "frmPassoRicBin", "Passo passo: Ricerca Binaria - prof. Orvalde", 9720, 7200, none,
+        {
+            {"picVettore", -1, Kind::Canvas, nullptr, 120, 120, 2895, 6960, nullptr, mono975b,
+             paleYellow, none, NoFlags,
+             "Il vettore ordinato: posizioni e valori, con l'intervallo in cui si cerca"},
+            {"lblTitX", -1, Kind::Label, nullptr, 3240, 165, 1680, 300, "Numero da cercare:",
+             sans825b, none, magenta, NoFlags, nullptr},
+            {"txtX", -1, Kind::TextBox, nullptr, 4920, 120, 1095, 375, nullptr, mono12b, white,
+             blue, Centred, "Numero da cercare"},
+            {"lblPasso", -1, Kind::Label, nullptr, 3240, 600, 6360, 780, nullptr, sans12b, none,
+             magenta, NoFlags, "Che cosa ha deciso l'ultimo passo"},
+            {"cmdPasso", -1, Kind::Button, nullptr, 6240, 1500, 1350, 495, "Passo", sans975b, none,
+             none, NoFlags, "Esegui un passo (Spazio)"},
+            {"cmdAvvia", -1, Kind::Button, nullptr, 6240, 2100, 1350, 495, "Avvia", sans975b, none,
+             none, NoFlags, "Avvia o metti in pausa l'animazione (Invio)"},
+            {"cmdTutto", -1, Kind::Button, nullptr, 6240, 2700, 1650, 495, "Fino alla fine",
+             sans825b, none, none, NoFlags, "Esegui tutti i passi fino alla fine"},
+            {"lblTitVelocita", -1, Kind::Label, nullptr, 6240, 3420, 1050, 300, "Velocit\u00e0:",
+             sans825b, none, none, NoFlags, nullptr},
+            {"sldVelocita", -1, Kind::Slider, nullptr, 6240, 3720, 3360, 495, nullptr, sans825,
+             none, none, NoFlags, "Velocit\u00e0 dell'animazione"},
+            {"lblVelocita", -1, Kind::Label, nullptr, 6240, 4260, 3360, 300, nullptr, sans825,
+             none, none, NoFlags, "Velocit\u00e0 in passi al secondo"},
+            {"lstPassi", -1, Kind::ListBox, nullptr, 3240, 1500, 2775, 3135, nullptr, mono975,
+             paleCyan, blue, NoFlags, "Passi della ricerca binaria"},
+            {"lblLegenda", -1, Kind::Label, nullptr, 3240, 4920, 6360, 900,
+             "In giallo le posizioni in cui si cerca ancora, in grigio quelle scartate, in "
+             "magenta la posizione di mezzo. La striscia a destra della colonna mostra tutto il "
+             "vettore.",
+             sans825, none, none, NoFlags, nullptr},
+            {"cmdFine", -1, Kind::Button, nullptr, 8625, 6705, 975, 375, "Fine", sans825, none,
+             none, NoFlags, "Chiudi la finestra"},
+        }};
+    return layout;
+}
+
+// The tree step by step: the tree drawn across most of the window with the
+// sentence under it and the player in one row at the bottom; at the right the
+// list of the steps, the visits, the key to search and cmdFine. The drawing
+// comes first in the tab order, so that Space and Enter work at once.
+const FormLayout &passoAbrLayout()
+{
+    static const FormLayout layout{
+        "frmPassoABR", "Passo passo: ABR - prof. Orvalde", 14070, 7110, none,
+        {
+            {"picAlbero", -1, Kind::Canvas, nullptr, 120, 120, 11400, 5400, nullptr, mono975b,
+             paleYellow, darkRed, NoFlags,
+             "L'albero disegnato: ogni nodo con la sua chiave e il suo numero"},
+            {"cmdV", 0, Kind::Button, nullptr, 12735, 120, 1215, 495, "Anticipata", sans825, none,
+             none, NoFlags, "Visita anticipata dell'albero"},
+            {"cmdV", 1, Kind::Button, nullptr, 12735, 720, 1215, 495, "Simmetrica", sans825, none,
+             none, NoFlags, "Visita simmetrica dell'albero"},
+            {"cmdV", 2, Kind::Button, nullptr, 12735, 1320, 1215, 495, "Posticipata", sans825,
+             none, none, NoFlags, "Visita posticipata dell'albero"},
+            {"lblTitChiave", -1, Kind::Label, nullptr, 12735, 2040, 1215, 300, "Chiave:",
+             sans825b, none, magenta, NoFlags, nullptr},
+            {"txtChiave", -1, Kind::TextBox, nullptr, 12735, 2340, 1215, 375, nullptr, mono12b,
+             white, blue, Centred, "Chiave da cercare nell'albero"},
+            {"cmdRicerca", -1, Kind::Button, nullptr, 12735, 2820, 1215, 495, "Ricerca", sans825b,
+             none, none, NoFlags, "Ricerca la chiave nell'albero, un passo alla volta"},
+            {"lblPasso", -1, Kind::Label, nullptr, 120, 5580, 11400, 780, nullptr, sans12b, none,
+             magenta, NoFlags, "Che cosa ha fatto l'ultimo passo"},
+            {"cmdPasso", -1, Kind::Button, nullptr, 120, 6480, 1350, 495, "Passo", sans975b, none,
+             none, NoFlags, "Esegui un passo (Spazio)"},
+            {"cmdAvvia", -1, Kind::Button, nullptr, 1590, 6480, 1350, 495, "Avvia", sans975b, none,
+             none, NoFlags, "Avvia o metti in pausa l'animazione (Invio)"},
+            {"cmdTutto", -1, Kind::Button, nullptr, 3060, 6480, 1650, 495, "Fino alla fine",
+             sans825b, none, none, NoFlags, "Esegui tutti i passi fino alla fine"},
+            {"lblTitVelocita", -1, Kind::Label, nullptr, 4950, 6600, 1050, 300, "Velocit\u00e0:",
+             sans825b, none, none, NoFlags, nullptr},
+            {"sldVelocita", -1, Kind::Slider, nullptr, 6000, 6480, 3000, 495, nullptr, sans825,
+             none, none, NoFlags, "Velocit\u00e0 dell'animazione"},
+            {"lblVelocita", -1, Kind::Label, nullptr, 9150, 6600, 2370, 300, nullptr, sans825,
+             none, none, NoFlags, "Velocit\u00e0 in passi al secondo"},
+            {"lstPassi", -1, Kind::ListBox, nullptr, 11640, 120, 975, 6855, nullptr, mono975,
+             paleCyan, darkRed, NoFlags, "Passi della ricerca o della visita"},
+            {"cmdFine", -1, Kind::Button, nullptr, 12735, 6480, 1215, 495, "Fine", sans825, none,
+             none, NoFlags, "Chiudi la finestra"},
+        }};
+    return layout;
+}
+
 } // namespace quimbra

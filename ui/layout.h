@@ -91,5 +91,8 @@ const FormLayout &abrLayout();
 const FormLayout &sortLayout();
 // The step-by-step view of the four sorts.
 const FormLayout &passoSortLayout();
+// The step-by-step views of the binary search and of the tree.
+const FormLayout &passoRicBinLayout();
+const FormLayout &passoAbrLayout();
 
 } // namespace quimbra
