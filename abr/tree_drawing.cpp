@@ -87,6 +87,8 @@ void TreeDrawing::paint(QPainter &painter, const QRect &area) const
 
     const QFont keyFont = fontFor({Face::Mono, 9.75, true});
     const QFont numberFont = fontFor({Face::Sans, 6.75, false});
+    const qreal keyHeight = QFontMetricsF(keyFont).height();
+    const qreal numberHeight = QFontMetricsF(numberFont).height();
     for (int k = 1; k <= abr::N; ++k) {
         const QRectF circle = nodeRect(area, k);
         if (circle.isEmpty())
@@ -102,19 +104,23 @@ void TreeDrawing::paint(QPainter &painter, const QRect &area) const
             const qreal ring = 2.5 * line;
             painter.drawEllipse(circle.adjusted(-ring, -ring, ring, ring));
         }
+    }
 
-        // The key a little above the centre, the node number under it.
-        const QColor ink = current ? Qt::white : darkRed;
-        const qreal keyHeight = QFontMetricsF(keyFont).height();
-        const qreal numberHeight = QFontMetricsF(numberFont).height();
-        const qreal top = circle.center().y() - (keyHeight + numberHeight) / 2;
-        painter.setPen(ink);
-        painter.setFont(keyFont);
-        painter.drawText(QRectF(circle.left(), top, circle.width(), keyHeight), Qt::AlignCenter,
-                         QString::number(ABR_[k].Inf));
-        painter.setFont(numberFont);
-        painter.drawText(QRectF(circle.left(), top + keyHeight, circle.width(), numberHeight),
-                         Qt::AlignCenter, QString::number(k));
+    // The key a little above the centre, the node number under it; all keys
+    // first, then all numbers, so that the font changes twice per paint.
+    for (const bool keys : {true, false}) {
+        painter.setFont(keys ? keyFont : numberFont);
+        for (int k = 1; k <= abr::N; ++k) {
+            const QRectF circle = nodeRect(area, k);
+            if (circle.isEmpty())
+                continue;
+            const qreal top = circle.center().y() - (keyHeight + numberHeight) / 2;
+            painter.setPen(k == current_ ? Qt::white : darkRed);
+            const QRectF line = keys ? QRectF(circle.left(), top, circle.width(), keyHeight)
+                                     : QRectF(circle.left(), top + keyHeight, circle.width(),
+                                              numberHeight);
+            painter.drawText(line, Qt::AlignCenter, QString::number(keys ? ABR_[k].Inf : k));
+        }
     }
     painter.restore();
 }

@@ -5,6 +5,8 @@
 // --memory. stdout gets one table row per measurement; progress goes to stderr.
 #include "abr.h"
 #include "frmABR.h"
+#include "frmPassoABR.h"
+#include "frmPassoRicBin.h"
 #include "frmRicBin.h"
 #include "frmSort.h"
 #include "frm_Quimbra.h"
@@ -477,6 +479,50 @@ void sortAll(const Values &original, Values &V)
     QuickSort(V, 1, 1000, moves);
 }
 
+// A step view opened from its window: opening it (copy, controls, showing,
+// the events that follow and a paint of the whole window), painting its drawing, and one frame at the fastest speed, which takes
+// every step of the run (prepared by `prepare`) and paints what changed.
+template <class View>
+bool stepView(Form &owner, int runs, const std::function<void()> &open, const std::string &name,
+              const std::function<void(View *)> &prepare)
+{
+    View *view = nullptr;
+    const auto opening = measure(runs, nothing, [&] {
+        open();
+        view = owner.findChildren<View *>().constLast();
+        drain(); // shown and exposed: the pending events paint it
+        view->window()->repaint();
+    }, [&] {
+        view->Unload();
+        drain();
+    });
+    report(timingRow(name + " open (F2) + first paint", opening, 0));
+    open();
+    view = owner.findChildren<View *>().constLast();
+    if (!waitExposed(view->window()))
+        return false;
+    prepare(view);
+    StepPlayer &player = view->player();
+    player.setSpeedLevel(StepPlayer::levelCount() - 1);
+    report(timingRow("  its drawing, painted once", measure(runs, nothing, [&] {
+        view->canvas()->repaint();
+    }, nothing), 0));
+    int steps = 0;
+    const auto frame = measure(runs, [&] {
+        player.restart();
+        drain();
+    }, [&] {
+        steps = player.advance(1'000'000);
+        drain();
+    }, nothing);
+    report(timingRow("  a frame at the fastest speed (" + std::to_string(steps) +
+                         " steps, the whole run) + paint",
+                     frame, 4e6, steps > 0 && player.stepper()->finished()));
+    view->Unload();
+    drain();
+    return true;
+}
+
 int interactions(int argc, char **argv, int runs)
 {
     QApplication app(argc, argv);
@@ -613,6 +659,13 @@ int interactions(int argc, char **argv, int runs)
             abrWindow->repaint();
         }, drain), 0));
     }
+
+    ricBin.textBox("txtX")->setText(QStringLiteral("-5")); // the longest search: 9 probes
+    if (!stepView<frmPassoRicBin>(ricBin, runs, [&] { ricBin.PassoPasso(); }, "frmPassoRicBin",
+                                  [](frmPassoRicBin *) {}) ||
+        !stepView<frmPassoABR>(abr, runs, [&] { abr.PassoPasso(); }, "frmPassoABR",
+                               [](frmPassoABR *view) { view->cmdV_Click(0); }))
+        return 1;
 
     // Sorting window and the reference it is compared with.
     menu.cmdSort_Click();

@@ -30,6 +30,7 @@ void frmPassoRicBin::connectControls()
     picture->setPaint([this](QPainter &painter, const QRect &area) { column_.paint(painter, area); });
     picture->installEventFilter(this);
     label("lblPasso")->setWordWrap(true);
+    label("lblLegenda")->setWordWrap(true);
     connect(textBox("txtX"), &QLineEdit::textChanged, this, &frmPassoRicBin::txtX_Change);
     connect(&player(), &StepPlayer::changed, this, &frmPassoRicBin::showSteps);
 }

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Takes one PNG of each window of the real program under Xvfb and saves them
-# as docs/menu.png, docs/ricbin.png, docs/abr.png and docs/sort.png.
+# as docs/menu.png, docs/ricbin.png, docs/abr.png and docs/sort.png, and the
+# step views of the binary search and the tree as docs/passo-ricbin.png and
+# docs/passo-abr.png.
 # The buttons are clicked with xdotool at the places the window layouts give
 # them (twips / 15 = pixels inside the window's client area).
 set -euo pipefail
@@ -13,7 +15,7 @@ make --no-print-directory build BUILD="$build" >/dev/null
 program="$root/$build/app/quimbra"
 mkdir -p docs
 
-export DISPLAY=:99
+export DISPLAY=${SCREENSHOTS_DISPLAY:-:99} # another display when :99 is taken
 Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb_pid=$!
 app_pid=
@@ -65,6 +67,14 @@ click "$ricbin" 3960 240 1575 375                 # cmdRicBin
 TEXT=12 type_into "$ricbin" 6000 480 855 375      # txtFatt (frame at 5760,120)
 click "$ricbin" 6960 480 855 375                  # cmdFattoriale
 shoot "$ricbin" ricbin.png
+
+# Passo passo: the same search, three probes in
+xdotool key F2
+passo_ricbin=$(window "Passo passo: Ricerca Binaria - prof. Orvalde")
+sleep 1
+for _ in 1 2 3; do click "$passo_ricbin" 6240 1500 1350 495; done   # cmdPasso
+shoot "$passo_ricbin" passo-ricbin.png
+click "$passo_ricbin" 8625 6705 975 375          # Fine
 click "$ricbin" 6960 6600 975 375                 # FINE
 
 # ABR: the in-order visit, then a search
@@ -75,6 +85,16 @@ click "$abr" 9720 720 975 495                     # Visita Simmetrica (frame at 
 TEXT=500 type_into "$abr" 9720 2280 975 375       # txtX
 click "$abr" 9720 2760 975 495                    # Ricerca
 shoot "$abr" abr.png
+
+# Passo passo: the tree drawn as a tree, a search three nodes down
+xdotool key F2
+passo_abr=$(window "Passo passo: ABR - prof. Orvalde")
+sleep 1
+TEXT=700 type_into "$passo_abr" 12735 2340 1215 375   # txtChiave
+click "$passo_abr" 12735 2820 1215 495            # Ricerca
+for _ in 1 2 3; do click "$passo_abr" 120 6480 1350 495; done      # cmdPasso
+shoot "$passo_abr" passo-abr.png
+click "$passo_abr" 12735 6480 1215 495            # Fine
 click "$abr" 9720 6120 975 495                    # Fine
 
 # Ordinamenti: the comparison runs as the window opens
