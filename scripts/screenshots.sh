@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # Takes one PNG of each window of the real program under Xvfb and saves them
-# as docs/menu.png, docs/ricbin.png, docs/abr.png and docs/sort.png, and the
-# step views of the binary search and the tree as docs/passo-ricbin.png and
-# docs/passo-abr.png.
+# as docs/menu.png, docs/ricbin.png, docs/abr.png, docs/sort.png, and the step
+# views as docs/passo-sort.png, docs/passo-ricbin.png and docs/passo-abr.png.
 # The buttons are clicked with xdotool at the places the window layouts give
 # them (twips / 15 = pixels inside the window's client area).
 set -euo pipefail
@@ -101,6 +100,19 @@ click "$abr" 9720 6120 975 495                    # Fine
 click "$menu" 1680 360 1455 615
 sort=$(window "Sort - prof. Orvalde")
 shoot "$sort" sort.png
+
+# Passo passo: F2 on the Bubble list opens its step view; 20 random values,
+# a few steps with Space on the bars
+click "$sort" 1490 3000 975 1000                  # lstSort(1) (frame at 50,0)
+xdotool key F2
+passo=$(window "Passo passo: Bubble - prof. Orvalde")
+sleep 1
+click "$passo" 3900 120 3000 375                  # cboDati
+xdotool key End Return
+click "$passo" 120 600 15060 6300                 # the bars
+xdotool key --delay 40 $(printf 'space %.0s' $(seq 27))
+shoot "$passo" passo-sort.png
+click "$passo" 13830 7560 1350 495                # Fine
 click "$sort" 2160 7500 975 255                   # FINE
 
 # Fine ends the program

@@ -47,6 +47,9 @@ void frmPassoSort::connectControls()
     // starts over (and draws 20 new values).
     connect(algorithms, &QComboBox::activated, this, &frmPassoSort::cboAlgoritmo_Click);
     connect(inputs, &QComboBox::activated, this, &frmPassoSort::cboDati_Click);
+    // Each list is announced with the label in front of it.
+    label("lblTitAlgoritmo")->setBuddy(algorithms);
+    label("lblTitDati")->setBuddy(inputs);
     connect(&player(), &StepPlayer::changed, this, &frmPassoSort::showState);
     canvas()->setPaint([this](QPainter &painter, const QRect &area) { paintBars(painter, area); });
 }
@@ -131,17 +134,25 @@ void frmPassoSort::paintBars(QPainter &painter, const QRect &area) const
         }
     }
 
-    // The marked positions: at least three pixels wide, with a marker below.
-    auto mark = [&](int p, const QColor &colour) {
+    // The positions just written are painted red, the positions compared
+    // magenta; below the bars a marker (or the position's number on a
+    // coloured ground) shows both, also where one bar is a single pixel.
+    auto mark = [&](int p, const QColor &colour, bool paintBar) {
         if (p < 1 || p > n)
             return;
         const int x = left(p);
         const int w = std::max(1, left(p + 1) - x - gap);
-        const int wide = std::max(w, 3);
-        const int mx = x + w / 2 - wide / 2;
-        const int h = heightOf(V[std::size_t(p)]);
-        painter.fillRect(mx, base - h, wide, h, colour);
-        if (!few) {
+        if (paintBar) {
+            const int wide = std::max(w, 3);
+            const int h = heightOf(V[std::size_t(p)]);
+            painter.fillRect(x + w / 2 - wide / 2, base - h, wide, h, colour);
+        }
+        if (few) {
+            const QRect number(x, base + 2, w, metrics.height());
+            painter.fillRect(number, colour);
+            painter.setPen(Qt::white);
+            painter.drawText(number, Qt::AlignCenter, QString::number(p));
+        } else {
             const QPoint tip(x + w / 2, base + 1);
             const QPoint points[] = {tip, tip + QPoint(-5, 8), tip + QPoint(5, 8)};
             painter.setPen(Qt::NoPen);
@@ -149,11 +160,16 @@ void frmPassoSort::paintBars(QPainter &painter, const QRect &area) const
             painter.drawPolygon(points, 3);
         }
     };
-    mark(last.a, comparedColour);
-    if (last.kind == SortStep::Compare || last.kind == SortStep::Range)
-        mark(last.b, comparedColour);
-    mark(last.movedA, movedColour);
-    mark(last.movedB, movedColour);
+    const bool pair = last.kind == SortStep::Compare || last.kind == SortStep::Range;
+    mark(last.a, comparedColour, true);
+    if (pair)
+        mark(last.b, comparedColour, true);
+    mark(last.movedA, movedColour, true);
+    mark(last.movedB, movedColour, true);
+    // A compared position that was also written keeps its magenta marker.
+    for (int p : {last.a, pair ? last.b : -1})
+        if (p >= 1 && (p == last.movedA || p == last.movedB))
+            mark(p, comparedColour, false);
 
     // The held value (Shell's v, Quick's pivot) as a dashed line at its height.
     if (steps_->holding()) {

@@ -1,6 +1,7 @@
 // What a screen reader learns about every control of the four windows: an
 // Italian name that says what the control is for, and the right role.
 #include "frmABR.h"
+#include "frmPassoSort.h"
 #include "frmRicBin.h"
 #include "frmSort.h"
 #include "frm_Quimbra.h"
@@ -39,6 +40,8 @@ class tst_Accessibility final : public QObject
             return menu->ricBinSlot();
         if (name == "frmABR")
             return menu->abrSlot();
+        if (name == "frmPassoSort")
+            return menu->sortSlot()->findChild<frmPassoSort *>();
         return menu->sortSlot();
     }
 
@@ -92,6 +95,8 @@ private slots:
         menu->cmdSort_Click();
         QVERIFY(menu->ricBinSlot() && menu->abrSlot() && menu->sortSlot());
         QVERIFY(QTest::qWaitForWindowExposed(menu->sortSlot()->window()));
+        menu->sortSlot()->PassoPasso(0);
+        QVERIFY(form("frmPassoSort") && form("frmPassoSort")->isLoaded());
     }
 
     void cleanupTestCase()
@@ -153,6 +158,17 @@ private slots:
             row("frmSort", "lstSort", k, list, {"ordinato", sorts[k]});
             row("frmSort", "lblSort", k, label, {"spostamenti", sorts[k]});
         }
+
+        row("frmPassoSort", "cmdPasso", -1, button, {"passo"});
+        row("frmPassoSort", "cmdAvvia", -1, button, {"avvia", "pausa"});
+        row("frmPassoSort", "cmdTutto", -1, button, {"fine"});
+        row("frmPassoSort", "cmdFine", -1, button, {"chiudi"});
+        row("frmPassoSort", "sldVelocita", -1, QAccessible::Slider, {"velocità"});
+        row("frmPassoSort", "cboAlgoritmo", -1, QAccessible::ComboBox, {"algoritmo"});
+        row("frmPassoSort", "cboDati", -1, QAccessible::ComboBox, {"dati"});
+        row("frmPassoSort", "lblConfronti", -1, label, {"confronti"});
+        row("frmPassoSort", "lblMosse", -1, label, {"mosse"});
+        row("frmPassoSort", "lblPasso", -1, label, {"passo"});
     }
 
     void controlSaysWhatItIsFor()
@@ -207,6 +223,8 @@ private slots:
         QTest::newRow("frmSort") << QString("frmSort")
                                  << QStringList{"cmdFine", "cmdSort", "lstSort(0)", "lstSort(1)",
                                                 "lstSort(2)", "lstSort(3)"};
+        QTest::newRow("frmPassoSort")
+            << QString("frmPassoSort") << QStringList{"cmdAvvia", "cmdFine", "cmdPasso", "cmdTutto"};
     }
 
     void everyControlNamedOnce()
@@ -237,6 +255,8 @@ private slots:
         QTest::newRow("frmABR") << QString("frmABR")
                                 << QString("ABR (Albero Binario di Ricerca) - prof. Orvalde");
         QTest::newRow("frmSort") << QString("frmSort") << QString("Sort - prof. Orvalde");
+        QTest::newRow("frmPassoSort")
+            << QString("frmPassoSort") << QString("Passo passo: Insertion - prof. Orvalde");
     }
 
     void windowNameIsItsCaption()
@@ -259,6 +279,8 @@ private slots:
         QTest::newRow("lblFatt") << QString("frmRicBin") << QString("lblFatt") << -1;
         QTest::newRow("lblSort(0)") << QString("frmSort") << QString("lblSort") << 0;
         QTest::newRow("lblSort(3)") << QString("frmSort") << QString("lblSort") << 3;
+        QTest::newRow("lblMosse") << QString("frmPassoSort") << QString("lblMosse") << -1;
+        QTest::newRow("lblPasso") << QString("frmPassoSort") << QString("lblPasso") << -1;
     }
 
     void resultLabelReadsItsValue()

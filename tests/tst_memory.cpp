@@ -3,6 +3,7 @@
 // nothing accumulates in the objects that stay (the window slots and fields).
 #include "frmABR.h"
 #include "frmRicBin.h"
+#include "frmPassoSort.h"
 #include "frmSort.h"
 #include "frm_Quimbra.h"
 #include "identity.h"
@@ -115,6 +116,25 @@ class tst_Memory final : public QObject
         close(w);
     }
 
+    // frmSort with one step view per sort: stepped, run, completed and
+    // closed, the running one first.
+    void cycleStepViews()
+    {
+        menu->cmdSort_Click();
+        frmSort *w = menu->sortSlot();
+        for (int k = 0; k < 4; ++k)
+            w->PassoPasso(k);
+        const QList<frmPassoSort *> views = w->findChildren<frmPassoSort *>();
+        QCOMPARE(views.size(), 4);
+        views[0]->button("cmdAvvia")->click();
+        views[1]->button("cmdPasso")->click();
+        views[2]->button("cmdTutto")->click();
+        views[3]->cboDati_Click(cycle % 5);
+        for (frmPassoSort *view : views)
+            close(view);
+        close(w);
+    }
+
     void cycleAll()
     {
         cycleRicBin();
@@ -144,13 +164,15 @@ class tst_Memory final : public QObject
         QTest::newRow("frmABR") << 1;
         QTest::newRow("frmSort") << 2;
         QTest::newRow("all three in turn") << 3;
+        QTest::newRow("frmSort with four step views") << 4;
     }
 
     void openCloseCycles()
     {
         QFETCH(int, window);
         const std::function<void()> steps[] = {[this] { cycleRicBin(); }, [this] { cycleAbr(); },
-                                               [this] { cycleSort(); }, [this] { cycleAll(); }};
+                                               [this] { cycleSort(); }, [this] { cycleAll(); },
+                                               [this] { cycleStepViews(); }};
         const auto &run = steps[window];
 
         cycle = 0;

@@ -150,6 +150,10 @@ void buildControls(QWidget *window, const FormLayout &layout)
             w->setAccessibleDescription(QString::fromUtf8(c.accessibleName));
         else if (c.accessibleName)
             w->setAccessibleName(QString::fromUtf8(c.accessibleName));
+        // On Linux a combo box is read out by its current entry; its purpose
+        // goes into the description as well.
+        if (c.accessibleName && c.kind == Kind::ComboBox)
+            w->setAccessibleDescription(QString::fromUtf8(c.accessibleName));
         if (!takesFocus(c.kind))
             w->setFocusPolicy(Qt::NoFocus);
         return w;
@@ -330,19 +334,19 @@ const FormLayout &passoSortLayout()
              none, none, NoFlags, "Velocità dell'animazione"},
             {"lblVelocita", -1, Kind::Label, nullptr, 9900, 7680, 3300, 300, nullptr, sans825,
              none, none, NoFlags, "Velocità in passi al secondo"},
-            {"lblTitAlgoritmo", -1, Kind::Label, nullptr, 120, 165, 1050, 300, "Algoritmo:",
+            {"lblTitAlgoritmo", -1, Kind::Label, nullptr, 120, 195, 1050, 300, "Algoritmo:",
              sans825b, none, magenta, NoFlags, nullptr},
             {"cboAlgoritmo", -1, Kind::ComboBox, nullptr, 1200, 120, 1800, 375, nullptr, sans975b,
              none, none, NoFlags, "Algoritmo di ordinamento"},
-            {"lblTitDati", -1, Kind::Label, nullptr, 3240, 165, 600, 300, "Dati:", sans825b, none,
+            {"lblTitDati", -1, Kind::Label, nullptr, 3240, 195, 600, 300, "Dati:", sans825b, none,
              magenta, NoFlags, nullptr},
             {"cboDati", -1, Kind::ComboBox, nullptr, 3900, 120, 3000, 375, nullptr, sans825, none,
              none, NoFlags, "Dati da ordinare"},
-            {"lblTitConfronti", -1, Kind::Label, nullptr, 7500, 165, 1200, 300, "Confronti:",
+            {"lblTitConfronti", -1, Kind::Label, nullptr, 7500, 195, 1200, 300, "Confronti:",
              sans825b, none, magenta, NoFlags, nullptr},
             {"lblConfronti", -1, Kind::Label, nullptr, 8700, 120, 1500, 375, nullptr, sans975b,
              fieldBackground, fieldText, Bordered | Centred, "Numero di confronti"},
-            {"lblTitMosse", -1, Kind::Label, nullptr, 10500, 165, 900, 300, "Mosse:", sans825b,
+            {"lblTitMosse", -1, Kind::Label, nullptr, 10500, 195, 900, 300, "Mosse:", sans825b,
              none, magenta, NoFlags, nullptr},
             {"lblMosse", -1, Kind::Label, nullptr, 11400, 120, 1500, 375, nullptr, sans975b,
              fieldBackground, fieldText, Bordered | Centred, "Numero di mosse"},
@@ -365,7 +369,7 @@ const FormLayout &passoRicBinLayout()
             {"picVettore", -1, Kind::Canvas, nullptr, 120, 120, 2895, 6960, nullptr, mono975b,
              paleYellow, none, NoFlags,
              "Il vettore ordinato: posizioni e valori, con l'intervallo in cui si cerca"},
-            {"lblTitX", -1, Kind::Label, nullptr, 3240, 165, 1680, 300, "Numero da cercare:",
+            {"lblTitX", -1, Kind::Label, nullptr, 3240, 195, 1680, 300, "Numero da cercare:",
              sans825b, none, magenta, NoFlags, nullptr},
             {"txtX", -1, Kind::TextBox, nullptr, 4920, 120, 1095, 375, nullptr, mono12b, white,
              blue, Centred, "Numero da cercare"},

@@ -155,15 +155,14 @@ void Canvas::paintEvent(QPaintEvent *event)
         paint_(painter, area());
         painter.restore();
     }
-    // A sunken border like a list box's, and the focus frame inside it.
+    // A border like a list box's; with the focus, a second line in the
+    // highlight colour inside it (the style's own focus frame would tint the
+    // whole painting in some styles).
     painter.setPen(palette().color(QPalette::Dark));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
     if (hasFocus()) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        focus.rect = rect().adjusted(1, 1, -1, -1);
-        focus.backgroundColor = palette().color(QPalette::Window);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+        painter.setPen(palette().color(QPalette::Highlight));
+        painter.drawRect(rect().adjusted(1, 1, -2, -2));
     }
 }
 
