@@ -1,6 +1,8 @@
 // What a screen reader learns about every control of the four windows: an
 // Italian name that says what the control is for, and the right role.
 #include "frmABR.h"
+#include "frmPassoABR.h"
+#include "frmPassoRicBin.h"
 #include "frmPassoSort.h"
 #include "frmRicBin.h"
 #include "frmSort.h"
@@ -42,6 +44,10 @@ class tst_Accessibility final : public QObject
             return menu->abrSlot();
         if (name == "frmPassoSort")
             return menu->sortSlot()->findChild<frmPassoSort *>();
+        if (name == "frmPassoRicBin")
+            return menu->ricBinSlot()->findChild<frmPassoRicBin *>();
+        if (name == "frmPassoABR")
+            return menu->abrSlot()->findChild<frmPassoABR *>();
         return menu->sortSlot();
     }
 
@@ -97,6 +103,9 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(menu->sortSlot()->window()));
         menu->sortSlot()->PassoPasso(0);
         QVERIFY(form("frmPassoSort") && form("frmPassoSort")->isLoaded());
+        menu->ricBinSlot()->PassoPasso();
+        menu->abrSlot()->PassoPasso();
+        QVERIFY(form("frmPassoRicBin") && form("frmPassoABR") && form("frmPassoABR")->isLoaded());
     }
 
     void cleanupTestCase()
@@ -169,6 +178,16 @@ private slots:
         row("frmPassoSort", "lblConfronti", -1, label, {"confronti"});
         row("frmPassoSort", "lblMosse", -1, label, {"mosse"});
         row("frmPassoSort", "lblPasso", -1, label, {"passo"});
+
+        row("frmPassoRicBin", "txtX", -1, text, {"cercare"});
+        row("frmPassoRicBin", "lstPassi", -1, list, {"passi", "ricerca"});
+        row("frmPassoRicBin", "cmdPasso", -1, button, {"passo"});
+        row("frmPassoRicBin", "lblPasso", -1, label, {"passo"});
+        row("frmPassoABR", "txtChiave", -1, text, {"chiave", "albero"});
+        row("frmPassoABR", "cmdRicerca", -1, button, {"ricerca", "chiave"});
+        row("frmPassoABR", "cmdV", 2, button, {"visita posticipata"});
+        row("frmPassoABR", "lstPassi", -1, list, {"passi", "visita"});
+        row("frmPassoABR", "cmdAvvia", -1, button, {"avvia", "pausa"});
     }
 
     void controlSaysWhatItIsFor()
@@ -225,6 +244,13 @@ private slots:
                                                 "lstSort(2)", "lstSort(3)"};
         QTest::newRow("frmPassoSort")
             << QString("frmPassoSort") << QStringList{"cmdAvvia", "cmdFine", "cmdPasso", "cmdTutto"};
+        QTest::newRow("frmPassoRicBin")
+            << QString("frmPassoRicBin")
+            << QStringList{"cmdAvvia", "cmdFine", "cmdPasso", "cmdTutto", "lstPassi", "txtX"};
+        QTest::newRow("frmPassoABR")
+            << QString("frmPassoABR")
+            << QStringList{"cmdAvvia", "cmdFine",  "cmdPasso", "cmdRicerca", "cmdTutto", "cmdV(0)",
+                           "cmdV(1)",  "cmdV(2)", "lstPassi", "txtChiave"};
     }
 
     void everyControlNamedOnce()
@@ -257,6 +283,10 @@ private slots:
         QTest::newRow("frmSort") << QString("frmSort") << QString("Sort - prof. Orvalde");
         QTest::newRow("frmPassoSort")
             << QString("frmPassoSort") << QString("Passo passo: Insertion - prof. Orvalde");
+        QTest::newRow("frmPassoRicBin")
+            << QString("frmPassoRicBin") << QString("Passo passo: Ricerca Binaria - prof. Orvalde");
+        QTest::newRow("frmPassoABR") << QString("frmPassoABR")
+                                     << QString("Passo passo: ABR - prof. Orvalde");
     }
 
     void windowNameIsItsCaption()
@@ -281,6 +311,8 @@ private slots:
         QTest::newRow("lblSort(3)") << QString("frmSort") << QString("lblSort") << 3;
         QTest::newRow("lblMosse") << QString("frmPassoSort") << QString("lblMosse") << -1;
         QTest::newRow("lblPasso") << QString("frmPassoSort") << QString("lblPasso") << -1;
+        QTest::newRow("lblPasso of the search") << QString("frmPassoRicBin") << QString("lblPasso") << -1;
+        QTest::newRow("lblPasso of the tree") << QString("frmPassoABR") << QString("lblPasso") << -1;
     }
 
     void resultLabelReadsItsValue()
