@@ -18,8 +18,11 @@ frmPassoRicBin::frmPassoRicBin(std::span<const Integer> values, int n, const QSt
                                QObject *owner)
     : StepView(passoRicBinLayout(), owner), typed_(typed)
 {
-    N = std::clamp(n, 0, static_cast<int>(std::min(values.size(), V.size())) - 1);
-    std::copy_n(values.begin(), N + 1, V.begin());
+    // Never more than both vectors hold: positions 0..N of each.
+    const int last = static_cast<int>(std::min(values.size(), V.size())) - 1;
+    N = std::clamp(n, 0, std::max(last, 0));
+    if (last >= 0)
+        std::copy_n(values.begin(), N + 1, V.begin());
     column_.setVector(V, N);
 }
 

@@ -71,7 +71,7 @@ shoot "$ricbin" ricbin.png
 xdotool key F2
 passo_ricbin=$(window "Passo passo: Ricerca Binaria - prof. Orvalde")
 sleep 1
-for _ in 1 2 3; do click "$passo_ricbin" 6240 1500 1350 495; done   # cmdPasso
+for _ in 1 2 3; do click "$passo_ricbin" 6600 1500 1350 495; done   # cmdPasso
 shoot "$passo_ricbin" passo-ricbin.png
 click "$passo_ricbin" 8625 6705 975 375          # Fine
 click "$ricbin" 6960 6600 975 375                 # FINE

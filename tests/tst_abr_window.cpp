@@ -381,6 +381,14 @@ private slots:
                 QVERIFY(std::hypot(d.x(), d.y()) > (o.width() + circle.width()) / 2);
             }
         }
+        // Enter in the key box searches that key and runs the search to its end.
+        QLineEdit *txtChiave = view->textBox("txtChiave");
+        txtChiave->setFocus();
+        QTest::keyClicks(txtChiave, "700");
+        QTest::keyClick(txtChiave, Qt::Key_Return);
+        QTRY_VERIFY(view->steps().count() == 6 && !view->button("cmdPasso")->isEnabled());
+        QCOMPARE(lines(view, "lstPassi"), (QStringList{"500", "800", "640", "713", "700", "*******",
+                                                       "TROVATO", "*******"}));
     }
 
     void inOrderVisitMatchesVector()
