@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quimbra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Timings of the real windows, driven offscreen through the same handlers and
 // buttons the user presses, each followed by a synchronous repaint so that the
 // figure includes drawing the result. Start-up and peak memory are measured in

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quimbra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The four windows at 200 % (QT_SCALE_FACTOR=2): the same logical layout as
 // at 100 %, drawn at twice the pixels, and no caption, label or list line cut
 // that is not cut at 100 % too.

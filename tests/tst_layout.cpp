@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quimbra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every window built from its layout table: names, places, captions, fonts,
 // colours, tab order and the focus a window starts with.
 #include "form.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quimbra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The menu and the window lifecycle through the real windows: slots, loading,
 // unloading, the occasions that count as activation, and the keyboard.
 #include "frmABR.h"

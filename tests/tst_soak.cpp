@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quimbra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A long seeded run of random user actions over all four windows: opening
 // from the menu, closing by button, close box and keyboard, moving between
 // windows, typing any text, pressing every button, Tab, Space and Enter.
