@@ -4,6 +4,7 @@
 #include "form.h"
 
 #include "widgets.h"
+#include "zoom.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -50,6 +51,8 @@ void Form::load()
     if (screen) {
         const QRect area = screen->availableGeometry();
         window_->move(area.center() - window_->rect().center());
+        // Zoomed larger than the screen, the window keeps its title bar on it.
+        keepOnScreen(window_);
     }
     connectControls();
     Form_Load();
