@@ -339,10 +339,14 @@ private slots:
         label->setText("Fattoriale di 12\n479.001.600");
         QVERIFY(label->textInteractionFlags() & Qt::TextSelectableByMouse);
         QCOMPARE(label->focusPolicy(), Qt::NoFocus);
-        QCOMPARE(label->contextMenuPolicy(), Qt::ActionsContextMenu);
-        QCOMPARE(label->actions().size(), 1);
-        QAction *copy = label->actions().first();
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(3, 3), label->mapToGlobal(QPoint(3, 3)));
+        QApplication::sendEvent(label, &event);
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QCOMPARE(menu->actions().size(), 1);
+        QAction *copy = menu->actions().first();
         QCOMPARE(copy->text(), QString("Copia"));
+        menu->close();
         const std::pair<int, QString> cases[] = {
             {-1, label->text()}, {17, "479.001.600"}, {0, label->text()}};
         for (const auto &[from, expected] : cases) {

@@ -17,6 +17,7 @@
 #include "support.h"
 #include "window_support.h"
 #include "widgets.h"
+#include "zoom.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -24,6 +25,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
+#include <QClipboard>
 #include <QtTest>
 
 #include <array>
@@ -781,7 +783,25 @@ class tst_Soak final : public QObject
         const Activations reached = reach(f);
         QWidget *window = f->window();
         QWidget *focus = window->focusWidget() ? window->focusWidget() : window;
-        const int key = pick(5);
+        const int key = pick(7);
+        if (key == 5) {
+            // A zoom step is no activation and changes no contents (checkAll).
+            static const Qt::Key zoomKeys[] = {Qt::Key_Plus, Qt::Key_Equal, Qt::Key_Minus, Qt::Key_0};
+            const Qt::Key z = zoomKeys[pick(4)];
+            note(QStringLiteral("Ctrl key %1 on %2 in %3").arg(int(z)).arg(focus->objectName(), window->objectName()));
+            QTest::keyClick(focus, z, Qt::ControlModifier);
+            expect(z != Qt::Key_0 || zoomPercent() == 100, QStringLiteral("Ctrl 0 brings the zoom back to 100 %"));
+            return reached;
+        }
+        if (key == 6) {
+            note(QStringLiteral("Ctrl+C on %1 in %2").arg(focus->objectName(), window->objectName()));
+            QGuiApplication::clipboard()->clear();
+            QTest::keyClick(focus, Qt::Key_C, Qt::ControlModifier);
+            if (auto *list = qobject_cast<ListBox *>(focus))
+                expect(QGuiApplication::clipboard()->text() == list->linesToCopy().join('\n'),
+                       QStringLiteral("Ctrl+C copies the list's lines"));
+            return reached;
+        }
         if (key < 2) {
             note(QStringLiteral("%1 in %2")
                      .arg(key == 0 ? QStringLiteral("Tab") : QStringLiteral("Backtab"),

@@ -160,7 +160,9 @@ void ListBox::copyLines(const QStringList &lines)
 void ListBox::keyPressEvent(QKeyEvent *event)
 {
     if (event->matches(QKeySequence::Copy)) {
-        copyLines(linesToCopy());
+        // An empty list leaves the clipboard as it was.
+        if (count() > 0)
+            copyLines(linesToCopy());
         event->accept();
         return;
     }
@@ -222,7 +224,15 @@ void makeCopyable(QLabel *label)
         QGuiApplication::clipboard()->setText(text);
     });
     label->addAction(copy);
-    label->setContextMenuPolicy(Qt::ActionsContextMenu);
+    // The label's actions in a menu enlarged like the windows.
+    label->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(label, &QWidget::customContextMenuRequested, label, [label](const QPoint &at) {
+        auto *menu = new QMenu(label);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->setFont(zoomedFont(QApplication::font(menu)));
+        menu->addActions(label->actions());
+        menu->popup(label->mapToGlobal(at));
+    });
 }
 
 QFont zoomedFont(QFont font)
