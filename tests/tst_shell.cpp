@@ -296,11 +296,9 @@ private slots:
         QTest::newRow("Ctrl Shift +, text box") << "ricbin" << int(Qt::Key_Plus) << int(ctrl | Qt::ShiftModifier) << 0 << 175;
         QTest::newRow("Ctrl =, tree") << "abr" << int(Qt::Key_Equal) << ctrl << 0 << 175;
         QTest::newRow("Ctrl -, sorts") << "sort" << int(Qt::Key_Minus) << ctrl << 0 << 125;
-        QTest::newRow("Ctrl keypad -, text box") << "ricbin" << int(Qt::Key_Minus) << int(ctrl | Qt::KeypadModifier) << 0 << 125;
         QTest::newRow("Ctrl 0, tree") << "abr" << int(Qt::Key_0) << ctrl << 0 << 100;
         QTest::newRow("Ctrl wheel up, list") << "sort" << 0 << ctrl << 120 << 175;
         QTest::newRow("Ctrl wheel down, menu") << "menu" << 0 << ctrl << -120 << 125;
-        QTest::newRow("wheel alone") << "sort" << 0 << 0 << 120 << 150;
         QTest::newRow("+ alone") << "abr" << int(Qt::Key_Plus) << 0 << 0 << 150;
         QTest::newRow("Ctrl Alt +") << "menu" << int(Qt::Key_Plus) << int(ctrl | Qt::AltModifier) << 0 << 150;
     }
@@ -368,12 +366,10 @@ private slots:
             w->move(area.bottomRight() - QPoint(w->width() / 2, w->height() / 2));
             setZoom(zoom);
         }
-        QCOMPARE(w->width(), qRound(abrLayout().width * zoom / 1500.0));
         // Along each axis: inside the screen if it fits, else from its start.
         const QRect frame = w->frameGeometry();
         const auto placed = [](int start, int size, int areaStart, int areaSize) {
-            return size > areaSize ? start == areaStart
-                                   : start >= areaStart && start + size <= areaStart + areaSize;
+            return size > areaSize ? start == areaStart : start >= areaStart && start + size <= areaStart + areaSize;
         };
         QVERIFY(placed(frame.x(), frame.width(), area.x(), area.width()));
         QVERIFY(placed(frame.y(), frame.height(), area.y(), area.height()));
