@@ -275,6 +275,30 @@ private slots:
         form.Unload();
     }
 
+    // A window built later from a table of its own (a step view, say) follows
+    // the zoom once its table is gone, and so does a control it placed itself;
+    // the zoom keys work from it too.
+    void anyBuiltWindowFollowsTheZoom()
+    {
+        QWidget window;
+        auto *canvas = new QWidget(&window);
+        {
+            const FormLayout table{"frmProva", "Prova - prof. Orvalde", 3000, 1500, defaultColour,
+                                   {{"cmdFine", -1, Kind::Button, nullptr, 150, 300, 975, 375, "Fine",
+                                     {}, defaultColour, defaultColour, NoFlags, "Chiudi"}}};
+            buildControls(&window, table);
+            placeControl(canvas, QRect(1500, 0, 1500, 1500), {Face::Mono, 12, false});
+        }
+        window.show();
+        setZoom(200);
+        QCOMPARE(window.size(), QSize(400, 200));
+        QCOMPARE(window.findChild<QPushButton *>("cmdFine")->geometry(), QRect(20, 40, 130, 50));
+        QCOMPARE(canvas->geometry(), QRect(200, 0, 200, 200));
+        QCOMPARE(canvas->font().pointSizeF(), 24.0);
+        QTest::keyClick(canvas, Qt::Key_Minus, Qt::ControlModifier);
+        QCOMPARE(zoomPercent(), 175);
+    }
+
     void copyLines_data()
     {
         QTest::addColumn<int>("selected"); // -1: none
