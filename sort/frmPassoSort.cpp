@@ -107,7 +107,7 @@ frmPassoSort::Geometry frmPassoSort::geometry(const QRect &area) const
     g.textHeight = metrics.height();
     // A strip under the bars for the position numbers (few bars) or for the
     // markers that make a one-pixel bar findable on a projector.
-    const int strip = g.few ? g.textHeight + 4 : 10;
+    const int strip = g.few ? g.textHeight + 4 : markerSize() + 5;
     const int top = area.top() + (g.few ? g.textHeight + 4 : 4);
     g.base = area.bottom() - strip;
     g.tallest = g.base - top;
@@ -128,6 +128,12 @@ int frmPassoSort::Geometry::width(int p) const
 int frmPassoSort::Geometry::heightOf(int value, int highest) const
 {
     return value <= 0 ? 0 : std::max(1, int(double(value) * tallest / highest + 0.5));
+}
+
+// Half the width of a marker under a bar, larger when the windows are zoomed.
+int frmPassoSort::markerSize()
+{
+    return std::max(5, px(75));
 }
 
 QFont frmPassoSort::barFont()
@@ -152,7 +158,8 @@ void frmPassoSort::repaintAfter(int steps)
     for (const Marks *m : {static_cast<const Marks *>(&painted_), &now}) {
         for (int p : m->positions)
             if (p >= 1 && p <= g.n)
-                dirty += QRect(g.left(p) - 6, g.area.top(), g.width(p) + 12, g.area.height());
+                dirty += QRect(g.left(p) - markerSize() - 1, g.area.top(),
+                               g.width(p) + 2 * markerSize() + 2, g.area.height());
         if (m->holding) {
             const int y = g.base - g.heightOf(m->held, highest_);
             dirty += QRect(g.area.left(), y - g.textHeight - 4, g.area.width(), g.textHeight + 8);
@@ -224,7 +231,8 @@ void frmPassoSort::paintBars(QPainter &painter, const QRect &area) const
             painter.drawText(number, Qt::AlignCenter, QString::number(p));
         } else {
             const QPoint tip(x + w / 2, base + 1);
-            const QPoint points[] = {tip, tip + QPoint(-5, 8), tip + QPoint(5, 8)};
+            const int s = markerSize();
+            const QPoint points[] = {tip, tip + QPoint(-s, s + 3), tip + QPoint(s, s + 3)};
             painter.setPen(Qt::NoPen);
             painter.setBrush(colour);
             painter.drawPolygon(points, 3);

@@ -65,6 +65,7 @@ private:
     };
     Geometry geometry(const QRect &area) const;
     static QFont barFont();
+    static int markerSize();
 
     // What the last paint marked, so that the next step repaints it away.
     struct Marks

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quimbra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The sorting window through its real controls: the four columns after a run,
 // their counts on pinned data, and every occasion that runs a new comparison.
 #include "frmPassoSort.h"
@@ -12,6 +15,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QMenu>
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -534,6 +538,9 @@ private slots:
             QCOMPARE(actions.size(), 1);
             QCOMPARE(actions.first()->text(), QString("Passo passo…"));
             QCOMPARE(actions.first()->shortcut(), QKeySequence(Qt::Key_F2));
+            const std::unique_ptr<QMenu> menu(shell->createContextMenu());
+            QCOMPARE(menu->actions().first(), actions.first()); // above "Copia"
+            QVERIFY(actions.first()->isShortcutVisibleInContextMenu());
             shell->setFocus();
             QTest::keyClick(shell, Qt::Key_F2);
             QCOMPARE(openViews(w).size(), 2);
