@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quimbra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "frmABR.h"
 
 #include "frmPassoABR.h"
@@ -23,10 +26,9 @@ void frmABR::connectControls()
     for (int index = 0; index < 3; ++index)
         connect(button("cmdV", index), &QPushButton::clicked, this,
                 [this, index] { cmdV_Click(index); });
-    const auto lists = {list("lstVet"), list("lstX"), list("lstABR"), list("lstRic"), list("lstV")};
-    connect(addStepViewAction(window(), lists), &QAction::triggered, this, &frmABR::PassoPasso);
-    // The lists' own right-button menu, until the list boxes build theirs.
-    for (ListBox *l : lists) l->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(addStepViewAction(window(), {list("lstVet"), list("lstX"), list("lstABR"),
+                                         list("lstRic"), list("lstV")}),
+            &QAction::triggered, this, &frmABR::PassoPasso);
 }
 
 void frmABR::PassoPasso()

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quimbra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Timings of the real windows, driven offscreen through the same handlers and
 // buttons the user presses, each followed by a synchronous repaint so that the
 // figure includes drawing the result. Start-up and peak memory are measured in
@@ -7,15 +10,19 @@
 #include "frmABR.h"
 #include "frmPassoABR.h"
 #include "frmPassoRicBin.h"
+#include "frmPassoSort.h"
 #include "frmRicBin.h"
 #include "frmSort.h"
 #include "frm_Quimbra.h"
 #include "identity.h"
 #include "random.h"
 #include "report.h"
+#include "sort_steps.h"
 #include "sorts.h"
+#include "step_player.h"
 #include "text.h"
 #include "widgets.h"
+#include "zoom.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -33,6 +40,7 @@
 #include <unistd.h>
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -105,6 +113,14 @@ void quietMessages(QtMsgType type, const QMessageLogContext &context, const QStr
         return;
     seen.append(message);
     std::fprintf(stderr, "%s (repeats not shown)\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
+// The CPU time this thread has used.
+std::int64_t threadCpuNs()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return std::int64_t{ts.tv_sec} * 1'000'000'000 + ts.tv_nsec;
 }
 
 void drain()
@@ -696,6 +712,123 @@ int interactions(int argc, char **argv, int runs)
         report(timingRow("  frmSort whole-window repaint alone", measure(sortRuns, nothing, [&] {
             sortWindow->repaint();
         }, drain), 0));
+    }
+
+    // Step view: Bubble on 1000 descending values, the longest run (about a
+    // million steps). A frame at the fastest speed is the steps of one screen
+    // frame and the paint of what changed (the bars and the counters).
+    {
+        const long rssBefore = statusKb("VmRSS");
+        sort.PassoPasso(1);
+        frmPassoSort *view = sort.findChildren<frmPassoSort *>().last();
+        if (!waitExposed(view->window()))
+            return 1;
+        view->cboDati_Click(InputDescending);
+        StepPlayer &player = view->player();
+        const int fastest = StepPlayer::levelCount() - 1;
+        player.setSpeedLevel(fastest);
+        const auto perFrame =
+            static_cast<qint64>(std::lround(StepPlayer::stepsPerSecond(fastest) / player.framesPerSecond()));
+        const SortSteps *steps = view->steps();
+        PaintCounter paints(view->canvas());
+        // Each frame is timed twice: on the wall clock, and in the CPU time
+        // of this thread, which leaves out the time that other processes of
+        // a busy machine take from it.
+        bool valid = true;
+        const int frames = std::max(runs, 400); // about four whole runs
+        std::vector<double> wall, cpu;
+        for (int i = 0; i < Warmup + frames; ++i) {
+            if (steps->finished())
+                player.restart();
+            QElapsedTimer timer;
+            timer.start();
+            const std::int64_t cpuStart = threadCpuNs();
+            valid = valid && player.advance(perFrame) > 0;
+            drain();
+            const std::int64_t cpuEnd = threadCpuNs();
+            const auto elapsed = static_cast<double>(timer.nsecsElapsed());
+            if (i >= Warmup) {
+                wall.push_back(elapsed);
+                cpu.push_back(static_cast<double>(cpuEnd - cpuStart));
+            }
+        }
+        valid = valid && paints.paints >= Warmup + frames;
+        const std::string frame = "step view frame, fastest speed: " + std::to_string(perFrame) +
+                                  " steps + paint of 1000 bars (Bubble, 1000 descending)";
+        report(timingRow(frame + ", thread CPU time", cpu, 4e6, valid));
+        auto p99Row = [&](const std::string &name, const std::vector<double> &ns, bool goal) {
+            Row p99;
+            p99.measurement = name;
+            p99.samples = std::to_string(ns.size()) + " frames";
+            p99.median = bench::formatDuration(bench::percentile(ns, 0.99));
+            p99.p90 = "—";
+            p99.goal = goal ? "< 8.00 ms" : "(info)";
+            p99.verdict = !goal ? "—" : bench::percentile(ns, 0.99) < 8e6 ? "met" : "MISSED";
+            report(p99);
+        };
+        p99Row("  the same, 99th percentile (thread CPU time)", cpu, true);
+        report(timingRow("  the same frames on the wall clock", wall, 0, valid));
+        p99Row("  the same, 99th percentile (wall clock)", wall, false);
+        report(timingRow("  paint of the 1000 bars alone", measure(runs, nothing, [&] {
+            view->canvas()->repaint();
+        }, nothing), 0));
+
+        // Halfway through the run: the most the view holds.
+        player.restart();
+        player.advance(500000);
+        drain();
+        const long rssDuring = statusKb("VmRSS");
+        Row memory;
+        memory.measurement = "step view memory: recorded events + its vectors (RSS growth of the "
+                             "process with the window open, in brackets)";
+        memory.samples = "1 view";
+        memory.median = std::to_string((steps->eventBytes() + 3 * 1001 * sizeof(Integer)) / 1024) +
+                        " kB (" + std::to_string(rssDuring - rssBefore) + " kB)";
+        memory.p90 = "—";
+        memory.goal = "a few MB";
+        memory.verdict = steps->eventBytes() < 2 * 1024 * 1024 ? "met" : "MISSED";
+        report(memory);
+
+        QPushButton *toEnd = view->button("cmdTutto");
+        bool ended = true;
+        const auto end = measure(std::max(20, runs / 4), [&] { player.restart(); }, [&] {
+            toEnd->click();
+            drain();
+        }, [&] { ended = ended && steps->finished() && steps->moves() == 499500; });
+        report(timingRow("\"Fino alla fine\" from the start: Bubble on 1000 descending, repainted", end,
+                         50e6, ended));
+        view->Unload();
+        drain();
+    }
+
+    // One zoom step with all four windows open: every control placed again,
+    // then each window repainted. The steps go up to 300 % and back down.
+    {
+        const std::array<QWidget *, 4> windows{menu.window(), ricBinWindow, abr.window(), sortWindow};
+        int step = 0, direction = 1;
+        bool valid = true;
+        const auto next = [&] {
+            if (step + direction < 0 || step + direction >= static_cast<int>(ZoomSteps.size()))
+                direction = -direction;
+            step += direction;
+            setZoom(ZoomSteps[static_cast<std::size_t>(step)]);
+        };
+        const auto check = [&] {
+            valid = valid && zoomPercent() == ZoomSteps[static_cast<std::size_t>(step)] &&
+                    sortWindow->width() == px(sortLayout().width) &&
+                    abr.list("lstX")->font().pointSizeF() == 9.75 * zoomPercent() / 100;
+            drain();
+        };
+        const auto ns = measure(runs, nothing, [&] {
+            next();
+            for (QWidget *w : windows)
+                w->repaint();
+        }, check);
+        report(timingRow("zoom step, all four windows open, placed again and repainted", ns, 50e6, valid));
+        report(timingRow("  the zoom step alone (controls placed again, no repaint)",
+                         measure(runs, nothing, next, check), 0, valid));
+        setZoom(100);
+        drain();
     }
 
     Values original{}, V{};

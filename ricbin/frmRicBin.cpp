@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quimbra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "frmRicBin.h"
 
 #include "frmPassoRicBin.h"
@@ -8,6 +11,7 @@
 #include "widgets.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -29,8 +33,6 @@ void frmRicBin::connectControls()
     connect(button("cmdFine"), &QPushButton::clicked, this, &frmRicBin::cmdFine_Click);
     connect(addStepViewAction(window(), {list("lstV"), list("lstRB")}), &QAction::triggered, this,
             &frmRicBin::PassoPasso);
-    // The lists' own right-button menu, until the list boxes build theirs.
-    for (const char *name : {"lstV", "lstRB"}) list(name)->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 void frmRicBin::PassoPasso()
@@ -69,6 +71,7 @@ void frmRicBin::cmdFattoriale_Click()
         QMessageBox box(QMessageBox::Warning, QStringLiteral("Quimbra"),
                         QStringLiteral("Numero troppo grande, al massimo calcolo il fattoriale di 12"),
                         QMessageBox::Ok, window());
+        box.setFont(zoomedFont(QApplication::font(&box))); // as large as the zoomed windows
         box.exec();
         // The window under the box is the active one again; not every window
         // system hands the activation back by itself once the box is gone.

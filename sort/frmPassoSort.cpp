@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPainter>
+#include <QRegion>
 
 #include <algorithm>
 
@@ -52,6 +53,7 @@ void frmPassoSort::connectControls()
     label("lblTitDati")->setBuddy(inputs);
     connect(&player(), &StepPlayer::changed, this, &frmPassoSort::showState);
     canvas()->setPaint([this](QPainter &painter, const QRect &area) { paintBars(painter, area); });
+    player().setRepaint([this](int steps) { repaintAfter(steps); });
 }
 
 void frmPassoSort::Form_Load()
@@ -94,35 +96,110 @@ void frmPassoSort::showState()
     label("lblPasso")->setText(QString::fromStdString(steps_->sentence()));
 }
 
-void frmPassoSort::paintBars(QPainter &painter, const QRect &area) const
+frmPassoSort::Geometry frmPassoSort::geometry(const QRect &area) const
 {
-    if (!steps_)
-        return;
-    const std::vector<Integer> &V = steps_->values();
-    const int n = steps_->size();
-    if (n < 1)
-        return;
-    const SortStep &last = steps_->last();
-    const QFont font = fontFor({Face::Sans, 8.25, true});
-    const QFontMetrics metrics(font);
-    const double slot = double(area.width()) / n;
-    const bool few = slot >= metrics.horizontalAdvance(QStringLiteral("10000")) + 4;
+    Geometry g;
+    g.area = area;
+    g.n = steps_ ? steps_->size() : 0;
+    const QFontMetrics metrics(barFont());
+    g.slot = double(area.width()) / std::max(1, g.n);
+    g.few = g.slot >= metrics.horizontalAdvance(QStringLiteral("10000")) + 4;
+    g.textHeight = metrics.height();
     // A strip under the bars for the position numbers (few bars) or for the
     // markers that make a one-pixel bar findable on a projector.
-    const int strip = few ? metrics.height() + 4 : 10;
-    const int top = area.top() + (few ? metrics.height() + 4 : 4);
-    const int base = area.bottom() - strip;
-    const int tallest = base - top;
+    const int strip = g.few ? g.textHeight + 4 : markerSize() + 5;
+    const int top = area.top() + (g.few ? g.textHeight + 4 : 4);
+    g.base = area.bottom() - strip;
+    g.tallest = g.base - top;
+    g.gap = g.slot >= 4 ? 1 : 0;
+    return g;
+}
+
+int frmPassoSort::Geometry::left(int p) const
+{
+    return area.left() + int((p - 1) * slot);
+}
+
+int frmPassoSort::Geometry::width(int p) const
+{
+    return std::max(1, left(p + 1) - left(p) - gap);
+}
+
+int frmPassoSort::Geometry::heightOf(int value, int highest) const
+{
+    return value <= 0 ? 0 : std::max(1, int(double(value) * tallest / highest + 0.5));
+}
+
+// Half the width of a marker under a bar, larger when the windows are zoomed.
+int frmPassoSort::markerSize()
+{
+    return std::max(5, px(75));
+}
+
+QFont frmPassoSort::barFont()
+{
+    return fontFor({Face::Sans, 8.25, true});
+}
+
+void frmPassoSort::repaintAfter(int steps)
+{
+    Canvas *view = canvas();
+    if (!view)
+        return;
+    // After a single step only the marked columns (before and after it; the
+    // values it wrote are among them) and the held value's line can differ.
+    if (steps != 1 || !steps_) {
+        view->update();
+        return;
+    }
+    const Geometry g = geometry(view->area());
+    const Marks now = marks();
+    QRegion dirty;
+    for (const Marks *m : {static_cast<const Marks *>(&painted_), &now}) {
+        for (int p : m->positions)
+            if (p >= 1 && p <= g.n)
+                dirty += QRect(g.left(p) - markerSize() - 1, g.area.top(),
+                               g.width(p) + 2 * markerSize() + 2, g.area.height());
+        if (m->holding) {
+            const int y = g.base - g.heightOf(m->held, highest_);
+            dirty += QRect(g.area.left(), y - g.textHeight - 4, g.area.width(), g.textHeight + 8);
+        }
+    }
+    view->update(dirty);
+}
+
+frmPassoSort::Marks frmPassoSort::marks() const
+{
+    Marks m;
+    if (!steps_)
+        return m;
+    const SortStep &last = steps_->last();
+    m.positions = {last.a, last.b, last.movedA, last.movedB};
+    m.holding = steps_->holding();
+    m.held = steps_->held();
+    return m;
+}
+
+void frmPassoSort::paintBars(QPainter &painter, const QRect &area) const
+{
+    painted_ = marks();
+    if (!steps_ || steps_->size() < 1)
+        return;
+    const std::vector<Integer> &V = steps_->values();
+    const SortStep &last = steps_->last();
+    const Geometry g = geometry(area);
+    const int n = g.n;
+    const bool few = g.few;
+    const int base = g.base;
+    const QFont font = barFont();
+    const QFontMetrics metrics(font);
     painter.setFont(font);
 
-    auto left = [&](int p) { return area.left() + int((p - 1) * slot); };
-    auto heightOf = [&](int value) {
-        return value <= 0 ? 0 : std::max(1, int(double(value) * tallest / highest_ + 0.5));
-    };
-    const int gap = slot >= 4 ? 1 : 0;
+    auto left = [&](int p) { return g.left(p); };
+    auto heightOf = [&](int value) { return g.heightOf(value, highest_); };
     for (int p = 1; p <= n; ++p) {
         const int x = left(p);
-        const int w = std::max(1, left(p + 1) - x - gap);
+        const int w = g.width(p);
         const int h = heightOf(V[std::size_t(p)]);
         painter.fillRect(x, base - h, w, h, barColour);
         if (few) {
@@ -141,7 +218,7 @@ void frmPassoSort::paintBars(QPainter &painter, const QRect &area) const
         if (p < 1 || p > n)
             return;
         const int x = left(p);
-        const int w = std::max(1, left(p + 1) - x - gap);
+        const int w = g.width(p);
         if (paintBar) {
             const int wide = std::max(w, 3);
             const int h = heightOf(V[std::size_t(p)]);
@@ -154,7 +231,8 @@ void frmPassoSort::paintBars(QPainter &painter, const QRect &area) const
             painter.drawText(number, Qt::AlignCenter, QString::number(p));
         } else {
             const QPoint tip(x + w / 2, base + 1);
-            const QPoint points[] = {tip, tip + QPoint(-5, 8), tip + QPoint(5, 8)};
+            const int s = markerSize();
+            const QPoint points[] = {tip, tip + QPoint(-s, s + 3), tip + QPoint(s, s + 3)};
             painter.setPen(Qt::NoPen);
             painter.setBrush(colour);
             painter.drawPolygon(points, 3);

@@ -7,6 +7,10 @@
 #include "step_view.h"
 #include "types.h"
 
+#include <QFont>
+#include <QRect>
+
+#include <array>
 #include <memory>
 #include <span>
 #include <vector>
@@ -42,6 +46,35 @@ private:
     void startOver();
     void showState();
     void paintBars(QPainter &painter, const QRect &area) const;
+    void repaintAfter(int steps);
+
+    // Where the bars stand within the canvas.
+    struct Geometry
+    {
+        QRect area;
+        int n = 0;
+        double slot = 1; // pixels per position
+        bool few = false; // room for the numbers of each bar
+        int textHeight = 0;
+        int base = 0;    // the bars' foot
+        int tallest = 0; // the height of the highest value
+        int gap = 0;
+        int left(int p) const;
+        int width(int p) const;
+        int heightOf(int value, int highest) const;
+    };
+    Geometry geometry(const QRect &area) const;
+    static QFont barFont();
+    static int markerSize();
+
+    // What the last paint marked, so that the next step repaints it away.
+    struct Marks
+    {
+        std::array<int, 4> positions{-1, -1, -1, -1};
+        bool holding = false;
+        int held = 0;
+    };
+    Marks marks() const;
 
     std::vector<Integer> windowVector_;
     RandomSource &rnd_;
@@ -49,6 +82,7 @@ private:
     int input_ = InputWindowVector;
     std::unique_ptr<SortSteps> steps_;
     Integer highest_ = 1; // the tallest bar's value: bars are scaled to it
+    mutable Marks painted_;
 };
 
 } // namespace quimbra

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quimbra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "frmSort.h"
 
 #include "frmPassoSort.h"
@@ -35,8 +38,6 @@ void frmSort::connectControls()
         action->setShortcutVisibleInContextMenu(true);
         connect(action, &QAction::triggered, this, [this, k] { PassoPasso(k); });
         column->addAction(action);
-        // The list's own menu, until the list boxes build their menus themselves.
-        column->setContextMenuPolicy(Qt::ActionsContextMenu);
     }
     // F2 anywhere else in the window (no list has the focus) opens Insertion.
     window()->installEventFilter(this);

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quimbra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The sorting window through its real controls: the four columns after a run,
 // their counts on pinned data, and every occasion that runs a new comparison.
 #include "frmPassoSort.h"
@@ -12,6 +15,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QMenu>
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -111,6 +115,22 @@ long inversions(const Values &v)
 }
 
 const QStringList titles{"Insertion", "Bubble", "Shell", "Quick"};
+
+// The region of a widget painted since the last reset.
+class PaintedRegion final : public QObject
+{
+public:
+    explicit PaintedRegion(QWidget *target) { target->installEventFilter(this); }
+    QRegion region;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            region += static_cast<QPaintEvent *>(event)->region();
+        return false;
+    }
+};
 
 // The step views that the sorting window opened and that are still loaded.
 QList<frmPassoSort *> openViews(frmSort *w)
@@ -421,6 +441,7 @@ private slots:
         QTest::newRow("a new choice starts over") << 2;
         QTest::newRow("closing while running") << 3;
         QTest::newRow("F2 on a list, and its menu entry") << 4;
+        QTest::newRow("one step repaints only its columns") << 5;
     }
 
     void stepView()
@@ -517,6 +538,9 @@ private slots:
             QCOMPARE(actions.size(), 1);
             QCOMPARE(actions.first()->text(), QString("Passo passo…"));
             QCOMPARE(actions.first()->shortcut(), QKeySequence(Qt::Key_F2));
+            const std::unique_ptr<QMenu> menu(shell->createContextMenu());
+            QCOMPARE(menu->actions().first(), actions.first()); // above "Copia"
+            QVERIFY(actions.first()->isShortcutVisibleInContextMenu());
             shell->setFocus();
             QTest::keyClick(shell, Qt::Key_F2);
             QCOMPARE(openViews(w).size(), 2);
@@ -525,6 +549,23 @@ private slots:
             actions.first()->trigger();
             QCOMPARE(openViews(w).size(), 3);
             QCOMPARE(openViews(w).last()->steps()->column(), 2);
+            break;
+        }
+        case 5: {
+            // Bubble's first comparison, V(1) with V(2), at the left edge.
+            QWidget *bars = view->find<QWidget>("picBarre");
+            view->button("cmdPasso")->click(); // "passata 1"
+            QCoreApplication::processEvents();
+            PaintedRegion painted(bars);
+            view->button("cmdPasso")->click();
+            QTRY_VERIFY(!painted.region.isEmpty());
+            const QRect r = painted.region.boundingRect();
+            QVERIFY2(r.width() < bars->width() / 20, qPrintable(QString::number(r.width())));
+            QVERIFY(r.left() <= 3 + 6);
+            painted.region = {};
+            view->button("cmdTutto")->click();
+            QTRY_VERIFY(!painted.region.isEmpty());
+            QCOMPARE(painted.region.boundingRect(), bars->rect());
             break;
         }
         }

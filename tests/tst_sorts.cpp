@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quimbra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include <QtTest>
 
 #include "sort_steps.h"
@@ -168,11 +171,26 @@ void SortsTest::workedExample_data()
 {
     QTest::addColumn<int>("routine");
     QTest::addColumn<int>("expectedMoves");
+    QTest::addColumn<QStringList>("firstSteps"); // as the step view says them
 
-    QTest::newRow("ExchangeSort: four exchanges") << int(Exchange) << 4;
-    QTest::newRow("BubbleSort: four exchanges") << int(Bubble) << 4;
-    QTest::newRow("ShellSort: 13 placements and 4 shifts") << int(Shell) << 17;
-    QTest::newRow("QuickSort(1, 5): six partitioning calls") << int(Quick) << 12;
+    QTest::newRow("ExchangeSort: four exchanges")
+        << int(Exchange) << 4
+        << QStringList{"V(2) < V(1): scambio", "V(3) ≥ V(1): nessuno scambio",
+                       "V(4) < V(1): scambio"};
+    QTest::newRow("BubbleSort: four exchanges")
+        << int(Bubble) << 4
+        << QStringList{"passata 1", "V(1) > V(2): scambio", "V(2) ≤ V(3): nessuno scambio",
+                       "V(3) > V(4): scambio"};
+    QTest::newRow("ShellSort: 13 placements and 4 shifts")
+        << int(Shell) << 17
+        << QStringList{"gap 4", "v = V(4)", "V(0) ≤ v: fine degli spostamenti", "V(4) = v",
+                       "v = V(5)", "V(1) ≤ v: fine degli spostamenti", "V(5) = v", "gap 1"};
+    QTest::newRow("QuickSort(1, 5): six partitioning calls")
+        << int(Quick) << 12
+        << QStringList{"QuickSort(1, 5): pivot = V(1)", "V(2) < pivot: avanti",
+                       "V(3) ≥ pivot: scambio V(3) e V(5)", "V(3) ≥ pivot: scambio V(3) e V(4)",
+                       "V(3) < pivot: avanti", "pivot al suo posto: scambio V(1) e V(3)",
+                       "QuickSort(1, 3): pivot = V(1)"};
 }
 
 // V(0..5) = 0, 5, 3, 8, 1, 9 sorted by each routine on its own copy.
@@ -184,6 +202,16 @@ void SortsTest::workedExample()
     const Long moves = runRoutine(routine, v);
     QCOMPARE(asList(v), asList(withZero({1, 3, 5, 8, 9})));
     QCOMPARE(int(moves), expectedMoves);
+
+    QFETCH(QStringList, firstSteps);
+    SortSteps steps(routine, withZero({5, 3, 8, 1, 9}));
+    QStringList said;
+    while (said.size() < firstSteps.size() && steps.step())
+        said << QString::fromStdString(steps.sentence());
+    QCOMPARE(said, firstSteps);
+    while (steps.step()) {
+    }
+    QVERIFY(QString::fromStdString(steps.sentence()).endsWith("fine: vettore ordinato"));
 }
 
 void SortsTest::thousandElementTable_data()

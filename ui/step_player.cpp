@@ -229,7 +229,9 @@ int StepPlayer::advance(qint64 n)
     if (!stepper_ || stepper_->finished())
         pause();
     if (taken > 0) {
-        if (controls_.view)
+        if (repaint_)
+            repaint_(taken);
+        else if (controls_.view)
             controls_.view->update();
         emit changed();
     }

@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <QTimer>
 
+#include <functional>
+
 class QAbstractButton;
 class QAbstractSlider;
 class QLabel;
@@ -58,6 +60,10 @@ public:
     // step and run or pause.
     void handleKeysOf(QWidget *window);
 
+    // How the view is repainted after `steps` steps (by default all of it);
+    // a view that knows what one step changes can repaint only that.
+    void setRepaint(std::function<void(int steps)> repaint) { repaint_ = std::move(repaint); }
+
     // The stepper to play (not owned; null for none). Pauses first.
     void setStepper(Stepper *stepper);
     Stepper *stepper() const { return stepper_; }
@@ -100,6 +106,7 @@ private:
 
     Stepper *stepper_ = nullptr;
     Controls controls_;
+    std::function<void(int)> repaint_;
     QPointer<QWidget> keyWindow_;
     QTimer timer_;
     QElapsedTimer clock_; // since the run (or the last change of speed) started
