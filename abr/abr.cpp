@@ -237,40 +237,40 @@ std::string StepSentence(const Tabella &ABR, const TreeSteps &steps, int step)
     const std::string x = plain(steps.x);
     switch (steps.what) {
     case TreeSteps::What::Nothing:
-        return "Scrivi una chiave e premi Ricerca, oppure scegli una visita.";
+        return "Scrivi una chiave e premi Ricerca, oppure scegli una visita";
     case TreeSteps::What::Visit: {
         const auto v = static_cast<std::size_t>(steps.visit);
         const std::string name = visitNames[v];
         if (step < 0)
-            return name + ": " + visitRules[v] + ".";
+            return name + ": " + visitRules[v];
         if (step >= steps.count())
-            return name + " finita: " + plain(steps.count()) + " chiavi.";
+            return name + " finita: " + plain(steps.count()) + " chiavi";
         return name + ": " + nodeName(ABR, steps.nodeAt(step)) + ", " + plain(step + 1) +
-               " di " + plain(steps.count()) + ".";
+               " di " + plain(steps.count());
     }
     case TreeSteps::What::Search:
         break;
     }
     if (steps.count() == 0)
-        return "Scrivi una chiave diversa da 0 da cercare nell'albero.";
+        return "Scrivi una chiave diversa da 0 da cercare nell'albero";
     if (step < 0)
-        return "Si cerca " + x + " partendo dalla radice.";
+        return "Si cerca " + x + " partendo dalla radice";
     if (step >= static_cast<int>(steps.path.size())) {
         const int at = steps.found();
-        return at ? x + " \u00e8 nell'albero, nel nodo " + plain(at) + ": TROVATO."
-                  : x + " non \u00e8 nell'albero: NON c'\u00e8.";
+        return at ? x + " \u00e8 nell'albero, nel nodo " + plain(at) + ": TROVATO"
+                  : x + " non \u00e8 nell'albero: NON c'\u00e8";
     }
     const SearchStep &s = steps.path[static_cast<std::size_t>(step)];
     const NodoABR &node = ABR[s.k];
     if (s.order == 0)
-        return x + " \u00e8 uguale alla chiave del " + nodeName(ABR, s.k) + ": trovato.";
+        return x + " \u00e8 uguale alla chiave del " + nodeName(ABR, s.k) + ": trovato";
     const bool left = s.order < 0;
     const std::string why = x + (left ? " \u00e8 minore della chiave del " : " \u00e8 maggiore della chiave del ") +
                             nodeName(ABR, s.k);
     if (s.leaf)
-        return why + ", che \u00e8 una foglia: la ricerca finisce qui.";
+        return why + ", che \u00e8 una foglia: la ricerca finisce qui";
     return why + ": si scende a " + (left ? "sinistra, al nodo " + plain(node.Sx)
-                                          : "destra, al nodo " + plain(node.Dx)) + ".";
+                                          : "destra, al nodo " + plain(node.Dx));
 }
 
 namespace {

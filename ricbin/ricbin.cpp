@@ -92,25 +92,25 @@ std::string StepSentence(const SearchSteps &search, int N, int step)
 {
     const std::string x = plain(search.x);
     if (search.count() == 0)
-        return "Scrivi un numero diverso da 0 da cercare nel vettore.";
+        return "Scrivi un numero diverso da 0 da cercare nel vettore";
     if (step < 0)
-        return "Si cerca " + x + " tra le posizioni 1 e " + plain(N) + ".";
+        return "Si cerca " + x + " tra le posizioni 1 e " + plain(N);
     if (step >= static_cast<int>(search.probes.size())) {
         const int at = search.found();
-        return at ? x + " \u00e8 nel vettore, in posizione " + plain(at) + ": TROVATO."
-                  : x + " non \u00e8 nel vettore: NON c'\u00e8.";
+        return at ? x + " \u00e8 nel vettore, in posizione " + plain(at) + ": TROVATO"
+                  : x + " non \u00e8 nel vettore: NON c'\u00e8";
     }
     const Probe &p = search.probes[static_cast<std::size_t>(step)];
     const std::string value = plain(p.value);
     if (p.order == 0)
-        return value + " \u00e8 uguale a " + x + ": trovato in posizione " + plain(p.middle) + ".";
+        return value + " \u00e8 uguale a " + x + ": trovato in posizione " + plain(p.middle);
     const bool left = p.order < 0;
     const int low = left ? p.low : p.middle + 1;
     const int high = left ? p.middle - 1 : p.high;
     const std::string why = value + (left ? " \u00e8 maggiore di " : " \u00e8 minore di ") + x;
     if (low > high)
-        return why + ": non resta nessuna posizione in cui cercare.";
-    return why + ": si cerca tra " + plain(low) + " e " + plain(high) + ".";
+        return why + ": non resta nessuna posizione in cui cercare";
+    return why + ": si cerca tra " + plain(low) + " e " + plain(high);
 }
 
 Long Fattoriale(Integer n)

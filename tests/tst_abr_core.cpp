@@ -145,6 +145,8 @@ class TestAbrCore final : public QObject
     void placesFromTheTable();
     void searchLines_data();
     void searchLines();
+    void stepSentence_data();
+    void stepSentence();
     void searchPosition_data();
     void searchPosition();
     void visitLines_data();
@@ -487,6 +489,45 @@ void TestAbrCore::searchLines()
     QCOMPARE(steps.found() != 0, expected.contains("TROVATO"));
     if (steps.found())
         QCOMPARE(int(ABR[steps.found()].Inf), int(steps.x));
+}
+
+void TestAbrCore::stepSentence_data()
+{
+    QTest::addColumn<int>("visit"); // -1: a search for the typed text
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("step");
+    QTest::addColumn<QString>("sentence");
+
+    const QString e = QChar(0x00E8);
+    QTest::newRow("greater: down to the right") << -1 << "640" << 0
+        << "640 " + e + " maggiore della chiave del nodo 1 (chiave 503): si scende a destra, al nodo 3";
+    QTest::newRow("less: down to the left") << -1 << "640" << 1
+        << "640 " + e + " minore della chiave del nodo 3 (chiave 820): si scende a sinistra, al nodo 6";
+    QTest::newRow("a leaf ends the search") << -1 << "-1" << 4
+        << "-1 " + e + " minore della chiave del nodo 16 (chiave 4), che " + e +
+               " una foglia: la ricerca finisce qui";
+    QTest::newRow("verdict, not found") << -1 << "-1" << 5
+                                        << "-1 non " + e + " nell'albero: NON c'" + e;
+    QTest::newRow("equal at the root") << -1 << "503" << 0
+        << "503 " + e + " uguale alla chiave del nodo 1 (chiave 503): trovato";
+    QTest::newRow("verdict, found") << -1 << "503" << 1
+                                    << "503 " + e + " nell'albero, nel nodo 1: TROVATO";
+    QTest::newRow("pre-order, first node") << 0 << "" << 0
+                                           << "Visita anticipata: nodo 1 (chiave 503), 1 di 31";
+    QTest::newRow("post-order, its rule") << 2 << "" << -1
+        << "Visita posticipata: prima il sottoalbero sinistro, poi il destro, poi il nodo";
+}
+
+void TestAbrCore::stepSentence()
+{
+    QFETCH(int, visit);
+    QFETCH(QString, typed);
+    QFETCH(int, step);
+    QFETCH(QString, sentence);
+
+    const Tabella ABR = build(vetFrom(kKeysA));
+    const TreeSteps steps = visit < 0 ? RecordSearch(ABR, typed.toStdString()) : RecordVisit(ABR, visit);
+    QCOMPARE(QString::fromStdString(StepSentence(ABR, steps, step)), sentence);
 }
 
 void TestAbrCore::searchPosition_data()

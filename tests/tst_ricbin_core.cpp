@@ -400,7 +400,7 @@ void TestRicBinCore::nothingToSearch()
     QVERIFY(SearchLines(V, N, str(typed)).empty());
     checkSteps(V, str(typed));
     QCOMPARE(qs(StepSentence(RecordSearch(V, N, str(typed)), N, -1)),
-             QString("Scrivi un numero diverso da 0 da cercare nel vettore."));
+             QString("Scrivi un numero diverso da 0 da cercare nel vettore"));
 }
 
 void TestRicBinCore::duplicates_data()
@@ -472,21 +472,21 @@ void TestRicBinCore::stepSentence_data()
     QTest::addColumn<QString>("sentence");
 
     QTest::newRow("before the first probe") << 0 << QByteArray("500") << -1
-                                            << "Si cerca 500 tra le posizioni 1 e 1000.";
+                                            << "Si cerca 500 tra le posizioni 1 e 1000";
     QTest::newRow("middle greater, go left") << 0 << QByteArray("500") << 0
-        << QString::fromUtf8("4997 \u00e8 maggiore di 500: si cerca tra 1 e 499.");
+        << QString::fromUtf8("4997 \u00e8 maggiore di 500: si cerca tra 1 e 499");
     QTest::newRow("middle smaller, go right") << 0 << QByteArray("9000") << 0
-        << QString::fromUtf8("4997 \u00e8 minore di 9000: si cerca tra 501 e 1000.");
+        << QString::fromUtf8("4997 \u00e8 minore di 9000: si cerca tra 501 e 1000");
     QTest::newRow("found at the middle") << 0 << QByteArray("4997") << 0
-        << QString::fromUtf8("4997 \u00e8 uguale a 4997: trovato in posizione 500.");
+        << QString::fromUtf8("4997 \u00e8 uguale a 4997: trovato in posizione 500");
     QTest::newRow("nothing left to search") << 0 << QByteArray("-5") << 8
-        << QString::fromUtf8("7 \u00e8 maggiore di -5: non resta nessuna posizione in cui cercare.");
+        << QString::fromUtf8("7 \u00e8 maggiore di -5: non resta nessuna posizione in cui cercare");
     QTest::newRow("verdict, not found") << 0 << QByteArray("-5") << 9
-        << QString::fromUtf8("-5 non \u00e8 nel vettore: NON c'\u00e8.");
+        << QString::fromUtf8("-5 non \u00e8 nel vettore: NON c'\u00e8");
     QTest::newRow("verdict, found") << 0 << QByteArray("7") << 9
-        << QString::fromUtf8("7 \u00e8 nel vettore, in posizione 1: TROVATO.");
+        << QString::fromUtf8("7 \u00e8 nel vettore, in posizione 1: TROVATO");
     QTest::newRow("the rounded number, not the text") << 4 << QByteArray("4.5abc") << 9
-        << QString::fromUtf8("4 \u00e8 nel vettore, in posizione 1: TROVATO.");
+        << QString::fromUtf8("4 \u00e8 nel vettore, in posizione 1: TROVATO");
 }
 
 void TestRicBinCore::stepSentence()

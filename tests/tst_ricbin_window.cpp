@@ -480,7 +480,7 @@ private slots:
         QCOMPARE(view->list("lstPassi")->count(), 0);
         QVERIFY(!view->button("cmdPasso")->isEnabled());
         QCOMPARE(view->label("lblPasso")->text(),
-                 QString("Scrivi un numero diverso da 0 da cercare nel vettore."));
+                 QString("Scrivi un numero diverso da 0 da cercare nel vettore"));
     }
 
     // Each view keeps the vector it was opened on, while the window draws a
