@@ -14,10 +14,10 @@ namespace quimbra {
 
 namespace {
 
-const QColor paleYellow(255, 255, 192);
-const QColor magenta(192, 0, 192);
+const QColor paleYellow(palette::paleYellow);
+const QColor magenta(palette::magenta);
 const QColor paleMagenta(255, 200, 255);
-const QColor darkRed(64, 0, 0);
+const QColor darkRed(palette::darkRed);
 
 } // namespace
 

@@ -14,10 +14,10 @@ namespace quimbra {
 
 namespace {
 
-const QColor paleYellow(255, 255, 192);
+const QColor paleYellow(palette::paleYellow);
 const QColor outside(224, 224, 224);
 const QColor outsideText(120, 120, 120);
-const QColor magenta(192, 0, 192);
+const QColor magenta(palette::magenta);
 
 QFont rowFont()
 {

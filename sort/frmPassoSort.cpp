@@ -20,9 +20,9 @@ namespace {
 // Dark bars on the program's pale yellow; the compared positions in the
 // program's magenta, the positions just written in red.
 const QColor barColour(0, 0, 160);
-const QColor comparedColour(192, 0, 192);
+const QColor comparedColour(palette::magenta);
 const QColor movedColour(220, 0, 0);
-const QColor heldColour(192, 0, 192);
+const QColor heldColour(palette::magenta);
 
 } // namespace
 

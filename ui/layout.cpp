@@ -230,12 +230,12 @@ constexpr FontSpec mono975{Face::Mono, 9.75, false};
 constexpr FontSpec mono975b{Face::Mono, 9.75, true};
 constexpr FontSpec sans12b{Face::Sans, 12, true};
 
-constexpr Colour white = rgb(255, 255, 255);
-constexpr Colour blue = rgb(0, 0, 255);
-constexpr Colour paleYellow = rgb(255, 255, 192);
-constexpr Colour paleCyan = rgb(192, 255, 255);
-constexpr Colour darkRed = rgb(64, 0, 0);
-constexpr Colour magenta = rgb(192, 0, 192);
+constexpr Colour white{Colour::Rgb, palette::white};
+constexpr Colour blue{Colour::Rgb, palette::blue};
+constexpr Colour paleYellow{Colour::Rgb, palette::paleYellow};
+constexpr Colour paleCyan{Colour::Rgb, palette::paleCyan};
+constexpr Colour darkRed{Colour::Rgb, palette::darkRed};
+constexpr Colour magenta{Colour::Rgb, palette::magenta};
 constexpr Colour none = defaultColour;
 
 } // namespace

@@ -48,6 +48,17 @@ inline constexpr Colour rgb(int r, int g, int b)
 inline constexpr Colour fieldBackground{Colour::FieldBackground, 0};
 inline constexpr Colour fieldText{Colour::FieldText, 0};
 
+// The program's own colours, used by the layout tables and by the painted
+// step views alike.
+namespace palette {
+inline constexpr QRgb white = qRgb(255, 255, 255);
+inline constexpr QRgb blue = qRgb(0, 0, 255);
+inline constexpr QRgb paleYellow = qRgb(255, 255, 192);
+inline constexpr QRgb paleCyan = qRgb(192, 255, 255);
+inline constexpr QRgb darkRed = qRgb(64, 0, 0);
+inline constexpr QRgb magenta = qRgb(192, 0, 192);
+} // namespace palette
+
 enum Flag : unsigned { NoFlags = 0, Centred = 1, Bordered = 2 };
 
 struct ControlSpec
