@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that a task needs, only those missing.
-# Usage: scripts/deps.sh GROUP...   (build, bench, screenshots, package, fuzz)
+# Usage: scripts/deps.sh GROUP...   (build, bench, screenshots, package, fuzz, windows)
 # Quiet when nothing is missing; runs apt-get update once before installing.
 set -euo pipefail
 
@@ -16,6 +16,12 @@ for group in "$@"; do
         # still looks for Qt.
         fuzz) packages+=(cmake ninja-build clang libclang-rt-14-dev qt6-base-dev qt6-base-dev-tools
                          libgl-dev) ;;
+        # Cross-building for Windows: Qt from Debian's source package with the
+        # installed Debian Qt as host tools, MinGW-w64, NSIS, and Wine on Xvfb
+        # for the tests.
+        windows) packages+=(cmake ninja-build dpkg-dev qt6-base-dev qt6-base-dev-tools
+                            g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine nsis
+                            xvfb xauth xdotool imagemagick fonts-wine zip unzip) ;;
         *) echo "deps.sh: unknown group '$group'" >&2; exit 2 ;;
     esac
 done
