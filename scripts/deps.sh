@@ -10,7 +10,7 @@ for group in "$@"; do
         build) packages+=(cmake ninja-build g++ make qt6-base-dev qt6-base-dev-tools libgl-dev
                           fonts-dejavu-core fonts-liberation2 desktop-file-utils appstream) ;;
         bench) packages+=(libbenchmark-dev) ;;
-        screenshots) packages+=(xvfb xauth imagemagick xdotool) ;;
+        screenshots) packages+=(xvfb xauth imagemagick xdotool x11-utils) ;;
         package) packages+=(dpkg-dev file desktop-file-utils appstream) ;;
         # The fuzz targets build only the cores, but configuring the project
         # still looks for Qt.
@@ -21,7 +21,7 @@ for group in "$@"; do
         # for the tests.
         windows) packages+=(cmake ninja-build dpkg-dev qt6-base-dev qt6-base-dev-tools
                             g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine nsis
-                            xvfb xauth xdotool imagemagick fonts-wine zip unzip) ;;
+                            xvfb xauth xdotool x11-utils imagemagick fonts-wine zip unzip) ;;
         *) echo "deps.sh: unknown group '$group'" >&2; exit 2 ;;
     esac
 done

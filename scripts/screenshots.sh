@@ -9,6 +9,7 @@ set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
+source scripts/x11-window.sh
 scripts/deps.sh build screenshots
 build=${BUILD:-build}
 make --no-print-directory build BUILD="$build" >/dev/null
@@ -20,9 +21,7 @@ Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb_pid=$!
 app_pid=
 wineprefix=
-shot=$(mktemp --suffix=.png)
 cleanup() {
-    rm -f "$shot"
     [[ -n "$app_pid" ]] && kill "$app_pid" 2>/dev/null || true
     [[ -n "$wineprefix" ]] && { WINEPREFIX=$wineprefix wineserver -k 2>/dev/null || true; rm -rf "$wineprefix"; }
     kill "$xvfb_pid" 2>/dev/null || true
@@ -56,7 +55,7 @@ type_into() {
 }
 shoot() {
     sleep 1
-    import -window "$1" "docs/$prefix$2"
+    grab "$1" "docs/$prefix$2"
     echo "docs/$prefix$2: $(identify -format '%wx%h' "docs/$prefix$2")"
 }
 
@@ -66,10 +65,8 @@ shoot_all() {
     menu=$(window "Quimbra - prof. Orvalde")
     sleep 1
     # Where the client area starts: the top left of the menu's light cyan.
-    import -window "$menu" "$shot"
-    read -r origin_x origin_y < <(convert "$shot" -fill black +opaque 'rgb(192,255,255)' \
-        -bordercolor black -border 1 -trim -format '%X %Y' info: | tr -d + | awk '{ print $1 - 1, $2 - 1 }')
     shoot "$menu" menu.png
+    read -r _ _ origin_x origin_y < <(client_area "docs/${prefix}menu.png")
 
     # Ricerca Binaria: search for a number and work out 12!
     click "$menu" 1680 1320 1455 615

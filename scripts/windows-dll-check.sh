@@ -19,7 +19,8 @@ system_dlls=" advapi32.dll authz.dll bcrypt.dll comctl32.dll comdlg32.dll crypt3
  d3d11.dll d3d12.dll d3d9.dll dwmapi.dll dwrite.dll dxgi.dll gdi32.dll imm32.dll kernel32.dll
  msvcrt.dll mpr.dll netapi32.dll ntdll.dll ole32.dll oleaut32.dll opengl32.dll rpcrt4.dll
  secur32.dll setupapi.dll shcore.dll shell32.dll shlwapi.dll ucrtbase.dll user32.dll
- userenv.dll uxtheme.dll version.dll winmm.dll ws2_32.dll wtsapi32.dll "
+ userenv.dll uxtheme.dll version.dll winmm.dll ws2_32.dll wtsapi32.dll"
+system_dlls=" $(echo $system_dlls) "   # one blank between names and at both ends
 
 declare -A deployed=() imported=()
 while IFS= read -r -d '' f; do

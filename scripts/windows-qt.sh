@@ -101,7 +101,7 @@ sudo=""
 # apt-get source needs source entries. When there are none, derive them from
 # the machine's own binary entries (one-line and deb822 formats) into a file
 # of their own, then read the indexes.
-if ! apt-cache showsrc qt6-base 2>/dev/null | grep -q '^Package: qt6-base$'; then
+if ! apt-cache showsrc qt6-base 2>/dev/null | grep '^Package: qt6-base$' >/dev/null; then
     log "no source entries: deriving them from the existing apt sources"
     derived=$(mktemp)
     {

@@ -50,7 +50,7 @@ name="quimbra-$version-win64"
 dist="$build/$name"
 rm -rf "$dist"
 mkdir -p "$dist/platforms" "$dist/styles"
-cp "$build/app/quimbra.exe" "$dist/"
+cp "$build/quimbra.exe" "$dist/"   # Qt puts every program of a Windows build at the top
 for lib in Qt6Core Qt6Gui Qt6Widgets; do cp "$qt/bin/$lib.dll" "$dist/"; done
 cp "$qt/plugins/platforms/qwindows.dll" "$dist/platforms/"
 cp "$qt/plugins/styles/qwindowsvistastyle.dll" "$dist/styles/"
@@ -60,6 +60,14 @@ done
 find "$dist" -type f \( -name '*.exe' -o -name '*.dll' \) -exec x86_64-w64-mingw32-strip --strip-unneeded {} +
 sed 's/$/\r/' LICENSE >"$dist/LICENSE.txt"
 scripts/windows-dll-check.sh "$dist"
+# A double-click must open no console window, and Explorer shows the version
+# resource (its strings are UTF-16).
+exe="$dist/quimbra.exe"
+x86_64-w64-mingw32-objdump -p "$exe" | grep '^Subsystem.*Windows GUI' >/dev/null ||
+    { echo "windows.sh: quimbra.exe is not a GUI program" >&2; exit 1; }
+resource=$(strings -e l "$exe" | tr '\n' '|')
+[[ "$resource" == *"ProductName|Quimbra|"* && "$resource" == *"ProductVersion|$version|"* ]] ||
+    { echo "windows.sh: quimbra.exe has no version resource for $version" >&2; exit 1; }
 
 zip="$build/$name.zip"
 rm -f "$zip"

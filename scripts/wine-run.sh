@@ -14,6 +14,15 @@ qt=${1:?usage: wine-run.sh QT_PREFIX PROGRAM [ARGS...]}
 program=${2:?usage: wine-run.sh QT_PREFIX PROGRAM [ARGS...]}
 shift 2
 
+# Wine keeps the QT_* variables of Linux (such as QT_QPA_PLATFORM from the
+# test's environment) from Windows programs, and passes them on when they are
+# spelt WINEQT_*.
+for name in $(compgen -e); do
+    [[ "$name" == QT_* ]] && export "WINE$name=${!name}"
+done
+# The platform plugin may be chosen for a whole run (windows, on a display).
+[[ -n "${WINE_QPA_PLATFORM:-}" ]] && export WINEQT_QPA_PLATFORM=$WINE_QPA_PLATFORM
+
 windows_path() { local p; p=$(realpath -m "$1"); echo "Z:${p//\//\\}"; }
 runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
 pthread=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libwinpthread-1.dll)")
