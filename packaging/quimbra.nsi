@@ -45,6 +45,8 @@ VIAddVersionKey /LANG=0 "LegalCopyright" "GPL-3.0-or-later"
 !define MUI_LANGDLL_REGISTRY_ROOT HKLM
 !define MUI_LANGDLL_REGISTRY_KEY "${UNINSTALL_KEY}"
 !define MUI_LANGDLL_REGISTRY_VALUENAME "Installer Language"
+!define MUI_LANGDLL_WINDOWTITLE "Quimbra ${VERSION}"
+!define MUI_LANGDLL_INFO "Scegli la lingua dell'installazione.$\r$\nPlease select a language."
 
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_LICENSE "$(LicenseFile)"
