@@ -118,6 +118,7 @@ if [[ "${SCREENSHOTS_WINDOWS:-1}" != 0 ]]; then
     exe="$root/build-win/quimbra-$version-win64/quimbra.exe"
     wineprefix=$(mktemp -d "${TMPDIR:-/tmp}/quimbra-wine.XXXXXX")
     export WINEPREFIX=$wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+    export XDG_DATA_HOME="$wineprefix/xdg-data" XDG_CONFIG_HOME="$wineprefix/xdg-config"
     wineboot -i >/dev/null 2>&1
     # Wine draws the window frames itself, as Windows does.
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1

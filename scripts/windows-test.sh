@@ -32,6 +32,8 @@ export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"   # no Mono or G
 unset WINEPATH
 WINEPREFIX=$(mktemp -d "${TMPDIR:-/tmp}/quimbra-wine.XXXXXX")
 export WINEPREFIX
+# Wine's own desktop folders and menus go into the prefix, not into $HOME.
+export XDG_DATA_HOME="$WINEPREFIX/xdg-data" XDG_CONFIG_HOME="$WINEPREFIX/xdg-config"
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/quimbra-wintest.XXXXXX")
 xvfb_pid=
 app_pid=
