@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Quimbra developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Quimbra: `make run` starts the program, `make test` runs every test.
 # Both install what is missing on a Debian 12 machine first.
 

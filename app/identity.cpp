@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quimbra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "identity.h"
 
 #include <QApplication>
@@ -10,7 +13,7 @@ void applyIdentity(QApplication &app)
     QApplication::setApplicationName(QStringLiteral("Quimbra"));
     // The display name falls back to the application name, "Quimbra". It is
     // not set on its own: Qt would then append it to every window caption.
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationVersion(QStringLiteral(QUIMBRA_VERSION));
     QApplication::setOrganizationName(QStringLiteral("Quimbra"));
     QGuiApplication::setDesktopFileName(QStringLiteral("it.orvalde.Quimbra"));
     QIcon icon;

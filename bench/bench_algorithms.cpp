@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quimbra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Qt-free algorithms under Google Benchmark: the four sorts on the data
 // shapes that matter to them, the binary search window's vector and trace, the
 // tree's construction and visits, and the text-to-number rule. Google

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quimbra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Timings of the real windows, driven offscreen through the same handlers and
 // buttons the user presses, each followed by a synchronous repaint so that the
 // figure includes drawing the result. Start-up and peak memory are measured in
@@ -14,6 +17,7 @@
 #include "sorts.h"
 #include "text.h"
 #include "widgets.h"
+#include "zoom.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -643,6 +647,36 @@ int interactions(int argc, char **argv, int runs)
         report(timingRow("  frmSort whole-window repaint alone", measure(sortRuns, nothing, [&] {
             sortWindow->repaint();
         }, drain), 0));
+    }
+
+    // One zoom step with all four windows open: every control placed again,
+    // then each window repainted. The steps go up to 300 % and back down.
+    {
+        const std::array<QWidget *, 4> windows{menu.window(), ricBinWindow, abr.window(), sortWindow};
+        int step = 0, direction = 1;
+        bool valid = true;
+        const auto next = [&] {
+            if (step + direction < 0 || step + direction >= static_cast<int>(ZoomSteps.size()))
+                direction = -direction;
+            step += direction;
+            setZoom(ZoomSteps[static_cast<std::size_t>(step)]);
+        };
+        const auto check = [&] {
+            valid = valid && zoomPercent() == ZoomSteps[static_cast<std::size_t>(step)] &&
+                    sortWindow->width() == px(sortLayout().width) &&
+                    abr.list("lstX")->font().pointSizeF() == 9.75 * zoomPercent() / 100;
+            drain();
+        };
+        const auto ns = measure(runs, nothing, [&] {
+            next();
+            for (QWidget *w : windows)
+                w->repaint();
+        }, check);
+        report(timingRow("zoom step, all four windows open, placed again and repainted", ns, 50e6, valid));
+        report(timingRow("  the zoom step alone (controls placed again, no repaint)",
+                         measure(runs, nothing, next, check), 0, valid));
+        setZoom(100);
+        drain();
     }
 
     Values original{}, V{};

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quimbra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Build-time helper: converts one of the XPM icon sources into the PNG that
 // the desktop icon theme wants. Usage: quimbra_icon_png IN.xpm OUT.png SIZE
 #include <QImage>

@@ -1,9 +1,13 @@
+// SPDX-FileCopyrightText: 2026 The Quimbra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "frmRicBin.h"
 
 #include "ricbin.h"
 #include "text.h"
 #include "widgets.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -54,6 +58,7 @@ void frmRicBin::cmdFattoriale_Click()
         QMessageBox box(QMessageBox::Warning, QStringLiteral("Quimbra"),
                         QStringLiteral("Numero troppo grande, al massimo calcolo il fattoriale di 12"),
                         QMessageBox::Ok, window());
+        box.setFont(zoomedFont(QApplication::font(&box))); // as large as the zoomed windows
         box.exec();
         // The window under the box is the active one again; not every window
         // system hands the activation back by itself once the box is gone.

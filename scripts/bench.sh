@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Quimbra developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # `make bench`: builds the benchmarks in build-bench (Release), runs them and
 # prints one table of medians. The table, with a description of the machine,
 # replaces everything below the marker line of docs/performance.md; the

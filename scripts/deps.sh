@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Quimbra developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the Debian packages that a task needs, only those missing.
 # Usage: scripts/deps.sh GROUP...   (build, bench, screenshots, package, fuzz, windows)
 # Quiet when nothing is missing; runs apt-get update once before installing.
@@ -8,10 +11,11 @@ packages=()
 for group in "$@"; do
     case "$group" in
         build) packages+=(cmake ninja-build g++ make qt6-base-dev qt6-base-dev-tools libgl-dev
-                          fonts-dejavu-core fonts-liberation2 desktop-file-utils appstream) ;;
+                          fonts-dejavu-core fonts-liberation2 desktop-file-utils appstream
+                          reuse man-db) ;;
         bench) packages+=(libbenchmark-dev) ;;
         screenshots) packages+=(xvfb xauth imagemagick xdotool x11-utils) ;;
-        package) packages+=(dpkg-dev file desktop-file-utils appstream) ;;
+        package) packages+=(dpkg-dev file desktop-file-utils appstream lintian man-db) ;;
         # The fuzz targets build only the cores, but configuring the project
         # still looks for Qt.
         fuzz) packages+=(cmake ninja-build clang libclang-rt-14-dev qt6-base-dev qt6-base-dev-tools

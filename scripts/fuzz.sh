@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Quimbra developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the libFuzzer targets with clang++ (AddressSanitizer and
 # UndefinedBehaviorSanitizer on) and runs each of them for a share of
 # FUZZ_SECONDS (default 60). Starts from the committed seed corpus; inputs

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Quimbra developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Takes one PNG of each window of the real program under Xvfb and saves them
 # as docs/menu.png, docs/ricbin.png, docs/abr.png and docs/sort.png; then the
 # same four from the Windows build under Wine, with the frames Wine draws as

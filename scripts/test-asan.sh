@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Quimbra developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds everything with AddressSanitizer and UndefinedBehaviorSanitizer
 # (Debug, in build-asan) and runs every test headless: any memory error,
 # undefined behaviour or leak fails the run. The soak test runs its long

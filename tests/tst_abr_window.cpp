@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quimbra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The tree window through its real controls: what loading shows, the search
 // typed into txtX, the three visit buttons, and that the tree stays the same
 // until the window is loaded again.

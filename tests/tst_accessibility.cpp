@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quimbra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a screen reader learns about every control of the four windows: an
 // Italian name that says what the control is for, and the right role.
 #include "frmABR.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quimbra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The four windows at 200 % (QT_SCALE_FACTOR=2): the same logical layout as
 // at 100 %, drawn at twice the pixels, and no caption, label or list line cut
 // that is not cut at 100 % too.
@@ -13,6 +16,7 @@
 #include "support.h"
 #include "window_support.h"
 #include "widgets.h"
+#include "zoom.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -103,6 +107,10 @@ void measureText(QWidget *control, const QString &key, QMap<QString, QString> &o
             const bool fits = fm.horizontalAdvance(line) <= item.width() - 2 * margin &&
                               fm.height() <= item.height();
             out[QString("%1/line %2").arg(key).arg(row, 4, 10, QChar('0'))] = yesNo(fits);
+            // Rows are one em high, so the check above fails on the height
+            // alone; the width on its own still tells a cut line.
+            out[QString("%1/line %2 width").arg(key).arg(row, 4, 10, QChar('0'))] =
+                yesNo(fm.horizontalAdvance(line) <= item.width() - 2 * margin);
         }
         out[key + "/lines shown"] = QString::number(shown);
     } else if (auto *label = qobject_cast<QLabel *>(control)) {
@@ -152,6 +160,7 @@ class tst_HighDpi final : public QObject
 
     std::unique_ptr<Program> program;
     QMap<QString, QString> at100, at200;
+    QMap<int, QMap<QString, QString>> zoomed; // at 200 %, zoomed by the program too
 
 private slots:
     void initTestCase()
@@ -180,6 +189,15 @@ private slots:
                 at100[QString::fromUtf8(line.left(tab))] = QString::fromUtf8(line.mid(tab + 1));
         }
         QVERIFY2(at100.size() > 100, "the measuring run at 100 % printed too little");
+
+        for (int zoom : {150, 250}) {
+            setZoom(zoom);
+            QCoreApplication::processEvents();
+            zoomed[zoom] = measure(*program);
+            for (QWidget *w : program->windows())
+                QCOMPARE(w->devicePixelRatioF(), 2.0); // the zoom adds to the screen's scaling
+        }
+        setZoom(100);
     }
 
     void cleanupTestCase()
@@ -267,6 +285,28 @@ private slots:
                                     .arg(at200.value(key), at100.value(key))));
         else
             QCOMPARE(at200.value(key), QString("fits"));
+    }
+
+    // The program's zoom on top of the screen's scaling cuts nothing either.
+    void nothingCutThatFitsWhenZoomed_data()
+    {
+        QTest::addColumn<int>("zoom");
+        QTest::addColumn<QString>("key");
+        for (int zoom : zoomed.keys())
+            for (auto it = at200.cbegin(); it != at200.cend(); ++it)
+                if (it.value() == "fits" || it.key().endsWith("/lines shown"))
+                    QTest::newRow(qPrintable(QString("%1% %2").arg(zoom).arg(it.key()))) << zoom << it.key();
+    }
+
+    void nothingCutThatFitsWhenZoomed()
+    {
+        QFETCH(int, zoom);
+        QFETCH(QString, key);
+        const QString value = zoomed[zoom].value(key);
+        if (key.endsWith("/lines shown"))
+            QVERIFY2(value.toInt() >= at200.value(key).toInt(), qPrintable(value));
+        else
+            QCOMPARE(value, QString("fits"));
     }
 
     // The measurements cover every kind of text that the windows show.

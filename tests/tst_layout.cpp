@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quimbra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every window built from its layout table: names, places, captions, fonts,
 // colours, tab order and the focus a window starts with.
 #include "form.h"
@@ -6,8 +9,13 @@
 #include "layout.h"
 #include "support.h"
 #include "widgets.h"
+#include "zoom.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QGroupBox>
+#include <QMenu>
 #include <QScrollBar>
 #include <QLabel>
 #include <QLineEdit>
@@ -58,33 +66,45 @@ private slots:
         applyIdentity(*qApp);
     }
 
+    void cleanup()
+    {
+        setZoom(100);
+    }
+
     void controls_data()
     {
         QTest::addColumn<const FormLayout *>("layout");
         QTest::addColumn<int>("row");
-        for (const FormLayout *l : allLayouts)
-            for (int r = 0; r < static_cast<int>(l->controls.size()); ++r) {
-                const ControlSpec &c = l->controls[r];
-                const QByteArray name = QByteArray(l->name) + "/" + c.name +
-                                        (c.index >= 0 ? "(" + QByteArray::number(c.index) + ")" : "");
-                QTest::newRow(name.constData()) << l << r;
-            }
+        QTest::addColumn<int>("zoom"); // applied once the window is shown
+        for (int zoom : {100, 150, 250})
+            for (const FormLayout *l : allLayouts)
+                for (int r = 0; r < static_cast<int>(l->controls.size()); ++r) {
+                    const ControlSpec &c = l->controls[r];
+                    const QByteArray name =
+                        QByteArray::number(zoom) + "%/" + l->name + "/" + c.name +
+                        (c.index >= 0 ? "(" + QByteArray::number(c.index) + ")" : "");
+                    QTest::newRow(name.constData()) << l << r << zoom;
+                }
     }
 
     void controls()
     {
         QFETCH(const FormLayout *, layout);
         QFETCH(int, row);
+        QFETCH(int, zoom);
         const ControlSpec &c = layout->controls[row];
         Form form(*layout);
         form.Show();
+        setZoom(zoom);
         QWidget *w = find(form.window(), c);
         QVERIFY2(w, c.name);
         QCOMPARE(w->parentWidget()->objectName(),
                  QString::fromUtf8(c.container ? c.container : layout->name));
-        QCOMPARE(w->geometry(), QRect(px(c.left), px(c.top), px(c.width), px(c.height)));
+        // Twips times the zoom, to the nearest pixel.
+        const auto scaled = [zoom](int twips) { return qRound(twips * zoom / 1500.0); };
+        QCOMPARE(w->geometry(), QRect(scaled(c.left), scaled(c.top), scaled(c.width), scaled(c.height)));
         QCOMPARE(captionOf(w), c.caption ? QString::fromUtf8(c.caption) : QString());
-        QCOMPARE(w->font().pointSizeF(), c.font.points);
+        QCOMPARE(w->font().pointSizeF(), c.font.points * zoom / 100);
         QCOMPARE(w->font().bold(), c.font.bold);
         QCOMPARE(QFontInfo(w->font()).fixedPitch(), c.font.face == Face::Mono);
         const bool focusable = c.kind == Kind::Button || c.kind == Kind::ListBox ||
@@ -108,10 +128,14 @@ private slots:
     {
         QTest::addColumn<const FormLayout *>("layout");
         QTest::addColumn<QString>("firstFocus");
-        QTest::newRow("menu") << &menuLayout() << "cmdFine";
-        QTest::newRow("ricbin") << &ricBinLayout() << "txtX";
-        QTest::newRow("abr") << &abrLayout() << "cmdFine";
-        QTest::newRow("sort") << &sortLayout() << "cmdFine";
+        QTest::addColumn<int>("zoom"); // set before the window is built
+        for (int zoom : {100, 175}) {
+            const QByteArray at = " at " + QByteArray::number(zoom) + "%";
+            QTest::newRow("menu" + at) << &menuLayout() << "cmdFine" << zoom;
+            QTest::newRow("ricbin" + at) << &ricBinLayout() << "txtX" << zoom;
+            QTest::newRow("abr" + at) << &abrLayout() << "cmdFine" << zoom;
+            QTest::newRow("sort" + at) << &sortLayout() << "cmdFine" << zoom;
+        }
     }
 
     // Caption, fixed size, title-bar buttons, icon, and where the focus starts.
@@ -119,6 +143,8 @@ private slots:
     {
         QFETCH(const FormLayout *, layout);
         QFETCH(QString, firstFocus);
+        QFETCH(int, zoom);
+        setZoom(zoom);
         Form form(*layout);
         form.Show();
         QWidget *w = form.window();
@@ -126,7 +152,8 @@ private slots:
         QCOMPARE(w->objectName(), QString::fromUtf8(layout->name));
         QCOMPARE(w->windowTitle(), QString::fromUtf8(layout->caption));
         QVERIFY(w->windowTitle().endsWith(" - prof. Orvalde"));
-        QCOMPARE(w->size(), QSize(px(layout->width), px(layout->height)));
+        QCOMPARE(w->size(), QSize(qRound(layout->width * zoom / 1500.0),
+                                  qRound(layout->height * zoom / 1500.0)));
         QCOMPARE(w->minimumSize(), w->maximumSize());
         QVERIFY(!(w->windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(w->windowFlags() & Qt::WindowMinimizeButtonHint);
@@ -148,6 +175,8 @@ private slots:
     void tabOrder()
     {
         QFETCH(const FormLayout *, layout);
+        QFETCH(int, zoom);
+        setZoom(zoom);
         Form form(*layout);
         form.Show();
         QWidget *w = form.window();
@@ -199,15 +228,19 @@ private slots:
     void treeListsShowEveryLineWhole_data()
     {
         QTest::addColumn<QString>("list");
-        for (const char *name : {"lstVet", "lstX", "lstABR", "lstV", "lstRic"})
-            QTest::newRow(name) << name;
+        QTest::addColumn<int>("zoom");
+        for (int zoom : ZoomSteps)
+            for (const char *name : {"lstVet", "lstX", "lstABR", "lstV", "lstRic"})
+                QTest::newRow(qPrintable(QString("%1 at %2%").arg(name).arg(zoom))) << name << zoom;
     }
 
     // The tree window's lists are sized for their lines: all of them in view,
-    // none cut, no scroll bar.
+    // none cut, no scroll bar, at every zoom.
     void treeListsShowEveryLineWhole()
     {
         QFETCH(QString, list);
+        QFETCH(int, zoom);
+        setZoom(zoom);
         testing::ScriptedRandom rnd(std::vector<double>{0.9995, 0.0005, 0.5});
         testing::FixedClock clock;
         frmABR form(rnd, clock);
@@ -239,6 +272,113 @@ private slots:
         QCOMPARE(l->lines(), QStringList({"b", "a", QString(200, 'x')}));
         QCOMPARE(l->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
         QCOMPARE(l->selectionMode(), QAbstractItemView::SingleSelection);
+        form.Unload();
+    }
+
+    // A window built later from a table of its own (a step view, say) follows
+    // the zoom once its table is gone, and so does a control it placed itself;
+    // the zoom keys work from it too.
+    void anyBuiltWindowFollowsTheZoom()
+    {
+        QWidget window;
+        auto *canvas = new QWidget(&window);
+        {
+            const FormLayout table{"frmProva", "Prova - prof. Orvalde", 3000, 1500, defaultColour,
+                                   {{"cmdFine", -1, Kind::Button, nullptr, 150, 300, 975, 375, "Fine",
+                                     {}, defaultColour, defaultColour, NoFlags, "Chiudi"}}};
+            buildControls(&window, table);
+            placeControl(canvas, QRect(1500, 0, 1500, 1500), {Face::Mono, 12, false});
+        }
+        window.show();
+        setZoom(200);
+        QCOMPARE(window.size(), QSize(400, 200));
+        QCOMPARE(window.findChild<QPushButton *>("cmdFine")->geometry(), QRect(20, 40, 130, 50));
+        QCOMPARE(canvas->geometry(), QRect(200, 0, 200, 200));
+        QCOMPARE(canvas->font().pointSizeF(), 24.0);
+        QTest::keyClick(canvas, Qt::Key_Minus, Qt::ControlModifier);
+        QCOMPARE(zoomPercent(), 175);
+    }
+
+    void copyLines_data()
+    {
+        QTest::addColumn<int>("selected"); // -1: none
+        QTest::addColumn<QString>("how"); // keys, or the menu entry chosen
+        QTest::addColumn<QString>("copied");
+        const QString all = "   1 -   4797\n  ***  TROVATO  ***\n x  ";
+        QTest::newRow("Ctrl+C, a line selected") << 1 << "Ctrl+C" << "  ***  TROVATO  ***";
+        QTest::newRow("Ctrl+C, none selected") << -1 << "Ctrl+C" << all;
+        QTest::newRow("Ctrl+A, Ctrl+C") << 1 << "Ctrl+A" << all;
+        QTest::newRow("Copia, a line selected") << 2 << "Copia" << " x  ";
+        QTest::newRow("Copia, none selected") << -1 << "Copia" << all;
+        QTest::newRow("Copia tutto, a line selected") << 0 << "Copia tutto" << all;
+    }
+
+    // The clipboard gets the lines exactly as shown, one per line of text. The
+    // right-button menu starts with the list's own actions.
+    void copyLines()
+    {
+        QFETCH(int, selected);
+        QFETCH(QString, how);
+        QFETCH(QString, copied);
+        Form form(ricBinLayout());
+        form.Show();
+        ListBox *l = form.list("lstRB");
+        l->setLines({"   1 -   4797", "  ***  TROVATO  ***", " x  "});
+        auto *own = new QAction("Passo passo…", l);
+        l->addAction(own);
+        if (selected >= 0)
+            l->setCurrentIndex(l->model()->index(selected, 0));
+        QGuiApplication::clipboard()->clear();
+        if (how.startsWith("Ctrl")) {
+            if (how == "Ctrl+A")
+                QTest::keyClick(l, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(l, Qt::Key_C, Qt::ControlModifier);
+        } else {
+            QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), l->viewport()->mapToGlobal(QPoint(5, 5)));
+            QApplication::sendEvent(l->viewport(), &event);
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            QStringList entries;
+            QAction *chosen = nullptr;
+            for (QAction *a : menu->actions()) {
+                entries << (a->isSeparator() ? "|" : a->text());
+                if (a->text() == how)
+                    chosen = a;
+            }
+            QCOMPARE(entries, QStringList({"Passo passo…", "|", "Copia", "Copia tutto"}));
+            chosen->trigger();
+            menu->close();
+        }
+        QCOMPARE(QGuiApplication::clipboard()->text(), copied);
+        form.Unload();
+    }
+
+    // A result can be selected with the mouse and copied, whole or in part,
+    // while the label still takes no focus.
+    void resultLabelCopies()
+    {
+        Form form(ricBinLayout());
+        form.Show();
+        QLabel *label = form.label("lblFatt");
+        label->setText("Fattoriale di 12\n479.001.600");
+        QVERIFY(label->textInteractionFlags() & Qt::TextSelectableByMouse);
+        QCOMPARE(label->focusPolicy(), Qt::NoFocus);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(3, 3), label->mapToGlobal(QPoint(3, 3)));
+        QApplication::sendEvent(label, &event);
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QCOMPARE(menu->actions().size(), 1);
+        QAction *copy = menu->actions().first();
+        QCOMPARE(copy->text(), QString("Copia"));
+        menu->close();
+        const std::pair<int, QString> cases[] = {
+            {-1, label->text()}, {17, "479.001.600"}, {0, label->text()}};
+        for (const auto &[from, expected] : cases) {
+            if (from >= 0)
+                label->setSelection(from, label->text().size() - from);
+            copy->trigger();
+            QCOMPARE(QGuiApplication::clipboard()->text(), expected);
+        }
         form.Unload();
     }
 };

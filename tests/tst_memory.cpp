@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quimbra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Opening, using and closing the windows many times must not make the
 // process grow: every window and control of a closed window is destroyed, and
 // nothing accumulates in the objects that stay (the window slots and fields).

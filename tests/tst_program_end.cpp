@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quimbra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How the program ends, with the event loop really running: "Fine" of the
 // menu, Enter right after start-up, and the last window closed.
 #include "frmRicBin.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quimbra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The binary search window driven through its real controls: the sorted
 // vector it lists, the traced search, the factorial calculator and its warning
 // box, and what activation, re-activation and reopening do to each of them.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quimbra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The menu and the window lifecycle through the real windows: slots, loading,
 // unloading, the occasions that count as activation, and the keyboard.
 #include "frmABR.h"
@@ -8,6 +11,7 @@
 #include "support.h"
 #include "window_support.h"
 #include "widgets.h"
+#include "zoom.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -48,6 +52,7 @@ private slots:
 
     void cleanup()
     {
+        setZoom(100);
         closeAllWindows();
         menu.reset();
     }
@@ -277,6 +282,97 @@ private slots:
         QCOMPARE(w->list("lstRB")->count(), 0);
         QCOMPARE(txt->text(), QString("42"));
         QCOMPARE(activations(), 1L);
+    }
+
+    void zoomKeys_data()
+    {
+        QTest::addColumn<QString>("window"); // where the key or the wheel goes
+        QTest::addColumn<int>("key"); // 0: the wheel
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("wheel");
+        QTest::addColumn<int>("zoom"); // after, from 150
+        const int ctrl = Qt::ControlModifier;
+        QTest::newRow("Ctrl +, menu") << "menu" << int(Qt::Key_Plus) << ctrl << 0 << 175;
+        QTest::newRow("Ctrl Shift +, text box") << "ricbin" << int(Qt::Key_Plus) << int(ctrl | Qt::ShiftModifier) << 0 << 175;
+        QTest::newRow("Ctrl =, tree") << "abr" << int(Qt::Key_Equal) << ctrl << 0 << 175;
+        QTest::newRow("Ctrl -, sorts") << "sort" << int(Qt::Key_Minus) << ctrl << 0 << 125;
+        QTest::newRow("Ctrl 0, tree") << "abr" << int(Qt::Key_0) << ctrl << 0 << 100;
+        QTest::newRow("Ctrl wheel up, list") << "sort" << 0 << ctrl << 120 << 175;
+        QTest::newRow("Ctrl wheel down, menu") << "menu" << 0 << ctrl << -120 << 125;
+        QTest::newRow("+ alone") << "abr" << int(Qt::Key_Plus) << 0 << 0 << 150;
+        QTest::newRow("Ctrl Alt +") << "menu" << int(Qt::Key_Plus) << int(ctrl | Qt::AltModifier) << 0 << 150;
+    }
+
+    // A zoom key in any window zooms all of them, and is no activation: no
+    // new data is drawn and the lists keep their lines.
+    void zoomKeys()
+    {
+        QFETCH(QString, window);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(int, wheel);
+        QFETCH(int, zoom);
+        click("cmdABR");
+        click("cmdSort");
+        click("cmdRicBin");
+        const std::pair<Form *, const FormLayout *> forms[] = {
+            {menu.get(), &menuLayout()}, {menu->ricBinSlot(), &ricBinLayout()},
+            {menu->abrSlot(), &abrLayout()}, {menu->sortSlot(), &sortLayout()}};
+        setZoom(150);
+        QCoreApplication::processEvents();
+        const long draws = rnd->draws;
+        const QStringList vector = menu->ricBinSlot()->list("lstV")->lines();
+        QWidget *target = window == "menu"     ? menu->button("cmdSort")
+                          : window == "ricbin" ? menu->ricBinSlot()->textBox("txtX")
+                          : window == "abr"    ? menu->abrSlot()->button("cmdFine")
+                                               : menu->sortSlot()->list("lstSort", 2)->viewport();
+        if (key) {
+            QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        } else {
+            const QPointF at(5, 5);
+            QWheelEvent event(at, target->mapToGlobal(at), {}, {0, wheel}, Qt::NoButton,
+                              Qt::KeyboardModifiers(modifiers), Qt::NoScrollPhase, false);
+            QApplication::sendEvent(target, &event);
+        }
+        QCoreApplication::processEvents();
+        QCOMPARE(zoomPercent(), zoom);
+        for (const auto &[form, layout] : forms)
+            QCOMPARE(form->window()->size(), QSize(qRound(layout->width * zoom / 1500.0), qRound(layout->height * zoom / 1500.0)));
+        QCOMPARE(rnd->draws, draws);
+        QCOMPARE(menu->ricBinSlot()->list("lstV")->lines(), vector);
+    }
+
+    void zoomKeepsWindowsOnScreen_data()
+    {
+        QTest::addColumn<int>("zoom");
+        QTest::addColumn<bool>("openedZoomed");
+        QTest::newRow("150 %, from the corner") << 150 << false;
+        QTest::newRow("300 %, larger than the screen") << 300 << false;
+        QTest::newRow("opened at 300 %") << 300 << true;
+    }
+
+    // A window that would stick out comes back inside the screen; one larger
+    // than the screen keeps its title bar on it. No step is refused.
+    void zoomKeepsWindowsOnScreen()
+    {
+        QFETCH(int, zoom);
+        QFETCH(bool, openedZoomed);
+        if (openedZoomed)
+            setZoom(zoom);
+        click("cmdABR");
+        QWidget *w = menu->abrSlot()->window();
+        const QRect area = w->screen()->availableGeometry();
+        if (!openedZoomed) {
+            w->move(area.bottomRight() - QPoint(w->width() / 2, w->height() / 2));
+            setZoom(zoom);
+        }
+        // Along each axis: inside the screen if it fits, else from its start.
+        const QRect frame = w->frameGeometry();
+        const auto placed = [](int start, int size, int areaStart, int areaSize) {
+            return size > areaSize ? start == areaStart : start >= areaStart && start + size <= areaStart + areaSize;
+        };
+        QVERIFY(placed(frame.x(), frame.width(), area.x(), area.width()));
+        QVERIFY(placed(frame.y(), frame.height(), area.y(), area.height()));
     }
 
     void textBoxAcceptsLongText()

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quimbra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The sorting window through its real controls: the four columns after a run,
 // their counts on pinned data, and every occasion that runs a new comparison.
 #include "frmSort.h"

@@ -1,6 +1,10 @@
+// SPDX-FileCopyrightText: 2026 The Quimbra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "form.h"
 
 #include "widgets.h"
+#include "zoom.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -47,6 +51,8 @@ void Form::load()
     if (screen) {
         const QRect area = screen->availableGeometry();
         window_->move(area.center() - window_->rect().center());
+        // Zoomed larger than the screen, the window keeps its title bar on it.
+        keepOnScreen(window_);
     }
     connectControls();
     Form_Load();

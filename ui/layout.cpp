@@ -1,6 +1,10 @@
+// SPDX-FileCopyrightText: 2026 The Quimbra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "layout.h"
 
 #include "widgets.h"
+#include "zoom.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -27,12 +31,16 @@ QFont fontFor(const FontSpec &wanted)
                           "Arial", "DejaVu Sans", "sans-serif"});
         font.setStyleHint(QFont::SansSerif);
     }
-    font.setPointSizeF(wanted.points);
+    font.setPointSizeF(zoomPercent() == 100 ? wanted.points : wanted.points * zoomPercent() / 100);
     font.setBold(wanted.bold);
     return font;
 }
 
 namespace {
+
+// What a window and its controls remember of their layout, for the zoom steps.
+constexpr char TwipsProperty[] = "quimbraTwips";
+constexpr char FontProperty[] = "quimbraFont";
 
 QColor resolve(const Colour &c)
 {
@@ -93,6 +101,7 @@ QWidget *create(const ControlSpec &c, QWidget *parent)
         l->setAlignment(((c.flags & Centred) ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
         if (c.flags & Bordered)
             l->setFrameStyle(QFrame::Box | QFrame::Plain);
+        makeCopyable(l);
         return l;
     }
     case Kind::Frame:
@@ -112,8 +121,10 @@ void buildControls(QWidget *window, const FormLayout &layout)
 {
     window->setObjectName(QString::fromUtf8(layout.name));
     window->setWindowTitle(QString::fromUtf8(layout.caption));
+    window->setProperty(TwipsProperty, QSize(layout.width, layout.height));
     window->setFixedSize(px(layout.width), px(layout.height));
     window->setFont(fontFor({}));
+    installZoomKeys();
     applyColours(window, Kind::Frame, layout.background, defaultColour);
 
     auto place = [&](const ControlSpec &c, const std::map<std::string, QWidget *> &frames) {
@@ -122,8 +133,7 @@ void buildControls(QWidget *window, const FormLayout &layout)
         w->setObjectName(QString::fromUtf8(c.name));
         if (c.index >= 0)
             w->setProperty("Index", c.index);
-        w->setGeometry(px(c.left), px(c.top), px(c.width), px(c.height));
-        w->setFont(fontFor(c.font));
+        placeControl(w, QRect(c.left, c.top, c.width, c.height), c.font);
         applyColours(w, c.kind, c.background, c.text);
         // A label's own text is what a screen reader must read out (a count, a
         // factorial), so its purpose goes into the description instead.
@@ -155,6 +165,35 @@ void buildControls(QWidget *window, const FormLayout &layout)
         else
             w->setFocus(Qt::OtherFocusReason);
         previous = w;
+    }
+}
+
+void placeControl(QWidget *control, const QRect &twips, const FontSpec &font)
+{
+    control->setProperty(TwipsProperty, twips);
+    control->setProperty(FontProperty, QVariant::fromValue(font));
+    control->setGeometry(px(twips.x()), px(twips.y()), px(twips.width()), px(twips.height()));
+    control->setFont(fontFor(font));
+}
+
+bool isLayoutWindow(const QWidget *window)
+{
+    return window && window->isWindow() && window->property(TwipsProperty).userType() == QMetaType::QSize;
+}
+
+void placeAgain(QWidget *window)
+{
+    if (!isLayoutWindow(window))
+        return;
+    const QSize size = window->property(TwipsProperty).toSize();
+    window->setFixedSize(px(size.width()), px(size.height()));
+    window->setFont(fontFor({}));
+    for (QWidget *control : window->findChildren<QWidget *>()) {
+        const QVariant twips = control->property(TwipsProperty);
+        const QVariant font = control->property(FontProperty);
+        if (control->window() == window && twips.userType() == QMetaType::QRect &&
+            font.canConvert<FontSpec>())
+            placeControl(control, twips.toRect(), font.value<FontSpec>());
     }
 }
 

@@ -1,7 +1,12 @@
+// SPDX-FileCopyrightText: 2026 The Quimbra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include <QColor>
 #include <QFont>
+#include <QMetaType>
+#include <QRect>
 #include <QString>
 
 #include <vector>
@@ -67,17 +72,39 @@ struct FormLayout
 };
 
 inline constexpr int TwipsPerPixel = 15;
+
+// The zoom of all the program's windows, in percent of their drawn size
+// (zoom.h changes it). Every twip measure and every font size is multiplied
+// by it, on top of the screen's own scaling.
+int zoomPercent();
+
+// Twips to pixels at the current zoom, rounded to the nearest pixel.
 inline int px(int twips)
 {
-    return (twips + TwipsPerPixel / 2) / TwipsPerPixel;
+    return (twips * zoomPercent() + TwipsPerPixel * 50) / (TwipsPerPixel * 100);
 }
 
+// The font of a layout at the current zoom.
 QFont fontFor(const FontSpec &wanted);
 
 // Sizes the window from the table and creates its controls, frames first so
 // that they can hold others. Sets the tab order and every objectName; members
 // of a control array carry their index as the dynamic property "Index".
+// The window and its controls remember their twips, so that a zoom step
+// places them again (see zoom.h); a window built while zoomed comes up zoomed.
 void buildControls(QWidget *window, const FormLayout &layout);
+
+// Places a control at a rectangle in twips with a layout font, and remembers
+// both for the zoom steps. buildControls() does it for every control of its
+// table; a window that adds a control of its own can do the same.
+void placeControl(QWidget *control, const QRect &twips, const FontSpec &font);
+
+// Whether buildControls() built this window.
+bool isLayoutWindow(const QWidget *window);
+
+// Sizes and places a window built by buildControls() and all its placed
+// controls again at the current zoom.
+void placeAgain(QWidget *window);
 
 // The four windows of the program.
 const FormLayout &menuLayout();
@@ -86,3 +113,5 @@ const FormLayout &abrLayout();
 const FormLayout &sortLayout();
 
 } // namespace quimbra
+
+Q_DECLARE_METATYPE(quimbra::FontSpec)

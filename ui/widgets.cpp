@@ -1,9 +1,19 @@
+// SPDX-FileCopyrightText: 2026 The Quimbra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "widgets.h"
 
+#include "layout.h"
+
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFontInfo>
-#include <QPainter>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QPainter>
 #include <QStyledItemDelegate>
 #include <QStringListModel>
 #include <QStyleOptionButton>
@@ -26,7 +36,7 @@ public:
     {
         const QString text = index.data(Qt::DisplayRole).toString();
         return {QFontMetrics(option.font).horizontalAdvance(text) + 2 * margin(option),
-                QFontInfo(option.font).pixelSize()};
+                rowHeight(option.font)};
     }
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
@@ -54,6 +64,19 @@ public:
     }
 
 private:
+    // One em of the font at 100 %, times the zoom and rounded down: rows grow
+    // in proportion with the list, so that a list sized for its lines still
+    // shows them all, whatever the zoom.
+    static int rowHeight(const QFont &font)
+    {
+        const int zoom = zoomPercent();
+        if (zoom == 100)
+            return QFontInfo(font).pixelSize();
+        QFont unzoomed = font;
+        unzoomed.setPointSizeF(font.pointSizeF() * 100 / zoom);
+        return QFontInfo(unzoomed).pixelSize() * zoom / 100;
+    }
+
     static int margin(const QStyleOptionViewItem &option)
     {
         const QWidget *view = option.widget;
@@ -114,6 +137,113 @@ QStringList ListBox::lines() const
 int ListBox::count() const
 {
     return model_->rowCount();
+}
+
+QStringList ListBox::linesToCopy() const
+{
+    QModelIndexList rows = selectionModel()->selectedIndexes();
+    if (rows.isEmpty())
+        return lines();
+    std::sort(rows.begin(), rows.end());
+    QStringList selected;
+    selected.reserve(rows.size());
+    for (const QModelIndex &row : std::as_const(rows))
+        selected.append(row.data(Qt::DisplayRole).toString());
+    return selected;
+}
+
+void ListBox::copyLines(const QStringList &lines)
+{
+    QGuiApplication::clipboard()->setText(lines.join(QLatin1Char('\n')));
+}
+
+void ListBox::keyPressEvent(QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::Copy)) {
+        // An empty list leaves the clipboard as it was.
+        if (count() > 0)
+            copyLines(linesToCopy());
+        event->accept();
+        return;
+    }
+    // The list lets the user pick one line; the program itself may select
+    // them all, so that the next Ctrl+C copies the whole list.
+    if (event->matches(QKeySequence::SelectAll)) {
+        if (count() > 0)
+            selectionModel()->select(QItemSelection(model_->index(0), model_->index(count() - 1)),
+                                     QItemSelectionModel::ClearAndSelect);
+        event->accept();
+        return;
+    }
+    QListView::keyPressEvent(event);
+}
+
+QMenu *ListBox::createContextMenu()
+{
+    auto *menu = new QMenu(this);
+    menu->setFont(zoomedFont(QApplication::font(menu)));
+    const QList<QAction *> own = actions();
+    if (!own.isEmpty()) {
+        menu->addActions(own);
+        menu->addSeparator();
+    }
+    QAction *copy = menu->addAction(QStringLiteral("Copia"));
+    copy->setObjectName(QStringLiteral("actCopia"));
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutVisibleInContextMenu(true);
+    QAction *copyAll = menu->addAction(QStringLiteral("Copia tutto"));
+    copyAll->setObjectName(QStringLiteral("actCopiaTutto"));
+    copy->setEnabled(count() > 0);
+    copyAll->setEnabled(count() > 0);
+    // The lines are taken when the entry is chosen, not when the menu opens.
+    connect(copy, &QAction::triggered, this, [this] { copyLines(linesToCopy()); });
+    connect(copyAll, &QAction::triggered, this, [this] { copyLines(lines()); });
+    return menu;
+}
+
+void ListBox::contextMenuEvent(QContextMenuEvent *event)
+{
+    // popup() does not block: the menu belongs to the list and goes with it.
+    QMenu *menu = createContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
+    event->accept();
+}
+
+void makeCopyable(QLabel *label)
+{
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    label->setFocusPolicy(Qt::NoFocus);
+    auto *copy = new QAction(QStringLiteral("Copia"), label);
+    copy->setObjectName(QStringLiteral("actCopia"));
+    QObject::connect(copy, &QAction::triggered, label, [label] {
+        QString text = label->hasSelectedText() ? label->selectedText() : label->text();
+        // A selection across lines holds paragraph separators, not line feeds.
+        text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+        text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+        QGuiApplication::clipboard()->setText(text);
+    });
+    label->addAction(copy);
+    // The label's actions in a menu enlarged like the windows.
+    label->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(label, &QWidget::customContextMenuRequested, label, [label](const QPoint &at) {
+        auto *menu = new QMenu(label);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->setFont(zoomedFont(QApplication::font(menu)));
+        menu->addActions(label->actions());
+        menu->popup(label->mapToGlobal(at));
+    });
+}
+
+QFont zoomedFont(QFont font)
+{
+    if (zoomPercent() != 100) {
+        if (font.pointSizeF() > 0)
+            font.setPointSizeF(font.pointSizeF() * zoomPercent() / 100);
+        else
+            font.setPixelSize(font.pixelSize() * zoomPercent() / 100);
+    }
+    return font;
 }
 
 void Button::keyPressEvent(QKeyEvent *event)

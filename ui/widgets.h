@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quimbra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include <QListView>
@@ -6,6 +9,8 @@
 #include <string>
 #include <vector>
 
+class QLabel;
+class QMenu;
 class QStringListModel;
 
 namespace quimbra {
@@ -13,6 +18,11 @@ namespace quimbra {
 // A list box: one column of text lines in the order added, one selectable
 // line, a vertical scroll bar when needed and none horizontal (a long line is
 // cut at the right edge).
+//
+// Its lines can be copied as text: Ctrl+C copies the selected line, or the
+// whole list when no line is selected or after Ctrl+A (which selects them
+// all). The right-button menu offers the list's own actions (actions()), then
+// "Copia" and "Copia tutto".
 class ListBox final : public QListView
 {
     Q_OBJECT
@@ -27,6 +37,17 @@ public:
     void repaintNow();
     QStringList lines() const;
     int count() const;
+
+    // The selected lines in list order, or all of them when none is selected.
+    QStringList linesToCopy() const;
+    // Puts these lines on the clipboard, one per line of text.
+    static void copyLines(const QStringList &lines);
+    // The right-button menu; the caller owns it.
+    QMenu *createContextMenu();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
     QStringListModel *model_;
@@ -44,5 +65,13 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 };
+
+// Lets the user select a label's text with the mouse and copy it, with the
+// right-button entry "Copia" (the selection, or the whole text when nothing
+// is selected). The label still takes no focus.
+void makeCopyable(QLabel *label);
+
+// A font of the desktop's (menus) enlarged by the program's zoom.
+QFont zoomedFont(QFont font);
 
 } // namespace quimbra

@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Quimbra developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Writes quimbra.ico, the icon of the Windows executable, from the XPM sources.
 
 Both pictures (16x16 and 32x32) go in as 16-colour bitmaps with a

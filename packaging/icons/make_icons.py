@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Quimbra developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Writes the program icon, 16x16 and 32x32 in 16 colours, as XPM sources.
 
 The picture: a light cyan tile with a dark blue border and four bars of

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quimbra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The "Ricerca" button of the tree window for any typed text, on fixed trees:
 // the path runs from the root down the tree, 1 to 5 keys, the verdict is
 // "TROVATO" exactly when the key is in the tree, and then the key found ends

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quimbra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The "Fattoriale" button for any typed text: a number above 12 is refused,
 // any other gives its factorial (1 for 1, 0 and every negative number) with
 // its digits grouped by threes, whatever the separator.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quimbra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The "Ricerca Binaria" button for any typed text, on one fixed sorted vector:
 // at most 10 probes, each probe the next step of a binary search, a framed
 // verdict of 22 characters, "TROVATO" exactly when the number is in the vector.

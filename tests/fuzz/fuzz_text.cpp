@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quimbra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reading a typed number: never out of range, always the same answer, and the
 // same answer as the plain reference reading; blanks and trailing letters
 // never change it, and a minus sign in front negates it.

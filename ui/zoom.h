@@ -1,0 +1,33 @@
+// SPDX-FileCopyrightText: 2026 The Quimbra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <array>
+
+class QWidget;
+
+namespace quimbra {
+
+// The zoom for the classroom projector: one factor for all the windows that
+// buildControls() built, in these steps. It starts at 100 % and lasts for the
+// run. Ctrl and +, Ctrl and =, Ctrl and -, Ctrl and 0, and Ctrl with the mouse
+// wheel change it from any of those windows.
+inline constexpr std::array<int, 7> ZoomSteps{100, 125, 150, 175, 200, 250, 300};
+
+// Sets the zoom (held within the steps' range) and places every window built
+// by buildControls() again, keeping each on its screen. It neither shows,
+// activates nor reloads a window.
+void setZoom(int percent);
+// The next step up or down from the current zoom; none past either end.
+void zoomIn();
+void zoomOut();
+
+// Moves a window that sticks out of its screen's free area back inside it;
+// one larger than the area keeps its top left corner, and so its title bar,
+// on the screen.
+void keepOnScreen(QWidget *window);
+
+// Installs, once, the application-wide handler of the zoom keys and wheel.
+void installZoomKeys();
+
+} // namespace quimbra
