@@ -84,8 +84,9 @@ step_done "DLL check catches missing and stray DLLs"
 # tst_layout stays out: its control positions all pass under Wine, but its
 # check that the tree lists' lines fit measures Wine's stand-in for Courier
 # with the Vista style's margins and misses by a few pixels.
+# Only the Qt Test programs: the other tests check Linux files with Linux tools.
 (cd "$build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "${JOBS:-$(nproc)}" \
-        -E '^(tst_layout|tst_highdpi|desktop_file_validate|appstream_validate)$') ||
+        -R '^tst_' -E '^(tst_layout|tst_highdpi)$') ||
     fail "Qt Test programs under Wine"
 (cd "$build" && WINE_QPA_PLATFORM=windows ctest --output-on-failure -R '^tst_highdpi$') ||
     fail "tst_highdpi under Wine"
