@@ -6,20 +6,10 @@
 #include "sorts.h"
 #include "text.h"
 
+#include <algorithm>
 #include <span>
 
 namespace quimbra::abr {
-
-namespace {
-
-// A node index that names a real entry of the table; 0 (no node) and anything
-// past the last node are empty subtrees.
-bool isNode(int k)
-{
-    return k >= 1 && k <= N;
-}
-
-} // namespace
 
 void DrawKeys(Vettore &Vet, RandomSource &rnd)
 {
@@ -103,88 +93,209 @@ std::vector<std::string> DrawingLines(const Tabella &ABR)
 void RicercaABR(const Tabella &ABR, Integer x, int k, Integer &pos,
                 std::vector<std::string> &lstRic)
 {
-    if (!isNode(k)) {
-        pos = 0;
-        return;
-    }
-    const NodoABR &node = ABR[k];
-    // The key is listed before it is compared, so a found key ends the path.
-    lstRic.push_back(plain(node.Inf));
-    if (node.Inf == x) {
-        pos = static_cast<Integer>(k);
-        return;
-    }
-    if (node.Sx == 0) {
-        pos = 0;
-        return;
-    }
-    RicercaABR(ABR, x, x < node.Inf ? node.Sx : node.Dx, pos, lstRic);
+    NoSteps none;
+    RicercaABR(ABR, x, k, pos, lstRic, none);
 }
 
 std::vector<std::string> SearchLines(const Tabella &ABR, std::string_view typed)
 {
-    std::vector<std::string> lines;
-    const Integer x = textToInteger(typed);
-    // 0 stands for "nothing typed", so a key 0 cannot be searched for.
-    if (x == 0) return lines;
-    Integer pos = 0;
-    RicercaABR(ABR, x, 1, pos, lines);
-    lines.emplace_back("*******");
-    lines.emplace_back(pos == 0 ? "NON c'\u00e8" : "TROVATO");
-    lines.emplace_back("*******");
-    return lines;
+    NoSteps none;
+    return SearchLines(ABR, typed, none);
 }
 
 void VisitaAnticipata(const Tabella &ABR, int k, std::vector<std::string> &lstV)
 {
-    if (!isNode(k)) return;
-    lstV.push_back(rightAligned(ABR[k].Inf, 4));
-    VisitaAnticipata(ABR, ABR[k].Sx, lstV);
-    VisitaAnticipata(ABR, ABR[k].Dx, lstV);
+    NoSteps none;
+    VisitaAnticipata(ABR, k, lstV, none);
 }
 
 void VisitaSimmetrica(const Tabella &ABR, int k, std::vector<std::string> &lstV)
 {
-    if (!isNode(k)) return;
-    VisitaSimmetrica(ABR, ABR[k].Sx, lstV);
-    lstV.push_back(rightAligned(ABR[k].Inf, 4));
-    VisitaSimmetrica(ABR, ABR[k].Dx, lstV);
+    NoSteps none;
+    VisitaSimmetrica(ABR, k, lstV, none);
 }
 
 void VisitaPosticipata(const Tabella &ABR, int k, std::vector<std::string> &lstV)
 {
-    if (!isNode(k)) return;
-    VisitaPosticipata(ABR, ABR[k].Sx, lstV);
-    VisitaPosticipata(ABR, ABR[k].Dx, lstV);
-    lstV.push_back(rightAligned(ABR[k].Inf, 4));
+    NoSteps none;
+    VisitaPosticipata(ABR, k, lstV, none);
 }
 
 std::vector<std::string> VisitLines(const Tabella &ABR, int index)
 {
-    std::vector<std::string> lines;
-    void (*visit)(const Tabella &, int, std::vector<std::string> &) = nullptr;
-    const char *title = nullptr;
+    NoSteps none;
+    return VisitLines(ABR, index, none);
+}
+
+namespace detail {
+
+void addVerdict(std::vector<std::string> &lstRic, Integer pos)
+{
+    lstRic.emplace_back("*******");
+    lstRic.emplace_back(pos == 0 ? "NON c'\u00e8" : "TROVATO");
+    lstRic.emplace_back("*******");
+}
+
+const char *visitTitle(int index)
+{
     switch (index) {
     case 0:
-        title = " ANT";
-        visit = VisitaAnticipata;
-        break;
+        return " ANT";
     case 1:
-        title = "SIMM";
-        visit = VisitaSimmetrica;
-        break;
+        return "SIMM";
     case 2:
-        title = "POST";
-        visit = VisitaPosticipata;
-        break;
+        return "POST";
     default:
-        return lines;
+        return nullptr;
     }
-    lines.reserve(N + 2);
-    lines.emplace_back(title);
-    lines.emplace_back(4, '-');
-    visit(ABR, 1, lines);
-    return lines;
+}
+
+} // namespace detail
+
+int TreeSteps::count() const
+{
+    switch (what) {
+    case What::Search:
+        return lines.empty() ? 0 : static_cast<int>(path.size()) + 1;
+    case What::Visit:
+        return static_cast<int>(nodes.size());
+    case What::Nothing:
+        break;
+    }
+    return 0;
+}
+
+std::size_t TreeSteps::linesAfter(int step) const
+{
+    if (what == What::Visit)
+        return std::min(lines.size(), static_cast<std::size_t>(std::max(step + 3, 2)));
+    if (step < 0 || what == What::Nothing)
+        return 0;
+    if (step < static_cast<int>(path.size()))
+        return static_cast<std::size_t>(step) + 1;
+    return lines.size();
+}
+
+int TreeSteps::nodeAt(int step) const
+{
+    if (step < 0)
+        return 0;
+    const auto s = static_cast<std::size_t>(step);
+    if (what == What::Search && s < path.size())
+        return path[s].k;
+    if (what == What::Visit && s < nodes.size())
+        return nodes[s];
+    return 0;
+}
+
+int TreeSteps::found() const
+{
+    if (what != What::Search || path.empty() || path.back().order != 0)
+        return 0;
+    return path.back().k;
+}
+
+TreeSteps RecordSearch(const Tabella &ABR, std::string_view typed)
+{
+    TreeSteps steps;
+    steps.what = TreeSteps::What::Search;
+    steps.x = textToInteger(typed);
+    auto record = [&steps](const SearchStep &s) { steps.path.push_back(s); };
+    steps.lines = SearchLines(ABR, typed, record);
+    return steps;
+}
+
+TreeSteps RecordVisit(const Tabella &ABR, int index)
+{
+    TreeSteps steps;
+    if (!detail::visitTitle(index))
+        return steps;
+    steps.what = TreeSteps::What::Visit;
+    steps.visit = index;
+    auto record = [&steps](int k) { steps.nodes.push_back(k); };
+    steps.lines = VisitLines(ABR, index, record);
+    return steps;
+}
+
+namespace {
+
+const char *const visitNames[] = {"Visita anticipata", "Visita simmetrica", "Visita posticipata"};
+const char *const visitRules[] = {
+    "prima il nodo, poi il sottoalbero sinistro, poi il destro",
+    "prima il sottoalbero sinistro, poi il nodo, poi il destro",
+    "prima il sottoalbero sinistro, poi il destro, poi il nodo"};
+
+std::string nodeName(const Tabella &ABR, int k)
+{
+    return "nodo " + plain(k) + " (chiave " + plain(ABR[k].Inf) + ")";
+}
+
+} // namespace
+
+std::string StepSentence(const Tabella &ABR, const TreeSteps &steps, int step)
+{
+    const std::string x = plain(steps.x);
+    switch (steps.what) {
+    case TreeSteps::What::Nothing:
+        return "Scrivi una chiave e premi Ricerca, oppure scegli una visita";
+    case TreeSteps::What::Visit: {
+        const auto v = static_cast<std::size_t>(steps.visit);
+        const std::string name = visitNames[v];
+        if (step < 0)
+            return name + ": " + visitRules[v];
+        if (step >= steps.count())
+            return name + " finita: " + plain(steps.count()) + " chiavi";
+        return name + ": " + nodeName(ABR, steps.nodeAt(step)) + ", " + plain(step + 1) +
+               " di " + plain(steps.count());
+    }
+    case TreeSteps::What::Search:
+        break;
+    }
+    if (steps.count() == 0)
+        return "Scrivi una chiave diversa da 0 da cercare nell'albero";
+    if (step < 0)
+        return "Si cerca " + x + " partendo dalla radice";
+    if (step >= static_cast<int>(steps.path.size())) {
+        const int at = steps.found();
+        return at ? x + " \u00e8 nell'albero, nel nodo " + plain(at) + ": TROVATO"
+                  : x + " non \u00e8 nell'albero: NON c'\u00e8";
+    }
+    const SearchStep &s = steps.path[static_cast<std::size_t>(step)];
+    const NodoABR &node = ABR[s.k];
+    if (s.order == 0)
+        return x + " \u00e8 uguale alla chiave del " + nodeName(ABR, s.k) + ": trovato";
+    const bool left = s.order < 0;
+    const std::string why = x + (left ? " \u00e8 minore della chiave del " : " \u00e8 maggiore della chiave del ") +
+                            nodeName(ABR, s.k);
+    if (s.leaf)
+        return why + ", che \u00e8 una foglia: la ricerca finisce qui";
+    return why + ": si scende a " + (left ? "sinistra, al nodo " + plain(node.Sx)
+                                          : "destra, al nodo " + plain(node.Dx));
+}
+
+namespace {
+
+// In-order walk from k at the given row: the left subtree takes the columns
+// before the node, the right subtree those after it. The depth guard keeps a
+// table whose links loop from walking forever.
+void place(const Tabella &ABR, int k, int row, int &nextColumn, Places &places)
+{
+    if (!isNode(k) || places[k].row >= 0 || row > N)
+        return;
+    places[k].row = row; // marks k as reached before its subtrees are walked
+    place(ABR, ABR[k].Sx, row + 1, nextColumn, places);
+    places[k].column = nextColumn++;
+    place(ABR, ABR[k].Dx, row + 1, nextColumn, places);
+}
+
+} // namespace
+
+Places PlaceNodes(const Tabella &ABR)
+{
+    Places places{};
+    int nextColumn = 0;
+    place(ABR, 1, 0, nextColumn, places);
+    return places;
 }
 
 } // namespace quimbra::abr

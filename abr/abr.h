@@ -4,9 +4,11 @@
 #pragma once
 
 #include "random.h"
+#include "text.h"
 #include "types.h"
 
 #include <array>
+#include <compare>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -48,21 +50,190 @@ void DisegnaABR(const Tabella &ABR, int k, std::vector<std::string> &lstABR);
 // lstABR: a line holding one blank, then the drawing of the whole tree.
 std::vector<std::string> DrawingLines(const Tabella &ABR);
 
-// Appends the key of every node examined from k downwards; sets pos to the
-// node whose key is x, or 0.
+// A node index that names a real entry of the table; 0 (no node) and anything
+// past the last node are empty subtrees.
+inline bool isNode(int k)
+{
+    return k >= 1 && k <= N;
+}
+
+// One node examined by the search, as it is reported to an observer: its
+// index, and how x compares with its key (less: down to the left child,
+// greater: to the right one, equal: found). leaf: the search ends there.
+struct SearchStep
+{
+    int k;
+    std::strong_ordering order;
+    bool leaf;
+};
+
+// The observer of a search or a visit that nobody watches.
+struct NoSteps
+{
+    template <class Step>
+    void operator()(const Step &) const
+    {
+    }
+};
+
+// Appends the key of every node examined from k downwards, reporting each
+// node to the observer after its line; sets pos to the node whose key is x,
+// or 0.
+template <class Observer>
+void RicercaABR(const Tabella &ABR, Integer x, int k, Integer &pos,
+                std::vector<std::string> &lstRic, Observer &observe)
+{
+    if (!isNode(k)) {
+        pos = 0;
+        return;
+    }
+    const NodoABR &node = ABR[k];
+    // The key is listed before it is compared, so a found key ends the path.
+    lstRic.push_back(plain(node.Inf));
+    observe(SearchStep{k, x <=> node.Inf, node.Sx == 0});
+    if (node.Inf == x) {
+        pos = static_cast<Integer>(k);
+        return;
+    }
+    if (node.Sx == 0) {
+        pos = 0;
+        return;
+    }
+    RicercaABR(ABR, x, x < node.Inf ? node.Sx : node.Dx, pos, lstRic, observe);
+}
+
 void RicercaABR(const Tabella &ABR, Integer x, int k, Integer &pos,
                 std::vector<std::string> &lstRic);
 
+namespace detail {
+void addVerdict(std::vector<std::string> &lstRic, Integer pos);
+const char *visitTitle(int index);
+} // namespace detail
+
 // Everything one press of "Ricerca" writes into the emptied lstRic for the
 // typed text: nothing when it reads as 0, otherwise the path and the verdict.
+// The observer sees every node examined.
+template <class Observer>
+std::vector<std::string> SearchLines(const Tabella &ABR, std::string_view typed,
+                                     Observer &observe)
+{
+    std::vector<std::string> lines;
+    const Integer x = textToInteger(typed);
+    // 0 stands for "nothing typed", so a key 0 cannot be searched for.
+    if (x == 0)
+        return lines;
+    Integer pos = 0;
+    RicercaABR(ABR, x, 1, pos, lines, observe);
+    detail::addVerdict(lines, pos);
+    return lines;
+}
+
 std::vector<std::string> SearchLines(const Tabella &ABR, std::string_view typed);
+
+// The three visits, each reporting the index of every node it lists to the
+// observer, right after that node's line.
+template <class Observer>
+void VisitaAnticipata(const Tabella &ABR, int k, std::vector<std::string> &lstV,
+                      Observer &observe)
+{
+    if (!isNode(k)) return;
+    lstV.push_back(rightAligned(ABR[k].Inf, 4));
+    observe(k);
+    VisitaAnticipata(ABR, ABR[k].Sx, lstV, observe);
+    VisitaAnticipata(ABR, ABR[k].Dx, lstV, observe);
+}
+
+template <class Observer>
+void VisitaSimmetrica(const Tabella &ABR, int k, std::vector<std::string> &lstV,
+                      Observer &observe)
+{
+    if (!isNode(k)) return;
+    VisitaSimmetrica(ABR, ABR[k].Sx, lstV, observe);
+    lstV.push_back(rightAligned(ABR[k].Inf, 4));
+    observe(k);
+    VisitaSimmetrica(ABR, ABR[k].Dx, lstV, observe);
+}
+
+template <class Observer>
+void VisitaPosticipata(const Tabella &ABR, int k, std::vector<std::string> &lstV,
+                       Observer &observe)
+{
+    if (!isNode(k)) return;
+    VisitaPosticipata(ABR, ABR[k].Sx, lstV, observe);
+    VisitaPosticipata(ABR, ABR[k].Dx, lstV, observe);
+    lstV.push_back(rightAligned(ABR[k].Inf, 4));
+    observe(k);
+}
 
 void VisitaAnticipata(const Tabella &ABR, int k, std::vector<std::string> &lstV);
 void VisitaSimmetrica(const Tabella &ABR, int k, std::vector<std::string> &lstV);
 void VisitaPosticipata(const Tabella &ABR, int k, std::vector<std::string> &lstV);
 
 // Everything a visit button with this index writes into the emptied lstV: the
-// title line, four dashes and the 31 keys; nothing for an unknown index.
+// title line, four dashes and the 31 keys; nothing for an unknown index. The
+// observer sees every node listed.
+template <class Observer>
+std::vector<std::string> VisitLines(const Tabella &ABR, int index, Observer &observe)
+{
+    std::vector<std::string> lines;
+    const char *title = detail::visitTitle(index);
+    if (!title)
+        return lines;
+    lines.reserve(N + 2);
+    lines.emplace_back(title);
+    lines.emplace_back(4, '-');
+    if (index == 0)
+        VisitaAnticipata(ABR, 1, lines, observe);
+    else if (index == 1)
+        VisitaSimmetrica(ABR, 1, lines, observe);
+    else
+        VisitaPosticipata(ABR, 1, lines, observe);
+    return lines;
+}
+
 std::vector<std::string> VisitLines(const Tabella &ABR, int index);
+
+// A search or a visit as the step view replays it: the lines that lstRic or
+// lstV would show, and the nodes that the routine reported. A search's steps
+// are its nodes, one line each, then the verdict (its last three lines); a
+// visit shows its two title lines before the first step, then one step per
+// node.
+struct TreeSteps
+{
+    enum class What { Nothing, Search, Visit } what = What::Nothing;
+    int visit = -1;  // 0, 1, 2: pre-, in-, post-order
+    Integer x = 0;   // the key searched
+    std::vector<std::string> lines;
+    std::vector<SearchStep> path; // a search
+    std::vector<int> nodes;       // a visit
+
+    int count() const;
+    // How many lines stand in the list once steps 0..step are done (-1: none).
+    std::size_t linesAfter(int step) const;
+    // The node that the step lights, 0 for the verdict.
+    int nodeAt(int step) const;
+    // The node where x was found, or 0.
+    int found() const;
+};
+
+TreeSteps RecordSearch(const Tabella &ABR, std::string_view typed);
+TreeSteps RecordVisit(const Tabella &ABR, int index);
+
+// What a step did, in Italian: before the first step (-1), after each one.
+std::string StepSentence(const Tabella &ABR, const TreeSteps &steps, int step);
+
+// Where a drawing of the tree puts node k: its row (the root's is 0, each
+// child one below its parent) and its column (its rank in the in-order walk,
+// 0 for the leftmost node), so that every left subtree stands wholly left of
+// its parent and every right subtree wholly right of it. Found by walking the
+// links from the root; a node that the walk does not reach keeps row -1.
+struct NodePlace
+{
+    int row = -1;
+    int column = -1;
+};
+using Places = std::array<NodePlace, N + 1>;
+
+Places PlaceNodes(const Tabella &ABR);
 
 } // namespace quimbra::abr

@@ -3,7 +3,12 @@
 
 #include "frmABR.h"
 
+#include "frmPassoABR.h"
+
+#include "step_action.h"
 #include "widgets.h"
+
+#include <QAction>
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -21,6 +26,15 @@ void frmABR::connectControls()
     for (int index = 0; index < 3; ++index)
         connect(button("cmdV", index), &QPushButton::clicked, this,
                 [this, index] { cmdV_Click(index); });
+    connect(addStepViewAction(window(), {list("lstVet"), list("lstX"), list("lstABR"),
+                                         list("lstRic"), list("lstV")}),
+            &QAction::triggered, this, &frmABR::PassoPasso);
+}
+
+void frmABR::PassoPasso()
+{
+    auto *view = new frmPassoABR(ABR, textBox("txtX")->text(), this);
+    view->Show();
 }
 
 void frmABR::Form_Load()

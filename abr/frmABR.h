@@ -21,6 +21,8 @@ public:
     void cmdFine_Click();
     void cmdRicerca_Click();
     void cmdV_Click(int Index);
+    // Opens a step view on a copy of the tree, with the key typed in txtX.
+    void PassoPasso();
 
 private:
     void Form_Load() override;

@@ -8,13 +8,18 @@
 // --memory. stdout gets one table row per measurement; progress goes to stderr.
 #include "abr.h"
 #include "frmABR.h"
+#include "frmPassoABR.h"
+#include "frmPassoRicBin.h"
+#include "frmPassoSort.h"
 #include "frmRicBin.h"
 #include "frmSort.h"
 #include "frm_Quimbra.h"
 #include "identity.h"
 #include "random.h"
 #include "report.h"
+#include "sort_steps.h"
 #include "sorts.h"
+#include "step_player.h"
 #include "text.h"
 #include "widgets.h"
 #include "zoom.h"
@@ -35,6 +40,7 @@
 #include <unistd.h>
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -107,6 +113,14 @@ void quietMessages(QtMsgType type, const QMessageLogContext &context, const QStr
         return;
     seen.append(message);
     std::fprintf(stderr, "%s (repeats not shown)\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
+// The CPU time this thread has used.
+std::int64_t threadCpuNs()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return std::int64_t{ts.tv_sec} * 1'000'000'000 + ts.tv_nsec;
 }
 
 void drain()
@@ -481,6 +495,50 @@ void sortAll(const Values &original, Values &V)
     QuickSort(V, 1, 1000, moves);
 }
 
+// A step view opened from its window: opening it (copy, controls, showing,
+// the events that follow and a paint of the whole window), painting its drawing, and one frame at the fastest speed, which takes
+// every step of the run (prepared by `prepare`) and paints what changed.
+template <class View>
+bool stepView(Form &owner, int runs, const std::function<void()> &open, const std::string &name,
+              const std::function<void(View *)> &prepare)
+{
+    View *view = nullptr;
+    const auto opening = measure(runs, nothing, [&] {
+        open();
+        view = owner.findChildren<View *>().constLast();
+        drain(); // shown and exposed: the pending events paint it
+        view->window()->repaint();
+    }, [&] {
+        view->Unload();
+        drain();
+    });
+    report(timingRow(name + " open (F2) + first paint", opening, 0));
+    open();
+    view = owner.findChildren<View *>().constLast();
+    if (!waitExposed(view->window()))
+        return false;
+    prepare(view);
+    StepPlayer &player = view->player();
+    player.setSpeedLevel(StepPlayer::levelCount() - 1);
+    report(timingRow("  its drawing, painted once", measure(runs, nothing, [&] {
+        view->canvas()->repaint();
+    }, nothing), 0));
+    int steps = 0;
+    const auto frame = measure(runs, [&] {
+        player.restart();
+        drain();
+    }, [&] {
+        steps = player.advance(1'000'000);
+        drain();
+    }, nothing);
+    report(timingRow("  a frame at the fastest speed (" + std::to_string(steps) +
+                         " steps, the whole run) + paint",
+                     frame, 4e6, steps > 0 && player.stepper()->finished()));
+    view->Unload();
+    drain();
+    return true;
+}
+
 int interactions(int argc, char **argv, int runs)
 {
     QApplication app(argc, argv);
@@ -618,6 +676,13 @@ int interactions(int argc, char **argv, int runs)
         }, drain), 0));
     }
 
+    ricBin.textBox("txtX")->setText(QStringLiteral("-5")); // the longest search: 9 probes
+    if (!stepView<frmPassoRicBin>(ricBin, runs, [&] { ricBin.PassoPasso(); }, "frmPassoRicBin",
+                                  [](frmPassoRicBin *) {}) ||
+        !stepView<frmPassoABR>(abr, runs, [&] { abr.PassoPasso(); }, "frmPassoABR",
+                               [](frmPassoABR *view) { view->cmdV_Click(0); }))
+        return 1;
+
     // Sorting window and the reference it is compared with.
     menu.cmdSort_Click();
     frmSort &sort = *menu.sortSlot();
@@ -647,6 +712,93 @@ int interactions(int argc, char **argv, int runs)
         report(timingRow("  frmSort whole-window repaint alone", measure(sortRuns, nothing, [&] {
             sortWindow->repaint();
         }, drain), 0));
+    }
+
+    // Step view: Bubble on 1000 descending values, the longest run (about a
+    // million steps). A frame at the fastest speed is the steps of one screen
+    // frame and the paint of what changed (the bars and the counters).
+    {
+        const long rssBefore = statusKb("VmRSS");
+        sort.PassoPasso(1);
+        frmPassoSort *view = sort.findChildren<frmPassoSort *>().last();
+        if (!waitExposed(view->window()))
+            return 1;
+        view->cboDati_Click(InputDescending);
+        StepPlayer &player = view->player();
+        const int fastest = StepPlayer::levelCount() - 1;
+        player.setSpeedLevel(fastest);
+        const auto perFrame =
+            static_cast<qint64>(std::lround(StepPlayer::stepsPerSecond(fastest) / player.framesPerSecond()));
+        const SortSteps *steps = view->steps();
+        PaintCounter paints(view->canvas());
+        // Each frame is timed twice: on the wall clock, and in the CPU time
+        // of this thread, which leaves out the time that other processes of
+        // a busy machine take from it.
+        bool valid = true;
+        const int frames = std::max(runs, 400); // about four whole runs
+        std::vector<double> wall, cpu;
+        for (int i = 0; i < Warmup + frames; ++i) {
+            if (steps->finished())
+                player.restart();
+            QElapsedTimer timer;
+            timer.start();
+            const std::int64_t cpuStart = threadCpuNs();
+            valid = valid && player.advance(perFrame) > 0;
+            drain();
+            const std::int64_t cpuEnd = threadCpuNs();
+            const auto elapsed = static_cast<double>(timer.nsecsElapsed());
+            if (i >= Warmup) {
+                wall.push_back(elapsed);
+                cpu.push_back(static_cast<double>(cpuEnd - cpuStart));
+            }
+        }
+        valid = valid && paints.paints >= Warmup + frames;
+        const std::string frame = "step view frame, fastest speed: " + std::to_string(perFrame) +
+                                  " steps + paint of 1000 bars (Bubble, 1000 descending)";
+        report(timingRow(frame + ", thread CPU time", cpu, 4e6, valid));
+        auto p99Row = [&](const std::string &name, const std::vector<double> &ns, bool goal) {
+            Row p99;
+            p99.measurement = name;
+            p99.samples = std::to_string(ns.size()) + " frames";
+            p99.median = bench::formatDuration(bench::percentile(ns, 0.99));
+            p99.p90 = "—";
+            p99.goal = goal ? "< 8.00 ms" : "(info)";
+            p99.verdict = !goal ? "—" : bench::percentile(ns, 0.99) < 8e6 ? "met" : "MISSED";
+            report(p99);
+        };
+        p99Row("  the same, 99th percentile (thread CPU time)", cpu, true);
+        report(timingRow("  the same frames on the wall clock", wall, 0, valid));
+        p99Row("  the same, 99th percentile (wall clock)", wall, false);
+        report(timingRow("  paint of the 1000 bars alone", measure(runs, nothing, [&] {
+            view->canvas()->repaint();
+        }, nothing), 0));
+
+        // Halfway through the run: the most the view holds.
+        player.restart();
+        player.advance(500000);
+        drain();
+        const long rssDuring = statusKb("VmRSS");
+        Row memory;
+        memory.measurement = "step view memory: recorded events + its vectors (RSS growth of the "
+                             "process with the window open, in brackets)";
+        memory.samples = "1 view";
+        memory.median = std::to_string((steps->eventBytes() + 3 * 1001 * sizeof(Integer)) / 1024) +
+                        " kB (" + std::to_string(rssDuring - rssBefore) + " kB)";
+        memory.p90 = "—";
+        memory.goal = "a few MB";
+        memory.verdict = steps->eventBytes() < 2 * 1024 * 1024 ? "met" : "MISSED";
+        report(memory);
+
+        QPushButton *toEnd = view->button("cmdTutto");
+        bool ended = true;
+        const auto end = measure(std::max(20, runs / 4), [&] { player.restart(); }, [&] {
+            toEnd->click();
+            drain();
+        }, [&] { ended = ended && steps->finished() && steps->moves() == 499500; });
+        report(timingRow("\"Fino alla fine\" from the start: Bubble on 1000 descending, repainted", end,
+                         50e6, ended));
+        view->Unload();
+        drain();
     }
 
     // One zoom step with all four windows open: every control placed again,

@@ -3,10 +3,14 @@
 
 #include "frmRicBin.h"
 
+#include "frmPassoRicBin.h"
+
 #include "ricbin.h"
+#include "step_action.h"
 #include "text.h"
 #include "widgets.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -27,6 +31,15 @@ void frmRicBin::connectControls()
     connect(button("cmdFattoriale"), &QPushButton::clicked, this,
             &frmRicBin::cmdFattoriale_Click);
     connect(button("cmdFine"), &QPushButton::clicked, this, &frmRicBin::cmdFine_Click);
+    connect(addStepViewAction(window(), {list("lstV"), list("lstRB")}), &QAction::triggered, this,
+            &frmRicBin::PassoPasso);
+}
+
+void frmRicBin::PassoPasso()
+{
+    // The view keeps its own copy: the next activation here draws anew.
+    auto *view = new frmPassoRicBin(V, N, textBox("txtX")->text(), this);
+    view->Show();
 }
 
 void frmRicBin::Form_Load()

@@ -22,6 +22,8 @@ public:
     void cmdFine_Click();
     void cmdRicBin_Click();
     void cmdFattoriale_Click();
+    // Opens a step view of the search on a copy of V and the number in txtX.
+    void PassoPasso();
 
 private:
     void Form_Load() override;

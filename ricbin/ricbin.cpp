@@ -13,14 +13,7 @@ namespace quimbra::ricbin {
 
 namespace {
 
-// The last position that both N and the storage allow: a vector shorter than
-// N + 1 is never read past its end.
-int lastPosition(std::size_t size, int N)
-{
-    if (size == 0)
-        return 0;
-    return std::clamp(N, 0, static_cast<int>(std::min<std::size_t>(size - 1, IntegerMax)));
-}
+using detail::lastPosition;
 
 const std::string FrameLine(22, '*');
 
@@ -47,41 +40,77 @@ std::vector<std::string> VectorLines(std::span<const Integer> V, int N)
 Integer RicBin(std::span<const Integer> V, Integer x, int low, int high,
                std::vector<std::string> &lstRB)
 {
-    // Bounds beyond the storage are narrowed to it, so a probe never leaves
-    // positions 1..V.size()-1.
-    low = std::max(low, 1);
-    high = lastPosition(V.size(), high);
-    if (low > high)
-        return 0;
-
-    const int middle = (low + high) / 2;
-    const Integer value = V[static_cast<std::size_t>(middle)];
-    lstRB.push_back(plain(low) + " - " + plain(middle) + " - " + plain(high) + " : " + plain(value));
-
-    if (value == x)
-        return static_cast<Integer>(middle);
-    if (x < value)
-        return RicBin(V, x, low, middle - 1, lstRB);
-    return RicBin(V, x, middle + 1, high, lstRB);
+    NoProbes none;
+    return RicBin(V, x, low, high, lstRB, none);
 }
 
 std::vector<std::string> SearchLines(std::span<const Integer> V, int N, std::string_view typed)
 {
-    std::vector<std::string> lstRB;
-    // A number beyond the Integer range arrives clamped to -32768 or 32767;
-    // the drawn values lie in 0..9999, so it is searched and not found.
-    const Integer x = textToInteger(typed);
-    if (x == 0)
-        return lstRB;
+    NoProbes none;
+    return SearchLines(V, N, typed, none);
+}
 
-    const Integer position = RicBin(V, x, 1, lastPosition(V.size(), N), lstRB);
+namespace detail {
 
+void addVerdict(std::vector<std::string> &lstRB, std::string_view typed, Integer position)
+{
     // The verdict quotes the text as typed, not the number it became.
     const std::string t = rightAligned(typed, 4);
     lstRB.push_back(FrameLine);
     lstRB.push_back("*** " + t + (position == 0 ? " NON c'\u00e8 ! ***" : " TROVATO ! ***"));
     lstRB.push_back(FrameLine);
-    return lstRB;
+}
+
+} // namespace detail
+
+std::size_t SearchSteps::linesAfter(int step) const
+{
+    if (step < 0)
+        return 0;
+    if (step < static_cast<int>(probes.size()))
+        return static_cast<std::size_t>(step) + 1;
+    return lines.size();
+}
+
+int SearchSteps::found() const
+{
+    if (probes.empty() || probes.back().order != 0)
+        return 0;
+    return probes.back().middle;
+}
+
+SearchSteps RecordSearch(std::span<const Integer> V, int N, std::string_view typed)
+{
+    SearchSteps search;
+    search.x = textToInteger(typed);
+    auto record = [&search](const Probe &p) { search.probes.push_back(p); };
+    search.lines = SearchLines(V, N, typed, record);
+    return search;
+}
+
+std::string StepSentence(const SearchSteps &search, int N, int step)
+{
+    const std::string x = plain(search.x);
+    if (search.count() == 0)
+        return "Scrivi un numero diverso da 0 da cercare nel vettore";
+    if (step < 0)
+        return "Si cerca " + x + " tra le posizioni 1 e " + plain(N);
+    if (step >= static_cast<int>(search.probes.size())) {
+        const int at = search.found();
+        return at ? x + " \u00e8 nel vettore, in posizione " + plain(at) + ": TROVATO"
+                  : x + " non \u00e8 nel vettore: NON c'\u00e8";
+    }
+    const Probe &p = search.probes[static_cast<std::size_t>(step)];
+    const std::string value = plain(p.value);
+    if (p.order == 0)
+        return value + " \u00e8 uguale a " + x + ": trovato in posizione " + plain(p.middle);
+    const bool left = p.order < 0;
+    const int low = left ? p.low : p.middle + 1;
+    const int high = left ? p.middle - 1 : p.high;
+    const std::string why = value + (left ? " \u00e8 maggiore di " : " \u00e8 minore di ") + x;
+    if (low > high)
+        return why + ": non resta nessuna posizione in cui cercare";
+    return why + ": si cerca tra " + plain(low) + " e " + plain(high);
 }
 
 Long Fattoriale(Integer n)

@@ -3,9 +3,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Takes one PNG of each window of the real program under Xvfb and saves them
-# as docs/menu.png, docs/ricbin.png, docs/abr.png and docs/sort.png; then the
-# same four from the Windows build under Wine, with the frames Wine draws as
-# Windows does, as docs/windows-*.png (SCREENSHOTS_WINDOWS=0 leaves them out).
+# as docs/menu.png, docs/ricbin.png, docs/abr.png, docs/sort.png, and the step
+# views as docs/passo-sort.png, docs/passo-ricbin.png and docs/passo-abr.png;
+# then the four windows of the Windows build under Wine, with the frames Wine
+# draws as Windows does, as docs/windows-*.png (SCREENSHOTS_WINDOWS=0 leaves
+# them out).
 # The buttons are clicked with xdotool at the places the window layouts give
 # them (twips / 15 = pixels inside the window's client area).
 set -euo pipefail
@@ -19,7 +21,7 @@ make --no-print-directory build BUILD="$build" >/dev/null
 program="$root/$build/app/quimbra"
 mkdir -p docs
 
-export DISPLAY=:99
+export DISPLAY=${SCREENSHOTS_DISPLAY:-:99} # another display when :99 is taken
 Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb_pid=$!
 app_pid=
@@ -31,7 +33,6 @@ cleanup() {
 }
 trap cleanup EXIT
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 || xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
-
 
 # The window id of the visible window with exactly this caption.
 window() {
@@ -67,8 +68,8 @@ shoot() {
 shoot_all() {
     menu=$(window "Quimbra - prof. Orvalde")
     sleep 1
-    # Where the client area starts: the top left of the menu's light cyan.
     shoot "$menu" menu.png
+    # Where the client area starts: the top left of the menu's light cyan.
     read -r _ _ origin_x origin_y < <(client_area "docs/${prefix}menu.png")
 
     # Ricerca Binaria: search for a number and work out 12!
@@ -80,6 +81,16 @@ shoot_all() {
     TEXT=12 type_into "$ricbin" 6000 480 855 375      # txtFatt (frame at 5760,120)
     click "$ricbin" 6960 480 855 375                  # cmdFattoriale
     shoot "$ricbin" ricbin.png
+
+    if [[ -z "$prefix" ]]; then   # the step views in the Linux pictures only
+        # Passo passo: the same search, three probes in
+        xdotool key F2
+        passo_ricbin=$(window "Passo passo: Ricerca Binaria - prof. Orvalde")
+        sleep 1
+        for _ in 1 2 3; do click "$passo_ricbin" 6600 1500 1350 495; done   # cmdPasso
+        shoot "$passo_ricbin" passo-ricbin.png
+        click "$passo_ricbin" 8625 6705 975 375          # Fine
+    fi
     click "$ricbin" 6960 6600 975 375                 # FINE
 
     # ABR: the in-order visit, then a search
@@ -90,12 +101,39 @@ shoot_all() {
     TEXT=500 type_into "$abr" 9720 2280 975 375       # txtX
     click "$abr" 9720 2760 975 495                    # Ricerca
     shoot "$abr" abr.png
+
+    if [[ -z "$prefix" ]]; then   # the step views in the Linux pictures only
+        # Passo passo: the tree drawn as a tree, a search three nodes down
+        xdotool key F2
+        passo_abr=$(window "Passo passo: ABR - prof. Orvalde")
+        sleep 1
+        TEXT=700 type_into "$passo_abr" 12735 2340 1215 375   # txtChiave
+        click "$passo_abr" 12735 2820 1215 495            # Ricerca
+        for _ in 1 2 3; do click "$passo_abr" 120 6480 1350 495; done      # cmdPasso
+        shoot "$passo_abr" passo-abr.png
+        click "$passo_abr" 12735 6480 1215 495            # Fine
+    fi
     click "$abr" 9720 6120 975 495                    # Fine
 
     # Ordinamenti: the comparison runs as the window opens
     click "$menu" 1680 360 1455 615
     sort=$(window "Sort - prof. Orvalde")
     shoot "$sort" sort.png
+
+    if [[ -z "$prefix" ]]; then   # the step views in the Linux pictures only
+        # Passo passo: F2 on the Bubble list opens its step view; 20 random values,
+        # a few steps with Space on the bars
+        click "$sort" 1490 3000 975 1000                  # lstSort(1) (frame at 50,0)
+        xdotool key F2
+        passo=$(window "Passo passo: Bubble - prof. Orvalde")
+        sleep 1
+        click "$passo" 3900 120 3000 375                  # cboDati
+        xdotool key End Return
+        click "$passo" 120 600 15060 6300                 # the bars
+        xdotool key --delay 40 $(printf 'space %.0s' $(seq 27))
+        shoot "$passo" passo-sort.png
+        click "$passo" 13830 7560 1350 495                # Fine
+    fi
     click "$sort" 2160 7500 975 255                   # FINE
 
     # Fine ends the program

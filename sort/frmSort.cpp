@@ -3,10 +3,13 @@
 
 #include "frmSort.h"
 
+#include "frmPassoSort.h"
 #include "sorts.h"
 #include "text.h"
 #include "widgets.h"
 
+#include <QAction>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -24,6 +27,38 @@ void frmSort::connectControls()
 {
     connect(button("cmdFine"), &QPushButton::clicked, this, &frmSort::cmdFine_Click);
     connect(button("cmdSort"), &QPushButton::clicked, this, &frmSort::cmdSort_Click);
+    // "Passo passo…" in each list's right-button menu, and F2 on the focused
+    // list, open the step view of that list's sort.
+    for (int k = 0; k < 4; ++k) {
+        ListBox *column = list("lstSort", k);
+        auto *action = new QAction(QStringLiteral("Passo passo…"), column);
+        action->setObjectName(QStringLiteral("actPassoPasso"));
+        action->setShortcut(Qt::Key_F2);
+        action->setShortcutContext(Qt::WidgetShortcut);
+        action->setShortcutVisibleInContextMenu(true);
+        connect(action, &QAction::triggered, this, [this, k] { PassoPasso(k); });
+        column->addAction(action);
+    }
+    // F2 anywhere else in the window (no list has the focus) opens Insertion.
+    window()->installEventFilter(this);
+}
+
+bool frmSort::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == window() && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent *>(event)->key() == Qt::Key_F2 &&
+        static_cast<QKeyEvent *>(event)->modifiers() == Qt::NoModifier) {
+        PassoPasso(0);
+        return true;
+    }
+    return Form::eventFilter(watched, event);
+}
+
+void frmSort::PassoPasso(int k)
+{
+    // The view owns a copy of the vector: the next comparison here draws anew.
+    auto *view = new frmPassoSort(k, VOrig, rnd_, this);
+    view->Show();
 }
 
 void frmSort::Form_Load()

@@ -23,6 +23,8 @@ public:
 
     void cmdFine_Click();
     void cmdSort_Click();
+    // Opens the step-by-step view of column k's sort on a copy of VOrig.
+    void PassoPasso(int k);
 
 private:
     void Form_Load() override;
@@ -31,6 +33,7 @@ private:
     void ConfrontaSort();
     void Prepara();
     void Mostra(int k);
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
     RandomSource &rnd_;
     const Clock &clock_;

@@ -96,6 +96,25 @@ QString notFound()
     return QStringLiteral("NON c'") + QChar(0x00E8);
 }
 
+// The recorded steps of a search or a visit give the very lines of the plain
+// routine, each step's line holding the key of the node reported with it.
+void checkSteps(const Tabella &ABR, const TreeSteps &steps, const std::vector<std::string> &plainLines)
+{
+    QCOMPARE(steps.lines, plainLines);
+    const bool visit = steps.what == TreeSteps::What::Visit;
+    const std::size_t header = visit ? 2 : 0;
+    QCOMPARE(steps.linesAfter(-1), header);
+    for (int i = 0; i < steps.count() - (visit ? 0 : 1); ++i) {
+        const int k = steps.nodeAt(i);
+        QVERIFY(k >= 1 && k <= N);
+        QCOMPARE(steps.linesAfter(i), header + std::size_t(i) + 1);
+        QCOMPARE(QString::fromStdString(steps.lines[header + std::size_t(i)]).trimmed(),
+                 QString::number(ABR[k].Inf));
+    }
+    if (steps.count() > 0)
+        QCOMPARE(steps.linesAfter(steps.count() - 1), steps.lines.size());
+}
+
 QStringList verdict(bool found)
 {
     return {QStringLiteral("*******"), found ? QStringLiteral("TROVATO") : notFound(),
@@ -122,8 +141,12 @@ class TestAbrCore final : public QObject
     void drawingLines_data();
     void drawingLines();
     void drawingOrderAndIndentation();
+    void placesFromTheTable_data();
+    void placesFromTheTable();
     void searchLines_data();
     void searchLines();
+    void stepSentence_data();
+    void stepSentence();
     void searchPosition_data();
     void searchPosition();
     void visitLines_data();
@@ -368,6 +391,58 @@ void TestAbrCore::drawingOrderAndIndentation()
     }
 }
 
+void TestAbrCore::placesFromTheTable_data()
+{
+    // Links by node: {k, Sx, Dx}; nodes not named have none.
+    QTest::addColumn<QList<int>>("links");
+    QTest::addColumn<int>("placed");
+    QTest::addColumn<int>("rows");
+
+    QList<int> perfect;
+    for (int k = 1; k <= 15; ++k)
+        perfect << k << 2 * k << 2 * k + 1;
+    QTest::newRow("the perfect tree of 31 keys") << perfect << 31 << 5;
+    QTest::newRow("a root with a left child only") << QList<int>{1, 2, 0} << 2 << 2;
+    QTest::newRow("a chain to the right") << QList<int>{1, 0, 3, 3, 0, 7, 7, 0, 15} << 4 << 4;
+    QTest::newRow("a link back to the root") << QList<int>{1, 2, 3, 2, 1, 0} << 3 << 2;
+    QTest::newRow("a link past the table") << QList<int>{1, 32, 3} << 2 << 2;
+}
+
+void TestAbrCore::placesFromTheTable()
+{
+    QFETCH(QList<int>, links);
+    QFETCH(int, placed);
+    QFETCH(int, rows);
+
+    Tabella ABR{};
+    for (qsizetype i = 0; i + 2 < links.size(); i += 3) {
+        ABR[links[i]].Sx = Integer(links[i + 1]);
+        ABR[links[i]].Dx = Integer(links[i + 2]);
+    }
+    const Places places = PlaceNodes(ABR);
+    QCOMPARE(places[1].row, 0);
+    QList<int> columns;
+    int deepest = 0;
+    for (int k = 1; k <= N; ++k) {
+        if (places[k].row < 0)
+            continue;
+        columns << places[k].column;
+        deepest = std::max(deepest, places[k].row);
+        // Every child one row below its parent, the left one left of it and
+        // the right one right of it.
+        const int sx = ABR[k].Sx, dx = ABR[k].Dx;
+        for (int child : {sx, dx})
+            if (isNode(child) && places[child].row == places[k].row + 1)
+                QVERIFY(child == sx ? places[child].column < places[k].column
+                                    : places[child].column > places[k].column);
+    }
+    QCOMPARE(int(columns.size()), placed);
+    QCOMPARE(deepest + 1, rows);
+    std::sort(columns.begin(), columns.end());
+    for (int i = 0; i < placed; ++i)
+        QCOMPARE(columns[i], i); // one column per node, none shared
+}
+
 void TestAbrCore::searchLines_data()
 {
     QTest::addColumn<QString>("typed");
@@ -408,6 +483,51 @@ void TestAbrCore::searchLines()
 
     const Tabella ABR = build(vetFrom(kKeysA));
     QCOMPARE(toQt(SearchLines(ABR, typed.toStdString())), expected);
+    const TreeSteps steps = RecordSearch(ABR, typed.toStdString());
+    checkSteps(ABR, steps, SearchLines(ABR, typed.toStdString()));
+    QCOMPARE(steps.count(), expected.isEmpty() ? 0 : int(expected.size()) - 2);
+    QCOMPARE(steps.found() != 0, expected.contains("TROVATO"));
+    if (steps.found())
+        QCOMPARE(int(ABR[steps.found()].Inf), int(steps.x));
+}
+
+void TestAbrCore::stepSentence_data()
+{
+    QTest::addColumn<int>("visit"); // -1: a search for the typed text
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("step");
+    QTest::addColumn<QString>("sentence");
+
+    const QString e = QChar(0x00E8);
+    QTest::newRow("greater: down to the right") << -1 << "640" << 0
+        << "640 " + e + " maggiore della chiave del nodo 1 (chiave 503): si scende a destra, al nodo 3";
+    QTest::newRow("less: down to the left") << -1 << "640" << 1
+        << "640 " + e + " minore della chiave del nodo 3 (chiave 820): si scende a sinistra, al nodo 6";
+    QTest::newRow("a leaf ends the search") << -1 << "-1" << 4
+        << "-1 " + e + " minore della chiave del nodo 16 (chiave 4), che " + e +
+               " una foglia: la ricerca finisce qui";
+    QTest::newRow("verdict, not found") << -1 << "-1" << 5
+                                        << "-1 non " + e + " nell'albero: NON c'" + e;
+    QTest::newRow("equal at the root") << -1 << "503" << 0
+        << "503 " + e + " uguale alla chiave del nodo 1 (chiave 503): trovato";
+    QTest::newRow("verdict, found") << -1 << "503" << 1
+                                    << "503 " + e + " nell'albero, nel nodo 1: TROVATO";
+    QTest::newRow("pre-order, first node") << 0 << "" << 0
+                                           << "Visita anticipata: nodo 1 (chiave 503), 1 di 31";
+    QTest::newRow("post-order, its rule") << 2 << "" << -1
+        << "Visita posticipata: prima il sottoalbero sinistro, poi il destro, poi il nodo";
+}
+
+void TestAbrCore::stepSentence()
+{
+    QFETCH(int, visit);
+    QFETCH(QString, typed);
+    QFETCH(int, step);
+    QFETCH(QString, sentence);
+
+    const Tabella ABR = build(vetFrom(kKeysA));
+    const TreeSteps steps = visit < 0 ? RecordSearch(ABR, typed.toStdString()) : RecordVisit(ABR, visit);
+    QCOMPARE(QString::fromStdString(StepSentence(ABR, steps, step)), sentence);
 }
 
 void TestAbrCore::searchPosition_data()
@@ -473,6 +593,9 @@ void TestAbrCore::visitLines()
     QCOMPARE(lines.at(1), QStringLiteral("----"));
     for (int j = 0; j < N; ++j)
         QCOMPARE(lines.at(j + 2), keyIn(Vet[positions.at(j)], 4));
+    const TreeSteps steps = RecordVisit(build(Vet), index);
+    checkSteps(build(Vet), steps, VisitLines(build(Vet), index));
+    QCOMPARE(steps.count(), N);
 }
 
 void TestAbrCore::visitUnknownIndex_data()
@@ -487,6 +610,7 @@ void TestAbrCore::visitUnknownIndex()
 {
     QFETCH(int, index);
     QVERIFY(VisitLines(build(distinctVet()), index).empty());
+    QCOMPARE(RecordVisit(build(distinctVet()), index).count(), 0);
 }
 
 void TestAbrCore::visitKeyFormatting_data()

@@ -5,6 +5,7 @@
 // typed into txtX, the three visit buttons, and that the tree stays the same
 // until the window is loaded again.
 #include "frmABR.h"
+#include "frmPassoABR.h"
 #include "frmSort.h"
 #include "frm_Quimbra.h"
 #include "identity.h"
@@ -12,6 +13,7 @@
 #include "window_support.h"
 #include "widgets.h"
 
+#include <QAction>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -19,6 +21,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cmath>
 #include <memory>
 #include <vector>
 
@@ -109,7 +112,7 @@ class tst_AbrWindow final : public QObject
 
     frmABR *open() { return openFromMenu(*menu, "cmdABR", &frm_Quimbra::abrSlot); }
 
-    static QStringList lines(frmABR *w, const char *list) { return w->list(list)->lines(); }
+    static QStringList lines(Form *w, const char *list) { return w->list(list)->lines(); }
 
     static void search(frmABR *w, const QString &typed)
     {
@@ -117,6 +120,32 @@ class tst_AbrWindow final : public QObject
         txt->clear();
         QTest::keyClicks(txt, typed);
         QTest::mouseClick(w->button("cmdRicerca"), Qt::LeftButton);
+    }
+
+    // Presses F2 in the window and returns the step view it opened, once active.
+    static frmPassoABR *openStepView(frmABR *w)
+    {
+        const auto before = w->findChildren<frmPassoABR *>().size();
+        QWidget *focused = w->window()->focusWidget();
+        QTest::keyClick(focused ? focused : w->window(), Qt::Key_F2);
+        const auto views = w->findChildren<frmPassoABR *>();
+        if (views.size() != before + 1 || !QTest::qWaitForWindowActive(views.last()->window()))
+            return nullptr;
+        return views.last();
+    }
+
+    // Steps the view's run with cmdPasso to its end: each step adds the next
+    // of the window's lines (a visit shows its two title lines first, a
+    // search its verdict's three at the end).
+    static void stepThrough(frmPassoABR *view, const QStringList &expected)
+    {
+        const abr::TreeSteps &steps = view->steps();
+        QCOMPARE(lines(view, "lstPassi"), expected.mid(0, qsizetype(steps.linesAfter(-1))));
+        for (int step = 0; step < steps.count(); ++step) {
+            QTest::mouseClick(view->button("cmdPasso"), Qt::LeftButton);
+            QCOMPARE(lines(view, "lstPassi"), expected.mid(0, qsizetype(steps.linesAfter(step))));
+        }
+        QCOMPARE(lines(view, "lstPassi"), expected);
     }
 
     struct Snapshot
@@ -262,6 +291,14 @@ private slots:
         // The same text again gives the same list.
         QTest::mouseClick(w->button("cmdRicerca"), Qt::LeftButton);
         QCOMPARE(lines(w, "lstRic"), expected);
+
+        // The step view, opened with the key typed here, steps to the same lines.
+        frmPassoABR *view = openStepView(w);
+        QVERIFY(view);
+        QCOMPARE(view->textBox("txtChiave")->text(), typed);
+        QCOMPARE(view->list("lstPassi")->count(), 0);
+        QTest::mouseClick(view->button("cmdRicerca"), Qt::LeftButton);
+        stepThrough(view, expected);
     }
 
     void visits_data()
@@ -303,6 +340,58 @@ private slots:
         QCOMPARE(lines(w, "lstV"), expected);
         QTest::mouseClick(button, Qt::LeftButton);
         QCOMPARE(lines(w, "lstV"), expected);
+
+        frmPassoABR *view = openStepView(w);
+        QVERIFY(view);
+        QCOMPARE(view->button("cmdV", index)->text(), caption.section(' ', 1));
+        QTest::mouseClick(view->button("cmdV", index), Qt::LeftButton);
+        stepThrough(view, expected);
+    }
+
+    // The tree drawn in the view at its size: every node one row below its
+    // parent and right of its left sibling, no two circles touching, and each
+    // circle wide and high enough for its key over its node number.
+    void stepViewDrawsTheTree()
+    {
+        frmABR *w = open();
+        QVERIFY(w);
+        const QList<QAction *> actions = w->list("lstABR")->actions();
+        QCOMPARE(actions.size(), 1);
+        QCOMPARE(actions[0]->shortcut(), QKeySequence(Qt::Key_F2));
+        actions[0]->trigger();
+        const auto views = w->findChildren<frmPassoABR *>();
+        QCOMPARE(views.size(), 1);
+        frmPassoABR *view = views[0];
+        QVERIFY(QTest::qWaitForWindowActive(view->window()));
+
+        const QRect area = view->canvas()->area();
+        const QFontMetricsF key(fontFor({Face::Mono, 9.75, true}));
+        const QFontMetricsF number(fontFor({Face::Sans, 6.75, false}));
+        for (int k = 1; k <= 31; ++k) {
+            const QRectF circle = view->drawing().nodeRect(area, k);
+            QVERIFY(QRectF(area).contains(circle));
+            QVERIFY(circle.width() >= key.horizontalAdvance("999") + 4);
+            QVERIFY(circle.height() >= key.height() + number.height());
+            if (k >= 2) {
+                const QRectF parent = view->drawing().nodeRect(area, k / 2);
+                QVERIFY(circle.top() > parent.bottom());
+            }
+            if (k % 2 == 1 && k >= 3)
+                QVERIFY(view->drawing().nodeRect(area, k - 1).right() < circle.left());
+            for (int other = 1; other < k; ++other) {
+                const QRectF o = view->drawing().nodeRect(area, other);
+                const QPointF d = o.center() - circle.center();
+                QVERIFY(std::hypot(d.x(), d.y()) > (o.width() + circle.width()) / 2);
+            }
+        }
+        // Enter in the key box searches that key and runs the search to its end.
+        QLineEdit *txtChiave = view->textBox("txtChiave");
+        txtChiave->setFocus();
+        QTest::keyClicks(txtChiave, "700");
+        QTest::keyClick(txtChiave, Qt::Key_Return);
+        QTRY_VERIFY(view->steps().count() == 6 && !view->button("cmdPasso")->isEnabled());
+        QCOMPARE(lines(view, "lstPassi"), (QStringList{"500", "800", "640", "713", "700", "*******",
+                                                       "TROVATO", "*******"}));
     }
 
     void inOrderVisitMatchesVector()

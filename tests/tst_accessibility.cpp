@@ -4,6 +4,9 @@
 // What a screen reader learns about every control of the four windows: an
 // Italian name that says what the control is for, and the right role.
 #include "frmABR.h"
+#include "frmPassoABR.h"
+#include "frmPassoRicBin.h"
+#include "frmPassoSort.h"
 #include "frmRicBin.h"
 #include "frmSort.h"
 #include "frm_Quimbra.h"
@@ -42,6 +45,12 @@ class tst_Accessibility final : public QObject
             return menu->ricBinSlot();
         if (name == "frmABR")
             return menu->abrSlot();
+        if (name == "frmPassoSort")
+            return menu->sortSlot()->findChild<frmPassoSort *>();
+        if (name == "frmPassoRicBin")
+            return menu->ricBinSlot()->findChild<frmPassoRicBin *>();
+        if (name == "frmPassoABR")
+            return menu->abrSlot()->findChild<frmPassoABR *>();
         return menu->sortSlot();
     }
 
@@ -95,6 +104,11 @@ private slots:
         menu->cmdSort_Click();
         QVERIFY(menu->ricBinSlot() && menu->abrSlot() && menu->sortSlot());
         QVERIFY(QTest::qWaitForWindowExposed(menu->sortSlot()->window()));
+        menu->sortSlot()->PassoPasso(0);
+        QVERIFY(form("frmPassoSort") && form("frmPassoSort")->isLoaded());
+        menu->ricBinSlot()->PassoPasso();
+        menu->abrSlot()->PassoPasso();
+        QVERIFY(form("frmPassoRicBin") && form("frmPassoABR") && form("frmPassoABR")->isLoaded());
     }
 
     void cleanupTestCase()
@@ -156,6 +170,27 @@ private slots:
             row("frmSort", "lstSort", k, list, {"ordinato", sorts[k]});
             row("frmSort", "lblSort", k, label, {"spostamenti", sorts[k]});
         }
+
+        row("frmPassoSort", "cmdPasso", -1, button, {"passo"});
+        row("frmPassoSort", "cmdAvvia", -1, button, {"avvia", "pausa"});
+        row("frmPassoSort", "cmdTutto", -1, button, {"fine"});
+        row("frmPassoSort", "cmdFine", -1, button, {"chiudi"});
+        row("frmPassoSort", "sldVelocita", -1, QAccessible::Slider, {"velocità"});
+        row("frmPassoSort", "cboAlgoritmo", -1, QAccessible::ComboBox, {"algoritmo"});
+        row("frmPassoSort", "cboDati", -1, QAccessible::ComboBox, {"dati"});
+        row("frmPassoSort", "lblConfronti", -1, label, {"confronti"});
+        row("frmPassoSort", "lblMosse", -1, label, {"mosse"});
+        row("frmPassoSort", "lblPasso", -1, label, {"passo"});
+
+        row("frmPassoRicBin", "txtX", -1, text, {"cercare"});
+        row("frmPassoRicBin", "lstPassi", -1, list, {"passi", "ricerca"});
+        row("frmPassoRicBin", "cmdPasso", -1, button, {"passo"});
+        row("frmPassoRicBin", "lblPasso", -1, label, {"passo"});
+        row("frmPassoABR", "txtChiave", -1, text, {"chiave", "albero"});
+        row("frmPassoABR", "cmdRicerca", -1, button, {"ricerca", "chiave"});
+        row("frmPassoABR", "cmdV", 2, button, {"visita posticipata"});
+        row("frmPassoABR", "lstPassi", -1, list, {"passi", "visita"});
+        row("frmPassoABR", "cmdAvvia", -1, button, {"avvia", "pausa"});
     }
 
     void controlSaysWhatItIsFor()
@@ -210,6 +245,15 @@ private slots:
         QTest::newRow("frmSort") << QString("frmSort")
                                  << QStringList{"cmdFine", "cmdSort", "lstSort(0)", "lstSort(1)",
                                                 "lstSort(2)", "lstSort(3)"};
+        QTest::newRow("frmPassoSort")
+            << QString("frmPassoSort") << QStringList{"cmdAvvia", "cmdFine", "cmdPasso", "cmdTutto"};
+        QTest::newRow("frmPassoRicBin")
+            << QString("frmPassoRicBin")
+            << QStringList{"cmdAvvia", "cmdFine", "cmdPasso", "cmdTutto", "lstPassi", "txtX"};
+        QTest::newRow("frmPassoABR")
+            << QString("frmPassoABR")
+            << QStringList{"cmdAvvia", "cmdFine",  "cmdPasso", "cmdRicerca", "cmdTutto", "cmdV(0)",
+                           "cmdV(1)",  "cmdV(2)", "lstPassi", "txtChiave"};
     }
 
     void everyControlNamedOnce()
@@ -240,6 +284,12 @@ private slots:
         QTest::newRow("frmABR") << QString("frmABR")
                                 << QString("ABR (Albero Binario di Ricerca) - prof. Orvalde");
         QTest::newRow("frmSort") << QString("frmSort") << QString("Sort - prof. Orvalde");
+        QTest::newRow("frmPassoSort")
+            << QString("frmPassoSort") << QString("Passo passo: Insertion - prof. Orvalde");
+        QTest::newRow("frmPassoRicBin")
+            << QString("frmPassoRicBin") << QString("Passo passo: Ricerca Binaria - prof. Orvalde");
+        QTest::newRow("frmPassoABR") << QString("frmPassoABR")
+                                     << QString("Passo passo: ABR - prof. Orvalde");
     }
 
     void windowNameIsItsCaption()
@@ -262,6 +312,10 @@ private slots:
         QTest::newRow("lblFatt") << QString("frmRicBin") << QString("lblFatt") << -1;
         QTest::newRow("lblSort(0)") << QString("frmSort") << QString("lblSort") << 0;
         QTest::newRow("lblSort(3)") << QString("frmSort") << QString("lblSort") << 3;
+        QTest::newRow("lblMosse") << QString("frmPassoSort") << QString("lblMosse") << -1;
+        QTest::newRow("lblPasso") << QString("frmPassoSort") << QString("lblPasso") << -1;
+        QTest::newRow("lblPasso of the search") << QString("frmPassoRicBin") << QString("lblPasso") << -1;
+        QTest::newRow("lblPasso of the tree") << QString("frmPassoABR") << QString("lblPasso") << -1;
     }
 
     void resultLabelReadsItsValue()

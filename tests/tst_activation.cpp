@@ -37,6 +37,8 @@ namespace {
 int menuWindow = 1;
 int windowA = 2;
 int windowB = 3;
+int stepView = 4;
+int otherStepView = 5;
 
 ActivationRule::Key keyNamed(const QString &name)
 {
@@ -46,6 +48,10 @@ ActivationRule::Key keyNamed(const QString &name)
         return &windowB;
     if (name == QLatin1String("M"))
         return &menuWindow;
+    if (name == QLatin1String("S"))
+        return &stepView;
+    if (name == QLatin1String("T"))
+        return &otherStepView;
     if (name == QLatin1String("none"))
         return nullptr;
     qFatal("unknown window name %s", qPrintable(name));
@@ -57,7 +63,8 @@ ActivationRule::Key keyNamed(const QString &name)
 //   "show X yes"     the program showed X (always an activation),
 //   "focus X yes|no" the focus moved to X, "none" being something not ours,
 //   "close X"        X was unloaded.
-// M is the main menu, A and B two demonstration windows.
+// M is the main menu, A and B two demonstration windows, S and T two step
+// views (windows of the program that have no activation step of their own).
 void ActivationTest::eventScript_data()
 {
     QTest::addColumn<QStringList>("steps");
@@ -107,6 +114,27 @@ void ActivationTest::eventScript_data()
         << "A";
     QTest::newRow("A closed, nothing active")
         << QStringList{"show A yes", "focus A no", "close A"} << "none";
+    QTest::newRow("A opens step view S, back to A")
+        << QStringList{"show A yes", "focus A no", "show S yes", "focus S no", "focus A yes"}
+        << "A";
+    QTest::newRow("step view S, another application, back to S")
+        << QStringList{"show S yes", "focus S no", "focus none no", "focus S no"} << "S";
+    QTest::newRow("step view S, another application, then A")
+        << QStringList{"show A yes", "focus A no", "show S yes", "focus S no", "focus none no",
+                       "focus A yes"}
+        << "A";
+    QTest::newRow("two step views side by side")
+        << QStringList{"show S yes", "focus S no", "show T yes", "focus T no", "focus S yes",
+                       "focus T yes"}
+        << "T";
+    QTest::newRow("step view S closed, focus back to A that opened it")
+        << QStringList{"show A yes", "focus A no", "show S yes", "focus S no", "close S",
+                       "focus A yes"}
+        << "A";
+    QTest::newRow("A closed while its step view S is open, S stays ours")
+        << QStringList{"show A yes", "focus A no", "show S yes", "focus S no", "close A",
+                       "focus M yes", "focus S yes"}
+        << "S";
 }
 
 void ActivationTest::eventScript()

@@ -29,7 +29,8 @@ Q_DECLARE_METATYPE(const FormLayout *)
 namespace {
 
 const FormLayout *const allLayouts[] = {&menuLayout(), &ricBinLayout(), &abrLayout(),
-                                        &sortLayout()};
+                                        &sortLayout(), &passoSortLayout(),
+                                        &passoRicBinLayout(), &passoAbrLayout()};
 
 QString captionOf(QWidget *w)
 {
@@ -107,8 +108,7 @@ private slots:
         QCOMPARE(w->font().pointSizeF(), c.font.points * zoom / 100);
         QCOMPARE(w->font().bold(), c.font.bold);
         QCOMPARE(QFontInfo(w->font()).fixedPitch(), c.font.face == Face::Mono);
-        const bool focusable = c.kind == Kind::Button || c.kind == Kind::ListBox ||
-                               c.kind == Kind::TextBox;
+        const bool focusable = takesFocus(c.kind);
         QCOMPARE(w->focusPolicy() != Qt::NoFocus, focusable);
         if (focusable)
             QVERIFY2(!w->accessibleName().isEmpty(), "a screen reader needs its purpose");
@@ -135,6 +135,9 @@ private slots:
             QTest::newRow("ricbin" + at) << &ricBinLayout() << "txtX" << zoom;
             QTest::newRow("abr" + at) << &abrLayout() << "cmdFine" << zoom;
             QTest::newRow("sort" + at) << &sortLayout() << "cmdFine" << zoom;
+            QTest::newRow("step view of the sorts" + at) << &passoSortLayout() << "picBarre" << zoom;
+            QTest::newRow("step view of the search" + at) << &passoRicBinLayout() << "picVettore" << zoom;
+            QTest::newRow("step view of the tree" + at) << &passoAbrLayout() << "picAlbero" << zoom;
         }
     }
 
@@ -183,7 +186,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(w));
         QStringList expected;
         for (const ControlSpec &c : layout->controls)
-            if (c.kind == Kind::Button || c.kind == Kind::ListBox || c.kind == Kind::TextBox)
+            if (takesFocus(c.kind))
                 expected << QString::fromUtf8(c.name) +
                                 (c.index >= 0 ? QString::number(c.index) : QString());
         QStringList visited;

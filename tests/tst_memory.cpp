@@ -5,7 +5,10 @@
 // process grow: every window and control of a closed window is destroyed, and
 // nothing accumulates in the objects that stay (the window slots and fields).
 #include "frmABR.h"
+#include "frmPassoABR.h"
+#include "frmPassoRicBin.h"
 #include "frmRicBin.h"
+#include "frmPassoSort.h"
 #include "frmSort.h"
 #include "frm_Quimbra.h"
 #include "identity.h"
@@ -118,6 +121,57 @@ class tst_Memory final : public QObject
         close(w);
     }
 
+    // frmSort with one step view per sort: stepped, run, completed and
+    // closed, the running one first.
+    void cycleStepViews()
+    {
+        menu->cmdSort_Click();
+        frmSort *w = menu->sortSlot();
+        for (int k = 0; k < 4; ++k)
+            w->PassoPasso(k);
+        const QList<frmPassoSort *> views = w->findChildren<frmPassoSort *>();
+        QCOMPARE(views.size(), 4);
+        views[0]->button("cmdAvvia")->click();
+        views[1]->button("cmdPasso")->click();
+        views[2]->button("cmdTutto")->click();
+        views[3]->cboDati_Click(cycle % 5);
+        for (frmPassoSort *view : views)
+            close(view);
+        close(w);
+    }
+
+    // Two step views of the search and two of the tree, stepped, run,
+    // restarted and closed, the running ones first; then their windows.
+    void cycleSearchAndTreeViews()
+    {
+        menu->cmdRicBin_Click();
+        frmRicBin *ricBin = menu->ricBinSlot();
+        ricBin->textBox("txtX")->setText(QStringLiteral("-5"));
+        menu->cmdABR_Click();
+        frmABR *abr = menu->abrSlot();
+        for (int i = 0; i < 2; ++i) {
+            ricBin->PassoPasso();
+            abr->PassoPasso();
+        }
+        const auto searches = ricBin->findChildren<frmPassoRicBin *>();
+        const auto trees = abr->findChildren<frmPassoABR *>();
+        QCOMPARE(searches.size() + trees.size(), 4);
+        searches[0]->button("cmdAvvia")->click();
+        searches[1]->textBox("txtX")->setText(QStringLiteral("4987"));
+        searches[1]->button("cmdTutto")->click();
+        for (int index = 0; index < 3; ++index)
+            trees[0]->cmdV_Click(index);
+        trees[0]->button("cmdAvvia")->click();
+        trees[1]->textBox("txtChiave")->setText(QStringLiteral("500"));
+        trees[1]->cmdRicerca_Click();
+        trees[1]->button("cmdPasso")->click();
+        for (Form *view : {static_cast<Form *>(searches[0]), static_cast<Form *>(trees[0]),
+                           static_cast<Form *>(searches[1]), static_cast<Form *>(trees[1])})
+            close(view);
+        close(ricBin);
+        close(abr);
+    }
+
     void cycleAll()
     {
         cycleRicBin();
@@ -147,24 +201,30 @@ class tst_Memory final : public QObject
         QTest::newRow("frmABR") << 1;
         QTest::newRow("frmSort") << 2;
         QTest::newRow("all three in turn") << 3;
+        QTest::newRow("frmSort with four step views") << 4;
+        QTest::newRow("search and tree windows with two step views each") << 5;
     }
 
     void openCloseCycles()
     {
         QFETCH(int, window);
         const std::function<void()> steps[] = {[this] { cycleRicBin(); }, [this] { cycleAbr(); },
-                                               [this] { cycleSort(); }, [this] { cycleAll(); }};
+                                               [this] { cycleSort(); }, [this] { cycleAll(); },
+                                               [this] { cycleStepViews(); },
+                                               [this] { cycleSearchAndTreeViews(); }};
         const auto &run = steps[window];
 
-        cycle = 0;
-        run();
-        settle();
+        // Two warm-up cycles, so that both ways of closing have run once.
+        for (cycle = 0; cycle < 2; ++cycle) {
+            run();
+            settle();
+        }
         const int windows = static_cast<int>(QApplication::topLevelWidgets().size());
         const int widgets = static_cast<int>(QApplication::allWidgets().size());
         const long first = residentKiB();
 
         long peak = first;
-        for (cycle = 1; cycle < Cycles; ++cycle) {
+        for (cycle = 2; cycle < Cycles; ++cycle) {
             run();
             settle();
             // Every window closed is gone, whatever the memory figures say.
@@ -173,7 +233,7 @@ class tst_Memory final : public QObject
             if (cycle % 50 == 0) peak = std::max(peak, residentKiB());
         }
         const long last = residentKiB();
-        qInfo("%s: RSS %ld KiB after the first cycle, %ld KiB after %d (growth %ld KiB, peak %ld "
+        qInfo("%s: RSS %ld KiB after two warm-up cycles, %ld KiB after %d (growth %ld KiB, peak %ld "
               "KiB)",
               QTest::currentDataTag(), first, last, Cycles, last - first, peak);
 

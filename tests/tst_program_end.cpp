@@ -3,10 +3,13 @@
 
 // How the program ends, with the event loop really running: "Fine" of the
 // menu, Enter right after start-up, and the last window closed.
+#include "frmPassoSort.h"
 #include "frmRicBin.h"
+#include "frmSort.h"
 #include "frm_Quimbra.h"
 #include "support.h"
 
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
@@ -49,6 +52,7 @@ private slots:
         menu.Show();
         QTimer::singleShot(0, [&] {
             menu.cmdSort_Click();
+            menu.sortSlot()->PassoPasso(0);
             menu.cmdRicBin_Click();
             menu.cmdABR_Click();
             QTest::mouseClick(menu.button("cmdFine"), Qt::LeftButton);
@@ -78,19 +82,37 @@ private slots:
         QVERIFY(!anyWindowVisible());
     }
 
-    // Closing the menu with its close box leaves a demonstration open; the
-    // program ends only when that one closes too.
+    void endsWithLastWindow_data()
+    {
+        QTest::addColumn<bool>("stepView");
+        QTest::newRow("a demonstration window") << false;
+        QTest::newRow("a step view, its sorting window closed") << true;
+    }
+
+    // Closing the menu with its close box leaves a window of the program
+    // open; the program ends only when that one closes too.
     void endsWithLastWindow()
     {
+        QFETCH(bool, stepView);
         frm_Quimbra menu(rnd, clock);
         menu.Show();
         bool stillRunning = false;
+        QPointer<frmPassoSort> view;
         QTimer::singleShot(0, [&] {
-            menu.cmdRicBin_Click();
+            if (stepView) {
+                menu.cmdSort_Click();
+                menu.sortSlot()->PassoPasso(1);
+                view = menu.sortSlot()->findChild<frmPassoSort *>();
+                menu.sortSlot()->Unload();
+            } else {
+                menu.cmdRicBin_Click();
+            }
             menu.window()->close();
             QTimer::singleShot(100, [&] {
-                stillRunning = menu.ricBinSlot()->isLoaded();
-                menu.ricBinSlot()->window()->close();
+                Form *last = stepView ? static_cast<Form *>(view.data()) : menu.ricBinSlot();
+                stillRunning = last && last->isLoaded();
+                if (last)
+                    last->window()->close();
             });
         });
         QCOMPARE(runUntilEnd(), 0);

@@ -82,6 +82,32 @@ std::string probeLine(const Vector &V, int low, int middle, int high)
 
 const std::string Frame = "**********************";
 
+// The recorded steps of a search give the very lines of the plain search: one
+// probe line per step, each naming the probe reported with it, then the
+// verdict as the last step.
+void checkSteps(const Vector &V, const std::string &typed)
+{
+    const SearchSteps steps = RecordSearch(V, N, typed);
+    QCOMPARE(steps.lines, SearchLines(V, N, typed));
+    QCOMPARE(steps.x, textToInteger(typed));
+    if (steps.lines.empty()) {
+        QCOMPARE(steps.count(), 0);
+        return;
+    }
+    QCOMPARE(steps.count(), int(steps.probes.size()) + 1);
+    for (std::size_t i = 0; i < steps.probes.size(); ++i) {
+        const Probe &p = steps.probes[i];
+        QCOMPARE(steps.lines[i], probeLine(V, p.low, p.middle, p.high));
+        QCOMPARE(steps.linesAfter(int(i)), i + 1);
+    }
+    QCOMPARE(steps.linesAfter(-1), std::size_t{0});
+    QCOMPARE(steps.linesAfter(steps.count() - 1), steps.lines.size());
+    const int at = steps.found();
+    QCOMPARE(at != 0, steps.lines[steps.lines.size() - 2].find("TROVATO") != std::string::npos);
+    if (at)
+        QCOMPARE(V[static_cast<std::size_t>(at)], steps.x);
+}
+
 } // namespace
 
 class TestRicBinCore final : public QObject
@@ -110,6 +136,9 @@ private slots:
     void duplicates();
 
     void everyValueOfARandomVector();
+
+    void stepSentence_data();
+    void stepSentence();
 
     void fattoriale_data();
     void fattoriale();
@@ -278,6 +307,7 @@ void TestRicBinCore::workedTraces()
     QCOMPARE(qs(lines[probes]), qs(Frame));
     QCOMPARE(qs(lines[probes + 1]), verdict);
     QCOMPARE(qs(lines[probes + 2]), qs(Frame));
+    checkSteps(V, str(typed));
 }
 
 void TestRicBinCore::verdict_data()
@@ -331,6 +361,7 @@ void TestRicBinCore::verdict()
     QCOMPARE(qs(lines[probes + 1]), middle);
     QCOMPARE(qs(lines[probes + 2]), qs(Frame));
     QCOMPARE(codePoints(lines[probes + 1]), qsizetype{22});
+    checkSteps(V, str(typed));
 
     // The trace ends on the value met, and RicBin reports its position.
     const std::string &lastProbe = lines[probes - 1];
@@ -367,6 +398,9 @@ void TestRicBinCore::nothingToSearch()
     QFETCH(QByteArray, typed);
     const Vector V = stepVectorWith(0);
     QVERIFY(SearchLines(V, N, str(typed)).empty());
+    checkSteps(V, str(typed));
+    QCOMPARE(qs(StepSentence(RecordSearch(V, N, str(typed)), N, -1)),
+             QString("Scrivi un numero diverso da 0 da cercare nel vettore"));
 }
 
 void TestRicBinCore::duplicates_data()
@@ -420,12 +454,50 @@ void TestRicBinCore::everyValueOfARandomVector()
         if (present)
             QCOMPARE(int(V[static_cast<std::size_t>(position)]), x);
         QVERIFY(!trace.empty() && trace.size() <= 10);
+        if (x % 7 == 0)
+            checkSteps(V, std::to_string(x));
         for (const auto &line : trace) {
             const int low = std::stoi(line);
             const int high = std::stoi(line.substr(line.find(" - ", line.find(" - ") + 3) + 3));
             QVERIFY(low >= 1 && high <= N && low <= high);
         }
     }
+}
+
+void TestRicBinCore::stepSentence_data()
+{
+    QTest::addColumn<int>("extra"); // V(500) = 4997 unless a value is put in
+    QTest::addColumn<QByteArray>("typed");
+    QTest::addColumn<int>("step");
+    QTest::addColumn<QString>("sentence");
+
+    QTest::newRow("before the first probe") << 0 << QByteArray("500") << -1
+                                            << "Si cerca 500 tra le posizioni 1 e 1000";
+    QTest::newRow("middle greater, go left") << 0 << QByteArray("500") << 0
+        << QString::fromUtf8("4997 \u00e8 maggiore di 500: si cerca tra 1 e 499");
+    QTest::newRow("middle smaller, go right") << 0 << QByteArray("9000") << 0
+        << QString::fromUtf8("4997 \u00e8 minore di 9000: si cerca tra 501 e 1000");
+    QTest::newRow("found at the middle") << 0 << QByteArray("4997") << 0
+        << QString::fromUtf8("4997 \u00e8 uguale a 4997: trovato in posizione 500");
+    QTest::newRow("nothing left to search") << 0 << QByteArray("-5") << 8
+        << QString::fromUtf8("7 \u00e8 maggiore di -5: non resta nessuna posizione in cui cercare");
+    QTest::newRow("verdict, not found") << 0 << QByteArray("-5") << 9
+        << QString::fromUtf8("-5 non \u00e8 nel vettore: NON c'\u00e8");
+    QTest::newRow("verdict, found") << 0 << QByteArray("7") << 9
+        << QString::fromUtf8("7 \u00e8 nel vettore, in posizione 1: TROVATO");
+    QTest::newRow("the rounded number, not the text") << 4 << QByteArray("4.5abc") << 9
+        << QString::fromUtf8("4 \u00e8 nel vettore, in posizione 1: TROVATO");
+}
+
+void TestRicBinCore::stepSentence()
+{
+    QFETCH(int, extra);
+    QFETCH(QByteArray, typed);
+    QFETCH(int, step);
+    QFETCH(QString, sentence);
+
+    const Vector V = extra == 0 ? stepVector() : stepVectorWith(extra);
+    QCOMPARE(qs(StepSentence(RecordSearch(V, N, str(typed)), N, step)), sentence);
 }
 
 void TestRicBinCore::fattoriale_data()

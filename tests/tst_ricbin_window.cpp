@@ -4,6 +4,7 @@
 // The binary search window driven through its real controls: the sorted
 // vector it lists, the traced search, the factorial calculator and its warning
 // box, and what activation, re-activation and reopening do to each of them.
+#include "frmPassoRicBin.h"
 #include "frmRicBin.h"
 #include "frm_Quimbra.h"
 #include "identity.h"
@@ -12,6 +13,7 @@
 #include "widgets.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -75,6 +77,14 @@ QStringList vectorLines(std::vector<int> values)
 }
 
 // Probe lines over vector A for the flattened (low, middle, high) triples.
+QStringList toQt(const std::vector<std::string> &lines)
+{
+    QStringList out;
+    for (const std::string &line : lines)
+        out << QString::fromStdString(line);
+    return out;
+}
+
 QStringList probesOverA(const QList<int> &triples)
 {
     QStringList lines;
@@ -163,6 +173,38 @@ class tst_RicBinWindow final : public QObject
     {
         type(w->textBox("txtX"), text);
         QTest::mouseClick(w->button("cmdRicBin"), Qt::LeftButton);
+    }
+
+    // Presses F2 in the window and returns the step view it opened, once active.
+    static frmPassoRicBin *openStepView(frmRicBin *w)
+    {
+        const auto before = w->findChildren<frmPassoRicBin *>().size();
+        QWidget *focused = w->window()->focusWidget();
+        QTest::keyClick(focused ? focused : w->window(), Qt::Key_F2);
+        const auto views = w->findChildren<frmPassoRicBin *>();
+        if (views.size() != before + 1 || !QTest::qWaitForWindowActive(views.last()->window()))
+            return nullptr;
+        return views.last();
+    }
+
+    // Steps the view to its end one press of cmdPasso at a time: each step
+    // adds the next line of the window's trace (the verdict's three at the
+    // end) and keeps the middle in sight.
+    static void stepThrough(frmPassoRicBin *view, const QStringList &expected)
+    {
+        const auto &search = view->search();
+        QCOMPARE(view->list("lstPassi")->count(), 0);
+        for (int step = 0; step < search.count(); ++step) {
+            QTest::mouseClick(view->button("cmdPasso"), Qt::LeftButton);
+            const auto shown = static_cast<qsizetype>(search.linesAfter(step));
+            QCOMPARE(view->list("lstPassi")->lines(), expected.mid(0, shown));
+            if (step < search.count() - 1) {
+                const int middle = search.probes[std::size_t(step)].middle;
+                QVERIFY(!view->column().rowRect(view->canvas()->area(), middle).isEmpty());
+            }
+        }
+        QCOMPARE(view->list("lstPassi")->lines(), expected);
+        QVERIFY(!view->button("cmdPasso")->isEnabled());
     }
 
     static void factorial(frmRicBin *w, const QString &text)
@@ -376,6 +418,12 @@ private slots:
         QCOMPARE(w->textBox("txtX")->text(), text); // the text box keeps what was typed
         QCOMPARE(rnd->draws, 1000L);                 // a search draws nothing
         QCOMPARE(w->list("lstV")->lines(), linesA);
+
+        // The step view of the same text ends with the very same lines.
+        frmPassoRicBin *view = openStepView(w);
+        QVERIFY(view);
+        QCOMPARE(view->textBox("txtX")->text(), text);
+        stepThrough(view, expected);
     }
 
     void searchTwiceGivesSameList_data()
@@ -424,6 +472,53 @@ private slots:
         search(w, text);
         QCOMPARE(w->list("lstRB")->count(), 0);
         QCOMPARE(w->textBox("txtX")->text(), text);
+
+        // Nothing to step either; the view asks for a number.
+        frmPassoRicBin *view = openStepView(w);
+        QVERIFY(view);
+        QCOMPARE(view->search().count(), 0);
+        QCOMPARE(view->list("lstPassi")->count(), 0);
+        QVERIFY(!view->button("cmdPasso")->isEnabled());
+        QCOMPARE(view->label("lblPasso")->text(),
+                 QString("Scrivi un numero diverso da 0 da cercare nel vettore"));
+    }
+
+    // Each view keeps the vector it was opened on, while the window draws a
+    // new one when it is active again; an edit of the view's txtX searches
+    // that copy anew; the keys step and run; the lists' menus open views too.
+    void stepViewsKeepTheirOwnVector()
+    {
+        frmRicBin *w = open(); // vector A
+        type(w->textBox("txtX"), "4987");
+        for (const char *name : {"lstV", "lstRB"}) {
+            const QList<QAction *> actions = w->list(name)->actions();
+            QCOMPARE(actions.size(), 1);
+            QCOMPARE(actions[0]->text(), QStringLiteral("Passo passo\u2026"));
+            QCOMPARE(actions[0]->shortcut(), QKeySequence(Qt::Key_F2));
+        }
+        w->list("lstRB")->actions()[0]->trigger();
+        const auto views = w->findChildren<frmPassoRicBin *>();
+        QCOMPARE(views.size(), 1);
+        frmPassoRicBin *onA = views[0];
+        QVERIFY(QTest::qWaitForWindowActive(onA->window()));
+
+        focus(w->window()); // back to the window: vector B
+        QCOMPARE(w->list("lstV")->lines(), linesB);
+        frmPassoRicBin *onB = openStepView(w);
+        QVERIFY(onB && onA->isLoaded());
+
+        std::array<Integer, 1001> A{};
+        const std::vector<int> a = sortedValues(valueA);
+        std::copy(a.begin(), a.end(), A.begin() + 1);
+        focus(onA->window());
+        type(onA->textBox("txtX"), "4980");
+        QCOMPARE(onA->list("lstPassi")->count(), 0);
+        QTest::keyClick(onA->canvas(), Qt::Key_Space); // Space steps
+        QCOMPARE(onA->list("lstPassi")->count(), 1);
+        QTest::keyClick(onA->canvas(), Qt::Key_Return); // Enter runs to the end
+        QTRY_COMPARE(onA->list("lstPassi")->lines(), toQt(ricbin::SearchLines(A, 1000, "4980")));
+        QCOMPARE(onB->search().lines.front(), std::string("1 - 500 - 1000 : 4980"));
+        QCOMPARE(rnd->draws, 2000L); // the views draw nothing
     }
 
     void factorial_data()

@@ -3,6 +3,7 @@
 
 // The sorting window through its real controls: the four columns after a run,
 // their counts on pinned data, and every occasion that runs a new comparison.
+#include "frmPassoSort.h"
 #include "frmSort.h"
 #include "frm_Quimbra.h"
 #include "identity.h"
@@ -11,9 +12,14 @@
 #include "window_support.h"
 #include "widgets.h"
 
+#include <QAction>
+#include <QComboBox>
 #include <QLabel>
+#include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSlider>
 #include <QtTest>
 
 #include <algorithm>
@@ -109,6 +115,59 @@ long inversions(const Values &v)
 }
 
 const QStringList titles{"Insertion", "Bubble", "Shell", "Quick"};
+
+// The region of a widget painted since the last reset.
+class PaintedRegion final : public QObject
+{
+public:
+    explicit PaintedRegion(QWidget *target) { target->installEventFilter(this); }
+    QRegion region;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            region += static_cast<QPaintEvent *>(event)->region();
+        return false;
+    }
+};
+
+// The step views that the sorting window opened and that are still loaded.
+QList<frmPassoSort *> openViews(frmSort *w)
+{
+    QList<frmPassoSort *> views;
+    for (frmPassoSort *v : w->findChildren<frmPassoSort *>(Qt::FindDirectChildrenOnly))
+        if (v->isLoaded())
+            views << v;
+    return views;
+}
+
+// Opens column k's step view from the window, "Fino alla fine", and checks
+// that its counters end at the window's count for that column, on the
+// window's own vector, sorted.
+void checkStepViewsEnd(frmSort *w)
+{
+    for (int k = 0; k < 4; ++k) {
+        w->PassoPasso(k);
+        const QList<frmPassoSort *> views = openViews(w);
+        QVERIFY(!views.isEmpty());
+        frmPassoSort *view = views.last();
+        QVERIFY(QTest::qWaitForWindowActive(view->window()));
+        QCOMPARE(view->window()->windowTitle(), "Passo passo: " + titles.at(k) + " - prof. Orvalde");
+        QCOMPARE(view->find<QComboBox>("cboDati")->currentText(), QString("Vettore della finestra"));
+        QTest::mouseClick(view->button("cmdTutto"), Qt::LeftButton);
+        QCOMPARE(view->label("lblMosse")->text(), w->label("lblSort", k)->text());
+        QVERIFY(view->label("lblConfronti")->text().toLong() > 0);
+        QStringList values;
+        for (int p = 1; p <= 1000; ++p)
+            values << QString::number(view->steps()->values()[std::size_t(p)]);
+        QCOMPARE(values, w->list("lstSort", k)->lines());
+        QVERIFY(!view->button("cmdPasso")->isEnabled());
+        QVERIFY(view->label("lblPasso")->text().startsWith("Fine"));
+        view->button("cmdFine")->click();
+        QVERIFY(!view->isLoaded());
+    }
+}
 
 } // namespace
 
@@ -216,6 +275,7 @@ private slots:
             QCOMPARE(w->list("lstSort", k)->lines(), expected);
             QCOMPARE(w->label("lblSort", k)->text(), QString::number(counts.at(k)));
         }
+        checkStepViewsEnd(w);
     }
 
     // A random-looking vector: the counts are the routines' own, the Bubble
@@ -246,6 +306,7 @@ private slots:
         QCOMPARE(lines.count(twice), int(std::count(values.begin(), values.end(), values[700])));
         const qsizetype at = lines.indexOf(twice);
         QCOMPARE(lines.at(at + 1), twice);
+        checkStepViewsEnd(w);
     }
 
     void rerun_data()
@@ -255,6 +316,8 @@ private slots:
         QTest::newRow("Tab then Enter on SORT") << 1;
         QTest::newRow("menu window and back") << 2;
         QTest::newRow("menu button again") << 3;
+        QTest::newRow("step view opened with F2, then back") << 4;
+        QTest::newRow("step view closed, focus back") << 5;
     }
 
     // Each occasion runs one new comparison on 1000 new draws, replacing the
@@ -289,6 +352,28 @@ private slots:
             QVERIFY(QTest::qWaitForWindowActive(window));
             QCoreApplication::processEvents();
             break;
+        case 4:
+        case 5: {
+            // The step view is a window of the program: coming back from it
+            // is an activation; it keeps its own copy of the first vector.
+            QTest::keyClick(w->button("cmdFine"), Qt::Key_F2);
+            QCOMPARE(openViews(w).size(), 1);
+            frmPassoSort *view = openViews(w).first();
+            QVERIFY(QTest::qWaitForWindowActive(view->window()));
+            QCoreApplication::processEvents();
+            QCOMPARE(view->steps()->column(), 0);
+            QCOMPARE(rnd->draws, 1000L);
+            if (occasion == 5)
+                QTest::mouseClick(view->button("cmdFine"), Qt::LeftButton);
+            focus(window);
+            if (occasion == 4) {
+                Values kept;
+                for (int p = 1; p <= 1000; ++p)
+                    kept.push_back(view->steps()->values()[std::size_t(p)]);
+                QCOMPARE(kept, first);
+            }
+            break;
+        }
         }
         QCOMPARE(menu->sortSlot(), w);
         QCOMPARE(w->window(), window);
@@ -345,6 +430,145 @@ private slots:
         QVERIFY(title->y() < list->y());
         QVERIFY(list->y() + list->height() <= count->y());
         QCOMPARE(qobject_cast<QLabel *>(title)->text(), titles.at(k));
+    }
+
+    // The step view driven through its controls and keys.
+    void stepView_data()
+    {
+        QTest::addColumn<int>("scenario");
+        QTest::newRow("Space and Passo step once each") << 0;
+        QTest::newRow("Enter runs and pauses") << 1;
+        QTest::newRow("a new choice starts over") << 2;
+        QTest::newRow("closing while running") << 3;
+        QTest::newRow("F2 on a list, and its menu entry") << 4;
+        QTest::newRow("one step repaints only its columns") << 5;
+    }
+
+    void stepView()
+    {
+        QFETCH(int, scenario);
+        pin({mixed(5)});
+        frmSort *w = open();
+        QVERIFY(w);
+        w->PassoPasso(1);
+        QPointer<frmPassoSort> view = openViews(w).value(0);
+        QVERIFY(view);
+        QWidget *window = view->window();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QCOMPARE(window->focusWidget()->objectName(), QString("picBarre"));
+        QLabel *comparisons = view->label("lblConfronti");
+        QLabel *moves = view->label("lblMosse");
+        QCOMPARE(comparisons->text(), QString("0"));
+        QCOMPARE(moves->text(), QString("0"));
+        const bool firstPairSwaps = mixed(5)[0] > mixed(5)[1];
+        switch (scenario) {
+        case 0:
+            QTest::keyClick(window->focusWidget(), Qt::Key_Space); // "passata 1"
+            QTest::keyClick(window->focusWidget(), Qt::Key_Space);
+            QCOMPARE(comparisons->text(), QString("1"));
+            QCOMPARE(moves->text(), QString(firstPairSwaps ? "1" : "0"));
+            QCOMPARE(view->label("lblPasso")->text(),
+                     firstPairSwaps ? QString("V(1) > V(2): scambio")
+                                    : QString("V(1) ≤ V(2): nessuno scambio"));
+            QTest::mouseClick(view->button("cmdPasso"), Qt::LeftButton);
+            QCOMPARE(comparisons->text(), QString("2"));
+            QVERIFY(view->label("lblPasso")->text().startsWith("V(2) "));
+            break;
+        case 1: {
+            view->find<QSlider>("sldVelocita")->setValue(StepPlayer::levelCount() - 1);
+            QTest::keyClick(window->focusWidget(), Qt::Key_Return);
+            QCOMPARE(view->button("cmdAvvia")->text(), QString("Pausa"));
+            QTRY_VERIFY(comparisons->text().toLong() > 1000);
+            QTest::keyClick(window->focusWidget(), Qt::Key_Enter);
+            QCOMPARE(view->button("cmdAvvia")->text(), QString("Avvia"));
+            const QString paused = comparisons->text();
+            QTest::qWait(100);
+            QCOMPARE(comparisons->text(), paused);
+            QVERIFY(!view->player().isRunning());
+            break;
+        }
+        case 2: {
+            auto *data = view->find<QComboBox>("cboDati");
+            auto *sorts = view->find<QComboBox>("cboAlgoritmo");
+            for (int i = 0; i < 5; ++i)
+                view->button("cmdPasso")->click();
+            view->button("cmdAvvia")->click();
+            QVERIFY(view->player().isRunning());
+            const long draws = rnd->draws;
+            data->setCurrentIndex(4);
+            emit data->activated(4);
+            QVERIFY(!view->player().isRunning());
+            QCOMPARE(rnd->draws, draws + 20);
+            QCOMPARE(view->steps()->size(), 20);
+            QCOMPARE(comparisons->text(), QString("0"));
+            QCOMPARE(view->button("cmdAvvia")->text(), QString("Avvia"));
+            view->button("cmdPasso")->click();
+            sorts->setCurrentIndex(3);
+            emit sorts->activated(3);
+            QCOMPARE(window->windowTitle(), QString("Passo passo: Quick - prof. Orvalde"));
+            QCOMPARE(view->steps()->column(), 3);
+            QCOMPARE(comparisons->text(), QString("0"));
+            QVERIFY(view->button("cmdPasso")->isEnabled());
+            view->button("cmdTutto")->click();
+            std::vector<Integer> expected = view->steps()->values();
+            QVERIFY(std::is_sorted(expected.begin(), expected.end()));
+            QVERIFY(!view->button("cmdTutto")->isEnabled());
+            data->setCurrentIndex(2);
+            emit data->activated(2);
+            QCOMPARE(view->steps()->size(), 1000);
+            QCOMPARE(view->steps()->values()[1], Integer(1000));
+            QVERIFY(view->button("cmdTutto")->isEnabled());
+            view->button("cmdTutto")->click();
+            QCOMPARE(moves->text(), QString("168832"));
+            break;
+        }
+        case 3:
+            view->button("cmdAvvia")->click();
+            QTRY_VERIFY(comparisons->text().toLong() > 0);
+            QTest::mouseClick(view->button("cmdFine"), Qt::LeftButton);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY(!view);
+            QTest::qWait(50);
+            QVERIFY(w->isLoaded());
+            break;
+        case 4: {
+            focus(w->window());
+            ListBox *shell = w->list("lstSort", 2);
+            const QList<QAction *> actions = shell->actions();
+            QCOMPARE(actions.size(), 1);
+            QCOMPARE(actions.first()->text(), QString("Passo passo…"));
+            QCOMPARE(actions.first()->shortcut(), QKeySequence(Qt::Key_F2));
+            const std::unique_ptr<QMenu> menu(shell->createContextMenu());
+            QCOMPARE(menu->actions().first(), actions.first()); // above "Copia"
+            QVERIFY(actions.first()->isShortcutVisibleInContextMenu());
+            shell->setFocus();
+            QTest::keyClick(shell, Qt::Key_F2);
+            QCOMPARE(openViews(w).size(), 2);
+            QCOMPARE(openViews(w).last()->steps()->column(), 2);
+            focus(w->window());
+            actions.first()->trigger();
+            QCOMPARE(openViews(w).size(), 3);
+            QCOMPARE(openViews(w).last()->steps()->column(), 2);
+            break;
+        }
+        case 5: {
+            // Bubble's first comparison, V(1) with V(2), at the left edge.
+            QWidget *bars = view->find<QWidget>("picBarre");
+            view->button("cmdPasso")->click(); // "passata 1"
+            QCoreApplication::processEvents();
+            PaintedRegion painted(bars);
+            view->button("cmdPasso")->click();
+            QTRY_VERIFY(!painted.region.isEmpty());
+            const QRect r = painted.region.boundingRect();
+            QVERIFY2(r.width() < bars->width() / 20, qPrintable(QString::number(r.width())));
+            QVERIFY(r.left() <= 3 + 6);
+            painted.region = {};
+            view->button("cmdTutto")->click();
+            QTRY_VERIFY(!painted.region.isEmpty());
+            QCOMPARE(painted.region.boundingRect(), bars->rect());
+            break;
+        }
+        }
     }
 
     void reopenRunsAfresh_data()

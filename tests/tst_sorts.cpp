@@ -3,6 +3,7 @@
 
 #include <QtTest>
 
+#include "sort_steps.h"
 #include "sorts.h"
 
 #include <algorithm>
@@ -127,17 +128,69 @@ QList<int> asList(const std::vector<Integer> &v)
     return QList<int>(v.begin(), v.end());
 }
 
+// Plays the routine step by step as the step view does and checks that it
+// ends exactly where the plain routine ended: the same vector and the same
+// moves, each step making at most one comparison and one move; that "to the
+// end" lands on the same result with the same counts; and that starting over
+// brings the input back. Returns the comparisons counted.
+long checkReplay(int routine, const std::vector<Integer> &input, const std::vector<Integer> &sorted,
+                 Long moves)
+{
+    SortSteps steps(routine, input);
+    long taken = 0;
+    long comparisons = 0, moved = 0;
+    while (steps.step()) {
+        ++taken;
+        if (steps.comparisons() - comparisons > 1 || steps.moves() - moved > 1) {
+            qWarning("%s: step %ld made %ld comparisons and %ld moves", routineName(routine), taken,
+                     steps.comparisons() - comparisons, steps.moves() - moved);
+            return -1;
+        }
+        comparisons = steps.comparisons();
+        moved = steps.moves();
+    }
+    if (!steps.finished() || asList(steps.values()) != asList(sorted) || steps.moves() != moves)
+        return -1;
+    SortSteps jump(routine, input);
+    for (int i = 0; i < 7; ++i)
+        jump.step();
+    jump.runToEnd();
+    if (!jump.finished() || jump.step() || asList(jump.values()) != asList(sorted) ||
+        jump.moves() != moves || jump.comparisons() != comparisons)
+        return -1;
+    jump.restart();
+    if (jump.moves() != 0 || jump.comparisons() != 0 || asList(jump.values()) != asList(input) ||
+        jump.finished() != (taken == 0))
+        return -1;
+    return comparisons;
+}
+
 } // namespace
 
 void SortsTest::workedExample_data()
 {
     QTest::addColumn<int>("routine");
     QTest::addColumn<int>("expectedMoves");
+    QTest::addColumn<QStringList>("firstSteps"); // as the step view says them
 
-    QTest::newRow("ExchangeSort: four exchanges") << int(Exchange) << 4;
-    QTest::newRow("BubbleSort: four exchanges") << int(Bubble) << 4;
-    QTest::newRow("ShellSort: 13 placements and 4 shifts") << int(Shell) << 17;
-    QTest::newRow("QuickSort(1, 5): six partitioning calls") << int(Quick) << 12;
+    QTest::newRow("ExchangeSort: four exchanges")
+        << int(Exchange) << 4
+        << QStringList{"V(2) < V(1): scambio", "V(3) ≥ V(1): nessuno scambio",
+                       "V(4) < V(1): scambio"};
+    QTest::newRow("BubbleSort: four exchanges")
+        << int(Bubble) << 4
+        << QStringList{"passata 1", "V(1) > V(2): scambio", "V(2) ≤ V(3): nessuno scambio",
+                       "V(3) > V(4): scambio"};
+    QTest::newRow("ShellSort: 13 placements and 4 shifts")
+        << int(Shell) << 17
+        << QStringList{"gap 4", "v = V(4)", "V(0) ≤ v: fine degli spostamenti", "V(4) = v",
+                       "v = V(5)", "V(1) ≤ v: fine degli spostamenti", "V(5) = v", "gap 1"};
+    QTest::newRow("QuickSort(1, 5): six partitioning calls")
+        << int(Quick) << 12
+        << QStringList{"QuickSort(1, 5): pivot = V(1)", "V(2) < pivot: avanti",
+                       "V(3) ≥ pivot: scambio V(3) e V(5)", "V(3) ≥ pivot: scambio V(3) e V(4)",
+                       "V(3) < pivot: avanti", "pivot al suo posto: scambio V(1) e V(3)",
+                       "QuickSort(1, 3): pivot = V(1)"};
 }
 
 // V(0..5) = 0, 5, 3, 8, 1, 9 sorted by each routine on its own copy.
@@ -149,6 +202,16 @@ void SortsTest::workedExample()
     const Long moves = runRoutine(routine, v);
     QCOMPARE(asList(v), asList(withZero({1, 3, 5, 8, 9})));
     QCOMPARE(int(moves), expectedMoves);
+
+    QFETCH(QStringList, firstSteps);
+    SortSteps steps(routine, withZero({5, 3, 8, 1, 9}));
+    QStringList said;
+    while (said.size() < firstSteps.size() && steps.step())
+        said << QString::fromStdString(steps.sentence());
+    QCOMPARE(said, firstSteps);
+    while (steps.step()) {
+    }
+    QVERIFY(QString::fromStdString(steps.sentence()).endsWith("fine: vettore ordinato"));
 }
 
 void SortsTest::thousandElementTable_data()
@@ -156,6 +219,7 @@ void SortsTest::thousandElementTable_data()
     QTest::addColumn<int>("routine");
     QTest::addColumn<QList<int>>("elements");
     QTest::addColumn<int>("expectedMoves");
+    QTest::addColumn<int>("expectedComparisons"); // -1: not stated
 
     const std::vector<int> up = ascending(1000);
     const std::vector<int> down = descending(1000);
@@ -164,18 +228,18 @@ void SortsTest::thousandElementTable_data()
     const QList<int> downList(down.begin(), down.end());
     const QList<int> sameList(same.begin(), same.end());
 
-    QTest::newRow("ascending, ExchangeSort") << int(Exchange) << upList << 0;
-    QTest::newRow("ascending, BubbleSort") << int(Bubble) << upList << 0;
-    QTest::newRow("ascending, ShellSort") << int(Shell) << upList << 6464;
-    QTest::newRow("ascending, QuickSort") << int(Quick) << upList << 30991;
-    QTest::newRow("descending, ExchangeSort") << int(Exchange) << downList << 499500;
-    QTest::newRow("descending, BubbleSort") << int(Bubble) << downList << 499500;
-    QTest::newRow("descending, ShellSort") << int(Shell) << downList << 10384;
-    QTest::newRow("descending, QuickSort") << int(Quick) << downList << 168832;
-    QTest::newRow("all equal, ExchangeSort") << int(Exchange) << sameList << 0;
-    QTest::newRow("all equal, BubbleSort") << int(Bubble) << sameList << 0;
-    QTest::newRow("all equal, ShellSort") << int(Shell) << sameList << 6464;
-    QTest::newRow("all equal, QuickSort 1000 levels deep") << int(Quick) << sameList << 500499;
+    QTest::newRow("ascending, ExchangeSort") << int(Exchange) << upList << 0 << 499500;
+    QTest::newRow("ascending, BubbleSort") << int(Bubble) << upList << 0 << 999;
+    QTest::newRow("ascending, ShellSort") << int(Shell) << upList << 6464 << 6464;
+    QTest::newRow("ascending, QuickSort") << int(Quick) << upList << 30991 << -1;
+    QTest::newRow("descending, ExchangeSort") << int(Exchange) << downList << 499500 << 499500;
+    QTest::newRow("descending, BubbleSort") << int(Bubble) << downList << 499500 << 999000;
+    QTest::newRow("descending, ShellSort") << int(Shell) << downList << 10384 << -1;
+    QTest::newRow("descending, QuickSort") << int(Quick) << downList << 168832 << -1;
+    QTest::newRow("all equal, ExchangeSort") << int(Exchange) << sameList << 0 << 499500;
+    QTest::newRow("all equal, BubbleSort") << int(Bubble) << sameList << 0 << 999;
+    QTest::newRow("all equal, ShellSort") << int(Shell) << sameList << 6464 << 6464;
+    QTest::newRow("all equal, QuickSort 1000 levels deep") << int(Quick) << sameList << 500499 << -1;
 }
 
 void SortsTest::thousandElementTable()
@@ -183,11 +247,16 @@ void SortsTest::thousandElementTable()
     QFETCH(int, routine);
     QFETCH(QList<int>, elements);
     QFETCH(int, expectedMoves);
+    QFETCH(int, expectedComparisons);
     const std::vector<int> e(elements.begin(), elements.end());
     std::vector<Integer> v = withZero(e);
     const Long moves = runRoutine(routine, v);
     QCOMPARE(asList(v), asList(expectedSorted(e)));
     QCOMPARE(int(moves), expectedMoves);
+    const long comparisons = checkReplay(routine, withZero(e), v, moves);
+    QVERIFY(comparisons >= 0);
+    if (expectedComparisons >= 0)
+        QCOMPARE(comparisons, long(expectedComparisons));
 }
 
 void SortsTest::countsAddToTheCounter_data()
@@ -403,6 +472,10 @@ void SortsTest::randomThousand()
         const Long moves = runRoutine(routine, v);
         QVERIFY2(asList(v) == asList(sorted), routineName(routine));
         QVERIFY2(moves >= 0, routineName(routine));
+        const long comparisons = checkReplay(routine, withZero(e), v, moves);
+        QVERIFY2(comparisons >= 0, routineName(routine));
+        if (routine == Exchange)
+            QCOMPARE(comparisons, 499500L);
         if (routine == Bubble)
             QCOMPARE(qint64(moves), qint64(inversions(e)));
         if (routine == Exchange)
@@ -440,6 +513,7 @@ void SortsTest::randomOtherSizes()
         std::vector<Integer> v = withZero(e);
         const Long moves = runRoutine(routine, v);
         QVERIFY2(asList(v) == asList(sorted), routineName(routine));
+        QVERIFY2(checkReplay(routine, withZero(e), v, moves) >= 0, routineName(routine));
         if (routine == Bubble)
             QCOMPARE(qint64(moves), qint64(inversions(e)));
         if (routine == Exchange || (routine == Quick && size < 2))

@@ -79,6 +79,7 @@ void Form::windowClosing()
 {
     ActivationTracker::instance().closed(this);
     window_ = nullptr; // WA_DeleteOnClose destroys the widget and its controls
+    unloaded();
 }
 
 QWidget *Form::control(const char *name, int index) const

@@ -60,12 +60,21 @@ public:
     ListBox *list(const char *name, int index = -1) const;
     QLineEdit *textBox(const char *name, int index = -1) const;
     QLabel *label(const char *name, int index = -1) const;
+    // Any control of the loaded window, as the type asked for; null when it
+    // is not there or of another type.
+    template <class T>
+    T *find(const char *name, int index = -1) const
+    {
+        return qobject_cast<T *>(control(name, index));
+    }
 
 protected:
     virtual void Form_Load() {}
     virtual void Form_Activate() {}
     // Connects the freshly built controls to the handlers.
     virtual void connectControls() {}
+    // Runs once the on-screen window has closed, its controls already gone.
+    virtual void unloaded() {}
 
 private:
     friend class FormWindow;

@@ -8,9 +8,11 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSlider>
 
 #include <climits>
 #include <map>
@@ -106,16 +108,33 @@ QWidget *create(const ControlSpec &c, QWidget *parent)
     }
     case Kind::Frame:
         return new QGroupBox(caption, parent);
+    case Kind::Slider: {
+        auto *s = new QSlider(Qt::Horizontal, parent);
+        s->setFocusPolicy(Qt::StrongFocus);
+        s->setTickPosition(QSlider::TicksBelow);
+        return s;
+    }
+    case Kind::ComboBox: {
+        auto *b = new QComboBox(parent);
+        b->setFocusPolicy(Qt::StrongFocus);
+        return b;
+    }
+    case Kind::Canvas: {
+        auto *v = new Canvas(parent);
+        v->setFocusPolicy(Qt::StrongFocus);
+        return v;
+    }
     }
     return nullptr;
 }
 
+} // namespace
+
 bool takesFocus(Kind kind)
 {
-    return kind == Kind::Button || kind == Kind::ListBox || kind == Kind::TextBox;
+    return kind == Kind::Button || kind == Kind::ListBox || kind == Kind::TextBox ||
+           kind == Kind::Slider || kind == Kind::ComboBox || kind == Kind::Canvas;
 }
-
-} // namespace
 
 void buildControls(QWidget *window, const FormLayout &layout)
 {
@@ -141,6 +160,10 @@ void buildControls(QWidget *window, const FormLayout &layout)
             w->setAccessibleDescription(QString::fromUtf8(c.accessibleName));
         else if (c.accessibleName)
             w->setAccessibleName(QString::fromUtf8(c.accessibleName));
+        // On Linux a combo box is read out by its current entry; its purpose
+        // goes into the description as well.
+        if (c.accessibleName && c.kind == Kind::ComboBox)
+            w->setAccessibleDescription(QString::fromUtf8(c.accessibleName));
         if (!takesFocus(c.kind))
             w->setFocusPolicy(Qt::NoFocus);
         return w;
@@ -205,6 +228,7 @@ constexpr FontSpec sans975b{Face::Sans, 9.75, true};
 constexpr FontSpec mono12b{Face::Mono, 12, true};
 constexpr FontSpec mono975{Face::Mono, 9.75, false};
 constexpr FontSpec mono975b{Face::Mono, 9.75, true};
+constexpr FontSpec sans12b{Face::Sans, 12, true};
 
 constexpr Colour white = rgb(255, 255, 255);
 constexpr Colour blue = rgb(0, 0, 255);
@@ -324,6 +348,140 @@ const FormLayout &sortLayout()
         }
         return l;
     }();
+    return layout;
+}
+
+// A wide canvas, so that each of 1000 bars gets a pixel of its own, with the
+// sentence under it and the player's controls in one row at the bottom. The
+// canvas comes first in the tab order: Space and Enter work at once.
+const FormLayout &passoSortLayout()
+{
+    static const FormLayout layout{
+        "frmPassoSort", "Passo passo - prof. Orvalde", 15300, 8175, none,
+        {
+            {"picBarre", -1, Kind::Canvas, nullptr, 120, 600, 15060, 6300, nullptr, sans825b,
+             paleYellow, magenta, NoFlags, "Il vettore come barre: altezza uguale al valore"},
+            {"cmdPasso", -1, Kind::Button, nullptr, 120, 7560, 1350, 495, "Passo", sans975b, none,
+             none, NoFlags, "Esegui un passo (Spazio)"},
+            {"cmdAvvia", -1, Kind::Button, nullptr, 1590, 7560, 1350, 495, "Avvia", sans975b, none,
+             none, NoFlags, "Avvia o metti in pausa l'animazione (Invio)"},
+            {"cmdTutto", -1, Kind::Button, nullptr, 3060, 7560, 1650, 495, "Fino alla fine",
+             sans825b, none, none, NoFlags, "Esegui tutti i passi fino alla fine"},
+            {"lblTitVelocita", -1, Kind::Label, nullptr, 4950, 7680, 1050, 300, "Velocità:",
+             sans825b, none, none, NoFlags, nullptr},
+            {"sldVelocita", -1, Kind::Slider, nullptr, 6000, 7560, 3750, 495, nullptr, sans825,
+             none, none, NoFlags, "Velocità dell'animazione"},
+            {"lblVelocita", -1, Kind::Label, nullptr, 9900, 7680, 3300, 300, nullptr, sans825,
+             none, none, NoFlags, "Velocità in passi al secondo"},
+            {"lblTitAlgoritmo", -1, Kind::Label, nullptr, 120, 195, 1050, 300, "Algoritmo:",
+             sans825b, none, magenta, NoFlags, nullptr},
+            {"cboAlgoritmo", -1, Kind::ComboBox, nullptr, 1200, 120, 1800, 375, nullptr, sans975b,
+             none, none, NoFlags, "Algoritmo di ordinamento"},
+            {"lblTitDati", -1, Kind::Label, nullptr, 3240, 195, 600, 300, "Dati:", sans825b, none,
+             magenta, NoFlags, nullptr},
+            {"cboDati", -1, Kind::ComboBox, nullptr, 3900, 120, 3000, 375, nullptr, sans825, none,
+             none, NoFlags, "Dati da ordinare"},
+            {"lblTitConfronti", -1, Kind::Label, nullptr, 7500, 195, 1200, 300, "Confronti:",
+             sans825b, none, magenta, NoFlags, nullptr},
+            {"lblConfronti", -1, Kind::Label, nullptr, 8700, 120, 1500, 375, nullptr, sans975b,
+             fieldBackground, fieldText, Bordered | Centred, "Numero di confronti"},
+            {"lblTitMosse", -1, Kind::Label, nullptr, 10500, 195, 900, 300, "Mosse:", sans825b,
+             none, magenta, NoFlags, nullptr},
+            {"lblMosse", -1, Kind::Label, nullptr, 11400, 120, 1500, 375, nullptr, sans975b,
+             fieldBackground, fieldText, Bordered | Centred, "Numero di mosse"},
+            {"lblPasso", -1, Kind::Label, nullptr, 120, 7020, 15060, 420, nullptr, sans12b, none,
+             magenta, NoFlags, "Che cosa ha fatto l'ultimo passo"},
+            {"cmdFine", -1, Kind::Button, nullptr, 13830, 7560, 1350, 495, "Fine", sans825, none,
+             none, NoFlags, "Chiudi la finestra"},
+        }};
+    return layout;
+}
+
+// The binary search step by step: the vector as a column at the left, the
+// number searched, the sentence, the probe lines and the player at the right.
+// The column comes first in the tab order, so that Space and Enter work at once.
+const FormLayout &passoRicBinLayout()
+{
+    static const FormLayout layout{
+        "frmPassoRicBin", "Passo passo: Ricerca Binaria - prof. Orvalde", 9720, 7200, none,
+        {
+            {"picVettore", -1, Kind::Canvas, nullptr, 120, 120, 2895, 6960, nullptr, mono975b,
+             paleYellow, none, NoFlags,
+             "Il vettore ordinato: posizioni e valori, con l'intervallo in cui si cerca"},
+            {"lblTitX", -1, Kind::Label, nullptr, 3240, 195, 1680, 300, "Numero da cercare:",
+             sans825b, none, magenta, NoFlags, nullptr},
+            {"txtX", -1, Kind::TextBox, nullptr, 4920, 120, 1095, 375, nullptr, mono12b, white,
+             blue, Centred, "Numero da cercare"},
+            {"lblPasso", -1, Kind::Label, nullptr, 3240, 600, 6360, 780, nullptr, sans12b, none,
+             magenta, NoFlags, "Che cosa ha deciso l'ultimo passo"},
+            {"cmdPasso", -1, Kind::Button, nullptr, 6600, 1500, 1350, 495, "Passo", sans975b, none,
+             none, NoFlags, "Esegui un passo (Spazio)"},
+            {"cmdAvvia", -1, Kind::Button, nullptr, 6600, 2100, 1350, 495, "Avvia", sans975b, none,
+             none, NoFlags, "Avvia o metti in pausa l'animazione (Invio)"},
+            {"cmdTutto", -1, Kind::Button, nullptr, 6600, 2700, 1650, 495, "Fino alla fine",
+             sans825b, none, none, NoFlags, "Esegui tutti i passi fino alla fine"},
+            {"lblTitVelocita", -1, Kind::Label, nullptr, 6600, 3420, 1050, 300, "Velocit\u00e0:",
+             sans825b, none, none, NoFlags, nullptr},
+            {"sldVelocita", -1, Kind::Slider, nullptr, 6600, 3720, 3000, 495, nullptr, sans825,
+             none, none, NoFlags, "Velocit\u00e0 dell'animazione"},
+            {"lblVelocita", -1, Kind::Label, nullptr, 6600, 4260, 3000, 300, nullptr, sans825,
+             none, none, NoFlags, "Velocit\u00e0 in passi al secondo"},
+            {"lstPassi", -1, Kind::ListBox, nullptr, 3240, 1500, 3195, 3135, nullptr, mono975,
+             paleCyan, blue, NoFlags, "Passi della ricerca binaria"},
+            {"lblLegenda", -1, Kind::Label, nullptr, 3240, 4920, 6360, 900,
+             "In giallo le posizioni in cui si cerca ancora, in grigio quelle scartate, in "
+             "magenta la posizione di mezzo. La striscia a destra della colonna mostra tutto il "
+             "vettore.",
+             sans825, none, none, NoFlags, nullptr},
+            {"cmdFine", -1, Kind::Button, nullptr, 8625, 6705, 975, 375, "Fine", sans825, none,
+             none, NoFlags, "Chiudi la finestra"},
+        }};
+    return layout;
+}
+
+// The tree step by step: the tree drawn across most of the window with the
+// sentence under it and the player in one row at the bottom; at the right the
+// list of the steps, the visits, the key to search and cmdFine. The drawing
+// comes first in the tab order, so that Space and Enter work at once.
+const FormLayout &passoAbrLayout()
+{
+    static const FormLayout layout{
+        "frmPassoABR", "Passo passo: ABR - prof. Orvalde", 14070, 7110, none,
+        {
+            {"picAlbero", -1, Kind::Canvas, nullptr, 120, 120, 11400, 5400, nullptr, mono975b,
+             paleYellow, darkRed, NoFlags,
+             "L'albero disegnato: ogni nodo con la sua chiave e il suo numero"},
+            {"cmdV", 0, Kind::Button, nullptr, 12735, 120, 1215, 495, "Anticipata", sans825, none,
+             none, NoFlags, "Visita anticipata dell'albero"},
+            {"cmdV", 1, Kind::Button, nullptr, 12735, 720, 1215, 495, "Simmetrica", sans825, none,
+             none, NoFlags, "Visita simmetrica dell'albero"},
+            {"cmdV", 2, Kind::Button, nullptr, 12735, 1320, 1215, 495, "Posticipata", sans825,
+             none, none, NoFlags, "Visita posticipata dell'albero"},
+            {"lblTitChiave", -1, Kind::Label, nullptr, 12735, 2040, 1215, 300, "Chiave:",
+             sans825b, none, magenta, NoFlags, nullptr},
+            {"txtChiave", -1, Kind::TextBox, nullptr, 12735, 2340, 1215, 375, nullptr, mono12b,
+             white, blue, Centred, "Chiave da cercare nell'albero"},
+            {"cmdRicerca", -1, Kind::Button, nullptr, 12735, 2820, 1215, 495, "Ricerca", sans825b,
+             none, none, NoFlags, "Ricerca la chiave nell'albero, un passo alla volta"},
+            {"lblPasso", -1, Kind::Label, nullptr, 120, 5580, 11400, 780, nullptr, sans12b, none,
+             magenta, NoFlags, "Che cosa ha fatto l'ultimo passo"},
+            {"cmdPasso", -1, Kind::Button, nullptr, 120, 6480, 1350, 495, "Passo", sans975b, none,
+             none, NoFlags, "Esegui un passo (Spazio)"},
+            {"cmdAvvia", -1, Kind::Button, nullptr, 1590, 6480, 1350, 495, "Avvia", sans975b, none,
+             none, NoFlags, "Avvia o metti in pausa l'animazione (Invio)"},
+            {"cmdTutto", -1, Kind::Button, nullptr, 3060, 6480, 1650, 495, "Fino alla fine",
+             sans825b, none, none, NoFlags, "Esegui tutti i passi fino alla fine"},
+            {"lblTitVelocita", -1, Kind::Label, nullptr, 4950, 6600, 1050, 300, "Velocit\u00e0:",
+             sans825b, none, none, NoFlags, nullptr},
+            {"sldVelocita", -1, Kind::Slider, nullptr, 6000, 6480, 3000, 495, nullptr, sans825,
+             none, none, NoFlags, "Velocit\u00e0 dell'animazione"},
+            {"lblVelocita", -1, Kind::Label, nullptr, 9150, 6600, 2370, 300, nullptr, sans825,
+             none, none, NoFlags, "Velocit\u00e0 in passi al secondo"},
+            {"lstPassi", -1, Kind::ListBox, nullptr, 11640, 120, 975, 6855, nullptr, mono975,
+             paleCyan, darkRed, NoFlags, "Passi della ricerca o della visita"},
+            {"cmdFine", -1, Kind::Button, nullptr, 12735, 6480, 1215, 495, "Fine", sans825, none,
+             none, NoFlags, "Chiudi la finestra"},
+        }};
     return layout;
 }
 

@@ -19,7 +19,9 @@ namespace quimbra {
 // twips (15 twips are one pixel at 96 dots per inch), mirroring how the
 // windows were drawn. buildControls() turns a table into widgets.
 
-enum class Kind { Button, ListBox, TextBox, Label, Frame };
+// Slider, ComboBox and Canvas (a custom-painted area, see Canvas in
+// widgets.h) take the focus like buttons, lists and text boxes.
+enum class Kind { Button, ListBox, TextBox, Label, Frame, Slider, ComboBox, Canvas };
 
 enum class Face { Sans, Mono }; // "MS Sans Serif" and "Courier", with fallbacks
 
@@ -87,6 +89,9 @@ inline int px(int twips)
 // The font of a layout at the current zoom.
 QFont fontFor(const FontSpec &wanted);
 
+// Whether Tab visits controls of this kind (labels and frames never take the focus).
+bool takesFocus(Kind kind);
+
 // Sizes the window from the table and creates its controls, frames first so
 // that they can hold others. Sets the tab order and every objectName; members
 // of a control array carry their index as the dynamic property "Index".
@@ -111,6 +116,11 @@ const FormLayout &menuLayout();
 const FormLayout &ricBinLayout();
 const FormLayout &abrLayout();
 const FormLayout &sortLayout();
+// The step-by-step view of the four sorts.
+const FormLayout &passoSortLayout();
+// The step-by-step views of the binary search and of the tree.
+const FormLayout &passoRicBinLayout();
+const FormLayout &passoAbrLayout();
 
 } // namespace quimbra
 

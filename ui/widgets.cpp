@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
 #include <QStringListModel>
@@ -256,6 +257,43 @@ void Button::keyPressEvent(QKeyEvent *event)
         return;
     }
     QPushButton::keyPressEvent(event);
+}
+
+Canvas::Canvas(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void Canvas::setPaint(Paint paint)
+{
+    paint_ = std::move(paint);
+    update();
+}
+
+QRect Canvas::area() const
+{
+    return rect().adjusted(2, 2, -2, -2);
+}
+
+void Canvas::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    painter.fillRect(event->rect(), palette().color(QPalette::Window));
+    if (paint_) {
+        painter.save();
+        painter.setClipRect(area() & event->rect());
+        paint_(painter, area());
+        painter.restore();
+    }
+    // A border like a list box's; with the focus, a second line in the
+    // highlight colour inside it (the style's own focus frame would tint the
+    // whole painting in some styles).
+    painter.setPen(palette().color(QPalette::Dark));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    if (hasFocus()) {
+        painter.setPen(palette().color(QPalette::Highlight));
+        painter.drawRect(rect().adjusted(1, 1, -2, -2));
+    }
 }
 
 void Button::paintEvent(QPaintEvent *)

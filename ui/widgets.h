@@ -6,6 +6,7 @@
 #include <QListView>
 #include <QPushButton>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -64,6 +65,29 @@ public:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+};
+
+// A custom-painted area. Its owner gives the painting, which draws relative
+// to the area it is handed (the canvas inside its border) and takes its fonts
+// from fontFor, so that it follows any scaling of the window. The canvas takes
+// the keyboard focus, shown by a focus frame, but uses no key itself: keys go
+// on to its window.
+class Canvas final : public QWidget
+{
+    Q_OBJECT
+public:
+    using Paint = std::function<void(QPainter &painter, const QRect &area)>;
+
+    explicit Canvas(QWidget *parent = nullptr);
+    void setPaint(Paint paint);
+    // The area handed to the painting: the canvas inside its border.
+    QRect area() const;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    Paint paint_;
 };
 
 // Lets the user select a label's text with the mouse and copy it, with the

@@ -1,0 +1,119 @@
+// SPDX-FileCopyrightText: 2026 The Quimbra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "frmPassoRicBin.h"
+
+#include "widgets.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QWheelEvent>
+
+#include <algorithm>
+
+namespace quimbra {
+
+frmPassoRicBin::frmPassoRicBin(std::span<const Integer> values, int n, const QString &typed,
+                               QObject *owner)
+    : StepView(passoRicBinLayout(), owner), typed_(typed)
+{
+    // Never more than both vectors hold: positions 0..N of each.
+    const int last = static_cast<int>(std::min(values.size(), V.size())) - 1;
+    N = std::clamp(n, 0, std::max(last, 0));
+    if (last >= 0)
+        std::copy_n(values.begin(), N + 1, V.begin());
+    column_.setVector(V, N);
+}
+
+void frmPassoRicBin::connectControls()
+{
+    StepView::connectControls();
+    Canvas *picture = canvas();
+    picture->setPaint([this](QPainter &painter, const QRect &area) { column_.paint(painter, area); });
+    picture->installEventFilter(this);
+    label("lblPasso")->setWordWrap(true);
+    label("lblLegenda")->setWordWrap(true);
+    connect(textBox("txtX"), &QLineEdit::textChanged, this, &frmPassoRicBin::txtX_Change);
+    connect(&player(), &StepPlayer::changed, this, &frmPassoRicBin::showSteps);
+}
+
+void frmPassoRicBin::Form_Load()
+{
+    StepView::Form_Load();
+    QLineEdit *txtX = textBox("txtX");
+    const QSignalBlocker quiet(txtX);
+    txtX->setText(typed_);
+    txtX_Change();
+}
+
+void frmPassoRicBin::txtX_Change()
+{
+    // The same reading as the window's button: a new search from its start.
+    search_ = ricbin::RecordSearch(V, N, textBox("txtX")->text().toStdString());
+    stepper_.reset(search_.count());
+    linesShown_ = std::size_t(-1); // a new search: its lines replace the list's
+    player().setStepper(&stepper_);
+    showSteps();
+}
+
+void frmPassoRicBin::showSteps()
+{
+    if (!window())
+        return;
+    const int step = stepper_.done() - 1;
+    const std::size_t lines = search_.linesAfter(step);
+    if (lines != linesShown_) {
+        list("lstPassi")->setLines({search_.lines.begin(),
+                                    search_.lines.begin() + static_cast<std::ptrdiff_t>(lines)});
+        list("lstPassi")->scrollToBottom();
+        linesShown_ = lines;
+    }
+    label("lblPasso")->setText(QString::fromStdString(ricbin::StepSentence(search_, N, step)));
+
+    const QRect area = canvas()->area();
+    const int probes = static_cast<int>(search_.probes.size());
+    if (step < 0 || search_.count() == 0) {
+        column_.setRange(1, 0, N, area);
+    } else if (step < probes) {
+        const ricbin::Probe &p = search_.probes[static_cast<std::size_t>(step)];
+        column_.setRange(p.low, p.middle, p.high, area);
+    } else if (const int at = search_.found()) {
+        column_.setRange(at, at, at, area);
+    } else {
+        column_.setRange(1, 0, 0, area); // nothing left: every row greyed
+    }
+    canvas()->update();
+}
+
+bool frmPassoRicBin::eventFilter(QObject *watched, QEvent *event)
+{
+    // The wheel and the arrow and page keys scroll the column; Space and
+    // Enter go on to the player.
+    if (window() && watched == canvas()) {
+        const QRect area = canvas()->area();
+        int rows = 0;
+        if (event->type() == QEvent::Wheel) {
+            rows = -static_cast<QWheelEvent *>(event)->angleDelta().y() / 40;
+        } else if (event->type() == QEvent::KeyPress) {
+            const int page = column_.visibleRows(area) - 1;
+            switch (static_cast<QKeyEvent *>(event)->key()) {
+            case Qt::Key_Up: rows = -1; break;
+            case Qt::Key_Down: rows = 1; break;
+            case Qt::Key_PageUp: rows = -page; break;
+            case Qt::Key_PageDown: rows = page; break;
+            case Qt::Key_Home: rows = -N; break;
+            case Qt::Key_End: rows = N; break;
+            default: break;
+            }
+        }
+        if (rows != 0) {
+            column_.scrollBy(rows, area);
+            canvas()->update();
+            return true;
+        }
+    }
+    return StepView::eventFilter(watched, event);
+}
+
+} // namespace quimbra

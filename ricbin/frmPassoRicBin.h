@@ -1,0 +1,46 @@
+// SPDX-FileCopyrightText: 2026 The Quimbra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "replay_stepper.h"
+#include "ricbin.h"
+#include "step_view.h"
+#include "vector_column.h"
+
+#include <array>
+#include <span>
+
+namespace quimbra {
+
+// The binary search step by step, on a copy of frmRicBin's vector: the
+// vector as a column with the range and the middle marked, the probe lines
+// of lstRB added one step at a time, and a sentence for what each step
+// decided. Editing txtX starts the search over with the new number.
+class frmPassoRicBin final : public StepView
+{
+    Q_OBJECT
+public:
+    frmPassoRicBin(std::span<const Integer> V, int N, const QString &typed, QObject *owner);
+
+    const VectorColumn &column() const { return column_; }
+    const ricbin::SearchSteps &search() const { return search_; }
+
+    void txtX_Change();
+
+private:
+    void connectControls() override;
+    void Form_Load() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    // Shows the steps done so far: the list, the sentence, the column.
+    void showSteps();
+
+    std::array<Integer, 1001> V{};
+    int N = 0;
+    QString typed_;
+    ricbin::SearchSteps search_;
+    ReplayStepper stepper_;
+    VectorColumn column_;
+    std::size_t linesShown_ = 0;
+};
+
+} // namespace quimbra

@@ -1,0 +1,19 @@
+// SPDX-FileCopyrightText: 2026 The Quimbra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <initializer_list>
+
+class QAction;
+class QWidget;
+
+namespace quimbra {
+
+class ListBox;
+
+// The "Passo passo…" entry that opens a window's step view: F2 anywhere in
+// the window, and an entry (showing F2) in the right-button menu of each of
+// the given lists. The caller connects its triggered() signal.
+QAction *addStepViewAction(QWidget *window, std::initializer_list<ListBox *> lists);
+
+} // namespace quimbra

@@ -1,0 +1,117 @@
+// SPDX-FileCopyrightText: 2026 The Quimbra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+
+#include <functional>
+
+class QAbstractButton;
+class QAbstractSlider;
+class QLabel;
+class QWidget;
+
+namespace quimbra {
+
+class Stepper;
+
+// Plays a Stepper, whatever it steps: one step at a time, running at a chosen
+// speed, or straight to the end. It works through the step view's controls:
+//
+//   cmdPasso     "Passo"                 one step
+//   cmdAvvia     "Avvia" / "Pausa"       runs or pauses
+//   cmdTutto     "Fino alla fine"        completes the run at once
+//   sldVelocita  speed level             from one step a second to many steps per frame
+//
+// and the keys of its window: Space steps and Enter runs or pauses, wherever
+// the focused control does not use the key itself (a focused button is
+// pressed by Space and Enter as everywhere in the program).
+//
+// While running, a timer ticks with the screen's refresh (or slower, for
+// speeds under one step per frame); each tick takes the steps due since the
+// run started and repaints the view once, never once per step. When the run
+// finishes the player stops and disables its three step buttons; restart()
+// or a new stepper enables them again.
+//
+// The player does not own the stepper. After every change it emits
+// changed(), so that the window updates its counters and texts.
+class StepPlayer final : public QObject
+{
+    Q_OBJECT
+public:
+    struct Controls
+    {
+        QPointer<QAbstractButton> step;   // cmdPasso
+        QPointer<QAbstractButton> run;    // cmdAvvia
+        QPointer<QAbstractButton> toEnd;  // cmdTutto
+        QPointer<QAbstractSlider> speed;  // sldVelocita
+        QPointer<QLabel> speedText;       // optional: the speed in words
+        QPointer<QWidget> view;           // repainted once per tick
+    };
+
+    explicit StepPlayer(QObject *parent = nullptr);
+
+    // Connects the controls and sets up the speed slider's range; any may be null.
+    void attach(const Controls &controls);
+    // Space and Enter reaching this window (not used by the focused control)
+    // step and run or pause.
+    void handleKeysOf(QWidget *window);
+
+    // How the view is repainted after `steps` steps (by default all of it);
+    // a view that knows what one step changes can repaint only that.
+    void setRepaint(std::function<void(int steps)> repaint) { repaint_ = std::move(repaint); }
+
+    // The stepper to play (not owned; null for none). Pauses first.
+    void setStepper(Stepper *stepper);
+    Stepper *stepper() const { return stepper_; }
+
+    void stepOnce();
+    void run();
+    void pause();
+    void toggleRunning();
+    void toEnd();
+    // Pauses and takes the stepper back to its start.
+    void restart();
+    bool isRunning() const { return timer_.isActive(); }
+
+    // Speed levels 0 (slowest, one step a second) to levelCount() - 1.
+    static int levelCount();
+    static double stepsPerSecond(int level);
+    static QString speedText(int level); // Italian, for the speed label
+    void setSpeedLevel(int level);
+    int speedLevel() const { return level_; }
+
+    // The screen's frames per second, as the timer follows them.
+    double framesPerSecond() const;
+    // Takes up to n steps and repaints the view once; returns the steps taken.
+    // A timer tick calls it with the steps due; a benchmark can call it with
+    // the steps of one frame.
+    int advance(qint64 n);
+
+signals:
+    void changed();
+    void runningChanged(bool running);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void tick();
+    void restartClock();
+    void updateButtons();
+    int intervalMs() const;
+
+    Stepper *stepper_ = nullptr;
+    Controls controls_;
+    std::function<void(int)> repaint_;
+    QPointer<QWidget> keyWindow_;
+    QTimer timer_;
+    QElapsedTimer clock_; // since the run (or the last change of speed) started
+    qint64 done_ = 0;     // steps counted against the clock since then
+    int level_ = 7;
+};
+
+} // namespace quimbra

@@ -1,0 +1,58 @@
+// SPDX-FileCopyrightText: 2026 The Quimbra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "form.h"
+#include "step_player.h"
+
+namespace quimbra {
+
+class Canvas;
+
+// The base of a step-by-step view: a window of the program like the
+// demonstration windows (caption, icon, a cmdFine that closes it, tab order,
+// accessible names, built from a layout table), which plays an algorithm with
+// a StepPlayer. Its layout holds the player's controls under their names,
+// cmdPasso, cmdAvvia, cmdTutto, sldVelocita (and lblVelocita for the speed in
+// words, if wanted), a cmdFine and one Canvas control, the view that the
+// player repaints.
+//
+// Unlike a demonstration window it has no slot: the window that opens it
+// creates it with itself as owner, calls Show() and forgets it. Several may
+// be open at once, each holding its own data; each is deleted when its window
+// closes (its cmdFine, its close box, or the menu's "Fine" closing every
+// window), or at the latest with its owner.
+//
+// A step view has no activation step, but it is a window of the program: the
+// activation tracker knows it like any Form, so that going from a step view
+// back to a demonstration window runs that window's activation step, exactly
+// as going back from another demonstration window does.
+class StepView : public Form
+{
+    Q_OBJECT
+public:
+    StepView(const FormLayout &layout, QObject *owner);
+    ~StepView() override;
+
+    StepPlayer &player() { return player_; }
+    Canvas *canvas() const;
+
+    void cmdFine_Click();
+
+protected:
+    // Wires cmdFine and the player's controls and keys; a subclass that
+    // overrides it calls it first.
+    void connectControls() override;
+    // Moves the window a little away from the views already open, so that
+    // they do not cover one another exactly.
+    void Form_Load() override;
+
+private:
+    void unloaded() override;
+
+    StepPlayer player_;
+    bool counted_ = false;
+    static int open_;
+};
+
+} // namespace quimbra
