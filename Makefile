@@ -8,7 +8,7 @@ BUILD ?= build
 JOBS  ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build run test test-asan bench fuzz package screenshots clean
+.PHONY: all deps build run test test-asan bench fuzz package windows screenshots clean
 
 all: build
 
@@ -42,6 +42,11 @@ fuzz:
 # A Debian package built with CPack, checked and installed into a scratch root.
 package:
 	@scripts/package.sh
+
+# Quimbra for Windows under build-win/: the program folder, a zip and an
+# installer, then the tests under Wine. Builds Qt for Windows the first time.
+windows:
+	@scripts/windows.sh
 
 # One PNG per window under docs/, taken from the real program under Xvfb.
 screenshots:

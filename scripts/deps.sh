@@ -3,7 +3,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Installs the Debian packages that a task needs, only those missing.
-# Usage: scripts/deps.sh GROUP...   (build, bench, screenshots, package, fuzz)
+# Usage: scripts/deps.sh GROUP...   (build, bench, screenshots, package, fuzz, windows)
 # Quiet when nothing is missing; runs apt-get update once before installing.
 set -euo pipefail
 
@@ -14,12 +14,18 @@ for group in "$@"; do
                           fonts-dejavu-core fonts-liberation2 desktop-file-utils appstream
                           reuse man-db) ;;
         bench) packages+=(libbenchmark-dev) ;;
-        screenshots) packages+=(xvfb xauth imagemagick xdotool) ;;
+        screenshots) packages+=(xvfb xauth imagemagick xdotool x11-utils) ;;
         package) packages+=(dpkg-dev file desktop-file-utils appstream lintian man-db) ;;
         # The fuzz targets build only the cores, but configuring the project
         # still looks for Qt.
         fuzz) packages+=(cmake ninja-build clang libclang-rt-14-dev qt6-base-dev qt6-base-dev-tools
                          libgl-dev) ;;
+        # Cross-building for Windows: Qt from Debian's source package with the
+        # installed Debian Qt as host tools, MinGW-w64, NSIS, and Wine on Xvfb
+        # for the tests.
+        windows) packages+=(cmake ninja-build dpkg-dev qt6-base-dev qt6-base-dev-tools
+                            g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine nsis
+                            xvfb xauth xdotool x11-utils imagemagick fonts-wine zip unzip) ;;
         *) echo "deps.sh: unknown group '$group'" >&2; exit 2 ;;
     esac
 done

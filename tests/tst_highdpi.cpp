@@ -181,7 +181,9 @@ private slots:
         QVERIFY2(child.waitForFinished(120000), "the measuring run at 100 % did not end");
         QCOMPARE(child.exitStatus(), QProcess::NormalExit);
         QCOMPARE(child.exitCode(), 0);
-        for (const QByteArray &line : child.readAllStandardOutput().split('\n')) {
+        for (QByteArray line : child.readAllStandardOutput().split('\n')) {
+            if (line.endsWith('\r')) // printf's line ends on Windows
+                line.chop(1);
             const int tab = line.indexOf('\t');
             if (tab > 0)
                 at100[QString::fromUtf8(line.left(tab))] = QString::fromUtf8(line.mid(tab + 1));

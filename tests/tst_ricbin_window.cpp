@@ -632,6 +632,7 @@ private slots:
     // moving to the menu and back is.
     void warningBox()
     {
+        QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
         frmRicBin *w = open();
         QWidget *window = w->window();
         QCOMPARE(rnd->draws, 1000L);

@@ -32,7 +32,11 @@ float SystemClock::secondsSinceMidnight() const
     const auto now = system_clock::now();
     const std::time_t t = system_clock::to_time_t(now);
     std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &t); // Windows has no localtime_r; same call, arguments swapped
+#else
     localtime_r(&t, &local);
+#endif
     const auto fraction = duration<double>(now - system_clock::from_time_t(t)).count();
     return static_cast<float>(local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec +
                               std::clamp(fraction, 0.0, 0.999));
