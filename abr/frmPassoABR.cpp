@@ -53,7 +53,7 @@ void frmPassoABR::play(abr::TreeSteps steps)
 {
     steps_ = std::move(steps);
     stepper_.reset(steps_.count());
-    linesShown_ = std::size_t(-1); // a new run: its lines replace the list's
+    newRun();
     player().setStepper(&stepper_);
     showSteps();
 }
@@ -63,13 +63,7 @@ void frmPassoABR::showSteps()
     if (!window())
         return;
     const int step = stepper_.done() - 1;
-    const std::size_t lines = steps_.linesAfter(step);
-    if (lines != linesShown_) {
-        list("lstPassi")->setLines({steps_.lines.begin(),
-                                    steps_.lines.begin() + static_cast<std::ptrdiff_t>(lines)});
-        list("lstPassi")->scrollToBottom();
-        linesShown_ = lines;
-    }
+    showRecordedLines(steps_.lines, steps_.linesAfter(step));
     label("lblPasso")->setText(QString::fromStdString(abr::StepSentence(ABR, steps_, step)));
 
     std::vector<int> lit;

@@ -38,7 +38,6 @@ private:
     abr::TreeSteps steps_;
     ReplayStepper stepper_;
     TreeDrawing drawing_;
-    std::size_t linesShown_ = 0;
 };
 
 } // namespace quimbra

@@ -52,7 +52,7 @@ void frmPassoRicBin::txtX_Change()
     // The same reading as the window's button: a new search from its start.
     search_ = ricbin::RecordSearch(V, N, textBox("txtX")->text().toStdString());
     stepper_.reset(search_.count());
-    linesShown_ = std::size_t(-1); // a new search: its lines replace the list's
+    newRun();
     player().setStepper(&stepper_);
     showSteps();
 }
@@ -62,13 +62,7 @@ void frmPassoRicBin::showSteps()
     if (!window())
         return;
     const int step = stepper_.done() - 1;
-    const std::size_t lines = search_.linesAfter(step);
-    if (lines != linesShown_) {
-        list("lstPassi")->setLines({search_.lines.begin(),
-                                    search_.lines.begin() + static_cast<std::ptrdiff_t>(lines)});
-        list("lstPassi")->scrollToBottom();
-        linesShown_ = lines;
-    }
+    showRecordedLines(search_.lines, search_.linesAfter(step));
     label("lblPasso")->setText(QString::fromStdString(ricbin::StepSentence(search_, N, step)));
 
     const QRect area = canvas()->area();

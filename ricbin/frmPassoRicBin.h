@@ -40,7 +40,6 @@ private:
     ricbin::SearchSteps search_;
     ReplayStepper stepper_;
     VectorColumn column_;
-    std::size_t linesShown_ = 0;
 };
 
 } // namespace quimbra

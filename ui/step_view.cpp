@@ -63,6 +63,16 @@ void StepView::Form_Load()
     counted_ = true;
 }
 
+void StepView::showRecordedLines(const std::vector<std::string> &lines, std::size_t count)
+{
+    if (count == linesShown_)
+        return;
+    ListBox *steps = list("lstPassi");
+    steps->setLines({lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(count)});
+    steps->scrollToBottom();
+    linesShown_ = count;
+}
+
 void StepView::unloaded()
 {
     // The window's controls are going: nothing may update them any more.

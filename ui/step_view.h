@@ -5,6 +5,9 @@
 #include "form.h"
 #include "step_player.h"
 
+#include <string>
+#include <vector>
+
 namespace quimbra {
 
 class Canvas;
@@ -47,10 +50,18 @@ protected:
     // they do not cover one another exactly.
     void Form_Load() override;
 
+    // For views that replay a run recorded whole: shows its first count lines
+    // in lstPassi, touching the list only when that number changed, and keeps
+    // the last of them in sight. newRun() makes the next call replace the
+    // list whatever it holds.
+    void showRecordedLines(const std::vector<std::string> &lines, std::size_t count);
+    void newRun() { linesShown_ = std::size_t(-1); }
+
 private:
     void unloaded() override;
 
     StepPlayer player_;
+    std::size_t linesShown_ = std::size_t(-1);
     bool counted_ = false;
     static int open_;
 };
