@@ -52,9 +52,7 @@ void frmPassoABR::cmdV_Click(int Index)
 void frmPassoABR::play(abr::TreeSteps steps)
 {
     steps_ = std::move(steps);
-    stepper_.reset(steps_.count());
-    newRun();
-    player().setStepper(&stepper_);
+    startRecordedRun(stepper_, steps_.count());
     showSteps();
 }
 

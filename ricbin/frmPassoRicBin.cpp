@@ -51,9 +51,7 @@ void frmPassoRicBin::txtX_Change()
 {
     // The same reading as the window's button: a new search from its start.
     search_ = ricbin::RecordSearch(V, N, textBox("txtX")->text().toStdString());
-    stepper_.reset(search_.count());
-    newRun();
-    player().setStepper(&stepper_);
+    startRecordedRun(stepper_, search_.count());
     showSteps();
 }
 

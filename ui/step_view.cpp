@@ -63,6 +63,13 @@ void StepView::Form_Load()
     counted_ = true;
 }
 
+void StepView::startRecordedRun(ReplayStepper &stepper, int count)
+{
+    stepper.reset(count);
+    linesShown_ = std::size_t(-1);
+    player_.setStepper(&stepper);
+}
+
 void StepView::showRecordedLines(const std::vector<std::string> &lines, std::size_t count)
 {
     if (count == linesShown_)

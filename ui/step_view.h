@@ -3,6 +3,7 @@
 #pragma once
 
 #include "form.h"
+#include "replay_stepper.h"
 #include "step_player.h"
 
 #include <string>
@@ -50,12 +51,13 @@ protected:
     // they do not cover one another exactly.
     void Form_Load() override;
 
-    // For views that replay a run recorded whole: shows its first count lines
-    // in lstPassi, touching the list only when that number changed, and keeps
-    // the last of them in sight. newRun() makes the next call replace the
-    // list whatever it holds.
+    // For views that replay a run recorded whole. startRecordedRun() hands the
+    // player a new run of count steps, none done, whose lines will replace
+    // whatever lstPassi holds; showRecordedLines() shows the run's first count
+    // lines there, touching the list only when that number changed, and keeps
+    // the last of them in sight.
+    void startRecordedRun(ReplayStepper &stepper, int count);
     void showRecordedLines(const std::vector<std::string> &lines, std::size_t count);
-    void newRun() { linesShown_ = std::size_t(-1); }
 
 private:
     void unloaded() override;
