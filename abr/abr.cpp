@@ -273,6 +273,64 @@ std::string StepSentence(const Tabella &ABR, const TreeSteps &steps, int step)
                                           : "destra, al nodo " + plain(node.Dx));
 }
 
+Tabella TreeOfKeys(const std::vector<Integer> &keys)
+{
+    Vettore Vet{};
+    const int n = static_cast<int>(std::min<std::size_t>(keys.size(), N));
+    std::copy_n(keys.begin(), n, Vet.begin() + 1);
+    Tabella ABR{};
+    CostruisciABR(Vet, ABR, 1, n, 1, 0, 0);
+    return ABR;
+}
+
+std::string ExerciseName(const TreeSteps &steps)
+{
+    if (steps.what == TreeSteps::What::Visit)
+        return visitNames[std::clamp(steps.visit, 0, 2)];
+    return "Ricerca nell'ABR";
+}
+
+std::vector<exercise::Expected> ExerciseSteps(const Tabella &ABR, const TreeSteps &steps)
+{
+    std::vector<exercise::Expected> out;
+    if (steps.what == TreeSteps::What::Visit) {
+        const auto v = static_cast<std::size_t>(std::clamp(steps.visit, 0, 2));
+        std::string name = visitNames[v];
+        name[0] = static_cast<char>(name[0] - 'A' + 'a');
+        for (std::size_t i = 0; i < steps.nodes.size(); ++i) {
+            const int k = steps.nodes[i];
+            std::string why = i == 0 ? "La " + name + " comincia dal " + nodeName(ABR, k)
+                                     : "Nella " + name + " dopo il " + nodeName(ABR, steps.nodes[i - 1]) +
+                                           " viene il " + nodeName(ABR, k);
+            out.push_back({{k}, false, why + ": " + visitRules[v]});
+        }
+        return out;
+    }
+    if (steps.what != TreeSteps::What::Search || steps.count() == 0)
+        return out;
+    const std::string x = plain(steps.x);
+    auto after = [&](const SearchStep &s) {
+        return x + (s.order < 0 ? " \u00e8 minore di " : " \u00e8 maggiore di ") + plain(ABR[s.k].Inf);
+    };
+    for (std::size_t i = 0; i < steps.path.size(); ++i) {
+        const SearchStep &s = steps.path[i];
+        std::string why;
+        if (i == 0)
+            why = "La ricerca parte dalla radice, il " + nodeName(ABR, s.k);
+        else
+            why = after(steps.path[i - 1]) + ": si scende a " +
+                  (steps.path[i - 1].order < 0 ? "sinistra" : "destra") + ", al " + nodeName(ABR, s.k);
+        out.push_back({{s.k}, false, std::move(why)});
+    }
+    if (steps.found() || steps.path.empty())
+        out.push_back({}); // the verdict plays by itself
+    else
+        out.push_back({{exercise::NotThere}, false,
+                       after(steps.path.back()) + " e il nodo " + plain(steps.path.back().k) +
+                           " \u00e8 una foglia: " + x + " non c'\u00e8"});
+    return out;
+}
+
 namespace {
 
 // In-order walk from k at the given row: the left subtree takes the columns

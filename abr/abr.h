@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "exercise.h"
 #include "random.h"
 #include "text.h"
 #include "types.h"
@@ -221,6 +222,18 @@ TreeSteps RecordVisit(const Tabella &ABR, int index);
 
 // What a step did, in Italian: before the first step (-1), after each one.
 std::string StepSentence(const Tabella &ABR, const TreeSteps &steps, int step);
+
+// The balanced tree of the given keys (at most N, ascending), built by
+// CostruisciABR like the window's own; the entries past the last node stay empty.
+Tabella TreeOfKeys(const std::vector<Integer> &keys);
+
+// A search or a visit as an exercise: the student picks every node that the
+// search examines, then "Non c'\u00e8" where it would step off the tree when x
+// is not there (a found x ends with its node); or every node of the visit in
+// its order.
+std::vector<exercise::Expected> ExerciseSteps(const Tabella &ABR, const TreeSteps &steps);
+// The exercise's name in its result line: "Ricerca nell'ABR", "Visita anticipata"...
+std::string ExerciseName(const TreeSteps &steps);
 
 // Where a drawing of the tree puts node k: its row (the root's is 0, each
 // child one below its parent) and its column (its rank in the in-order walk,

@@ -113,6 +113,35 @@ std::string StepSentence(const SearchSteps &search, int N, int step)
     return why + ": si cerca tra " + plain(low) + " e " + plain(high);
 }
 
+std::vector<exercise::Expected> ExerciseSteps(const SearchSteps &search)
+{
+    std::vector<exercise::Expected> steps;
+    if (search.count() == 0 || search.probes.empty())
+        return steps;
+    const std::string x = plain(search.x);
+    // Why the search goes on where it does: the probe before decided it.
+    auto after = [&](const Probe &p) {
+        const bool left = p.order < 0;
+        return x + (left ? " \u00e8 minore di " : " \u00e8 maggiore di ") + plain(p.value);
+    };
+    for (std::size_t i = 0; i < search.probes.size(); ++i) {
+        const Probe &p = search.probes[i];
+        const std::string middle =
+            "il medio tra " + plain(p.low) + " e " + plain(p.high) + " \u00e8 " + plain(p.middle);
+        std::string why = i == 0 ? "I" + middle.substr(1)
+                                 : after(search.probes[i - 1]) + ": si cerca tra " + plain(p.low) +
+                                       " e " + plain(p.high) + "; " + middle;
+        steps.push_back({{p.middle}, false, std::move(why)});
+    }
+    if (search.found())
+        steps.push_back({}); // the verdict plays by itself
+    else
+        steps.push_back({{exercise::NotThere}, false,
+                         after(search.probes.back()) +
+                             " e non resta nessuna posizione in cui cercare: " + x + " non c'\u00e8"});
+    return steps;
+}
+
 Long Fattoriale(Integer n)
 {
     // 13! no longer fits 32 bits; the window refuses such n before calling.

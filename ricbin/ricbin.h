@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "exercise.h"
 #include "random.h"
 #include "text.h"
 #include "types.h"
@@ -129,6 +130,11 @@ SearchSteps RecordSearch(std::span<const Integer> V, int N, std::string_view typ
 // What a step decided, in Italian: before the first step (-1), after a probe,
 // after the verdict.
 std::string StepSentence(const SearchSteps &search, int N, int step);
+
+// The binary search as an exercise: the student picks the middle position of
+// every probe and, when x is not there, answers "Non c'è" where the search
+// gives up; a found x ends with its probe (the verdict plays by itself).
+std::vector<exercise::Expected> ExerciseSteps(const SearchSteps &search);
 
 // n! for n >= 2, 1 for every n <= 1, in 32-bit arithmetic; callers never pass
 // more than 12.

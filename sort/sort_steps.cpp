@@ -318,4 +318,56 @@ std::string SortSteps::sentence() const
     return s.empty() ? "Fine: vettore ordinato" : s + " — fine: vettore ordinato";
 }
 
+std::vector<exercise::Expected> ExerciseSteps(int column, std::vector<Integer> values)
+{
+    std::vector<exercise::Expected> out;
+    SortSteps run(column, std::move(values));
+    const bool insertion = run.column() == InsertionColumn;
+    const std::string held = run.column() == QuickColumn ? "pivot" : "v";
+    int gap = 0;
+    SortStep before;
+    while (run.step()) {
+        const SortStep &l = run.last();
+        exercise::Expected e;
+        const std::string swap =
+            "si scambiano " + at(std::min(l.movedA, l.movedB)) + " e " + at(std::max(l.movedA, l.movedB));
+        switch (l.kind) {
+        case SortStep::Compare:
+            if (l.movedA >= 0)
+                e = {{l.movedA, l.movedB}, true,
+                     at(l.a) + (insertion ? " < " : " > ") + at(l.b) + ": " + swap};
+            break;
+        case SortStep::CompareHeld:
+            if (l.movedA >= 0 && l.movedB >= 0)
+                e = {{l.movedA, l.movedB}, true, at(l.a) + " \u2265 pivot: " + swap};
+            else if (l.movedA >= 0)
+                e = {{l.a, l.movedA}, false,
+                     at(l.a) + " > v: si sposta " + at(l.a) + " in " + at(l.movedA)};
+            break;
+        case SortStep::Place:
+            if (l.movedA >= 1) {
+                const std::string why = before.kind == SortStep::CompareHeld && !before.outcome
+                                            ? at(before.a) + " \u2264 v"
+                                            : "prima di " + at(l.movedA) +
+                                                  " non c'\u00e8 un'altra posizione a distanza " +
+                                                  std::to_string(gap);
+                e = {{l.movedA}, false, why + ": v va in " + at(l.movedA)};
+            }
+            break;
+        case SortStep::PivotPlaced:
+            e = {{l.movedA, l.movedB}, true, "i e j si sono incontrati: il " + held +
+                                                 " va al suo posto, " + swap};
+            break;
+        case SortStep::Pass:
+            gap = l.a;
+            break;
+        default:
+            break;
+        }
+        out.push_back(std::move(e));
+        before = l;
+    }
+    return out;
+}
+
 } // namespace quimbra

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "exercise.h"
 #include "random.h"
 #include "stepper.h"
 #include "types.h"
@@ -97,5 +98,13 @@ private:
     bool holding_ = false;
     Integer held_ = 0;
 };
+
+// A sort as an exercise, recorded by playing SortSteps over the values: the
+// student performs every move that the routine counts, picking the two
+// positions of an exchange (in any order), the source and then the
+// destination of a shift, the destination of the held value. Steps that move
+// nothing play by themselves, and so does the placement at position 0, which
+// the view does not show.
+std::vector<exercise::Expected> ExerciseSteps(int column, std::vector<Integer> values);
 
 } // namespace quimbra

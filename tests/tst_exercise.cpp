@@ -1,0 +1,315 @@
+// SPDX-FileCopyrightText: 2026 The Quimbra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The graded exercises without a window: the data behind a code, and students
+// simulated from the routines' own recorded steps.
+
+#include "abr.h"
+#include "exercise.h"
+#include "ricbin.h"
+#include "sort_steps.h"
+#include "sorts.h"
+
+#include <QtTest>
+
+#include <algorithm>
+#include <array>
+#include <numeric>
+
+using namespace quimbra;
+using namespace quimbra::exercise;
+
+Q_DECLARE_METATYPE(std::vector<Integer>)
+
+namespace {
+
+// The kinds of exercise, as the views start them.
+enum Case { SearchCase, TreeSearch, PreOrder, InOrder, PostOrder, Insertion, Bubble, Shell, Quick };
+constexpr int Cases = 9;
+
+std::vector<Expected> record(Case c, const Data &d)
+{
+    const std::string key = std::to_string(d.key);
+    if (c == SearchCase) {
+        std::array<Integer, SearchSize + 1> V{};
+        std::copy(d.values.begin(), d.values.end(), V.begin() + 1);
+        return ricbin::ExerciseSteps(ricbin::RecordSearch(V, SearchSize, key));
+    }
+    if (c <= PostOrder) {
+        const abr::Tabella ABR = abr::TreeOfKeys(d.values);
+        const abr::TreeSteps steps =
+            c == TreeSearch ? abr::RecordSearch(ABR, key) : abr::RecordVisit(ABR, c - PreOrder);
+        return abr::ExerciseSteps(ABR, steps);
+    }
+    std::vector<Integer> V{0};
+    V.insert(V.end(), d.values.begin(), d.values.end());
+    return ExerciseSteps(c - Insertion, V);
+}
+
+Kind kindOf(Case c)
+{
+    return c == SearchCase ? Kind::Search : c <= PostOrder ? Kind::Tree : Kind::Sort;
+}
+
+// What a student who knows the routine picks for a step: its elements in order.
+std::vector<int> rightPicks(const Expected &e)
+{
+    return e.picks;
+}
+
+// Answers every step; at the steps in `wrongAt` (counted among the steps to
+// answer) the first pick is an element that is not wanted. Returns the steps
+// played after each answer.
+std::vector<int> play(Exercise &ex, const std::vector<int> &wrongAt = {})
+{
+    std::vector<int> played;
+    for (int k = 0; ex.current(); ++k) {
+        const Expected step = *ex.current();
+        if (std::find(wrongAt.begin(), wrongAt.end(), k) != wrongAt.end()) {
+            int wrong = 1;
+            while (std::find(step.picks.begin(), step.picks.end(), wrong) != step.picks.end())
+                ++wrong;
+            if (ex.pick(wrong) != Verdict::Wrong)
+                return {};
+        } else {
+            const std::vector<int> picks = rightPicks(step);
+            for (std::size_t i = 0; i < picks.size(); ++i)
+                if (ex.pick(picks[i]) != (i + 1 < picks.size() ? Verdict::Pending : Verdict::Right))
+                    return {};
+        }
+        played.push_back(ex.played());
+    }
+    return played;
+}
+
+} // namespace
+
+class tst_Exercise final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Three codes per kind with their data written out: a change of the
+    // generator changes what every class sees, and must fail here.
+    void dataOfACode_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<std::vector<Integer>>("values");
+        QTest::addColumn<int>("key");
+        using V = std::vector<Integer>;
+        auto row = [](const char *tag, Kind k, int code, V values, int key) {
+            QTest::newRow(tag) << int(k) << code << values << key;
+        };
+        row("search 10000", Kind::Search, 10000, {3, 4, 11, 15, 20, 22, 25, 36, 45, 58, 69, 73, 77, 81, 82}, 20);
+        row("search 48213", Kind::Search, 48213, {13, 15, 16, 18, 28, 37, 46, 56, 59, 62, 63, 64, 86, 88, 94}, 61);
+        row("search 99999", Kind::Search, 99999, {4, 8, 18, 29, 31, 41, 46, 48, 63, 65, 71, 73, 80, 84, 90}, 84);
+        row("tree 10000", Kind::Tree, 10000, {4, 8, 15, 16, 21, 22, 24, 31, 32, 63, 65, 66, 71, 80, 95}, 74);
+        row("tree 31415", Kind::Tree, 31415, {1, 2, 7, 11, 18, 44, 48, 56, 64, 66, 81, 84, 86, 95, 98}, 1);
+        row("tree 99999", Kind::Tree, 99999, {5, 8, 17, 30, 37, 46, 48, 50, 55, 57, 64, 67, 73, 79, 90}, 73);
+        row("sort 10000", Kind::Sort, 10000, {25, 67, 47, 14, 31, 20, 2, 35, 54, 77}, 0);
+        row("sort 48213", Kind::Sort, 48213, {91, 39, 77, 61, 19, 24, 75, 88, 98, 34}, 0);
+        row("sort 99999", Kind::Sort, 99999, {86, 77, 72, 53, 8, 83, 17, 49, 3, 2}, 0);
+    }
+
+    void dataOfACode()
+    {
+        QFETCH(int, kind);
+        QFETCH(int, code);
+        QFETCH(std::vector<Integer>, values);
+        QFETCH(int, key);
+        const Data d = MakeData(Kind(kind), code);
+        QCOMPARE(d.code, code);
+        QCOMPARE(d.values, values);
+        QCOMPARE(int(d.key), key);
+    }
+
+    // Over every code: sizes, ranges, distinct values, and keys present about
+    // half of the time.
+    void everyCodeGivesSoundData()
+    {
+        int present = 0;
+        for (int code = FirstCode; code <= LastCode; code += 7) {
+            for (Kind k : {Kind::Search, Kind::Tree, Kind::Sort}) {
+                const Data d = MakeData(k, code);
+                QCOMPARE(int(d.values.size()), k == Kind::Sort ? SortSize : SearchSize);
+                std::vector<Integer> sorted = d.values;
+                std::sort(sorted.begin(), sorted.end());
+                QVERIFY(std::adjacent_find(sorted.begin(), sorted.end()) == sorted.end());
+                QVERIFY(sorted.front() >= LowestValue && sorted.back() <= HighestValue);
+                if (k == Kind::Sort) {
+                    QCOMPARE(d.key, Integer(0));
+                    continue;
+                }
+                QCOMPARE(sorted, d.values);
+                QVERIFY(d.key >= LowestValue && d.key <= HighestValue);
+                if (k == Kind::Search)
+                    present += std::count(sorted.begin(), sorted.end(), d.key) ? 1 : 0;
+            }
+        }
+        const int codes = (LastCode - FirstCode) / 7 + 1;
+        QVERIFY2(present > codes * 45 / 100 && present < codes * 55 / 100, qPrintable(QString::number(present)));
+        CodeRandom r(48213, 1);
+        QCOMPARE(r.next(), Q_UINT64_C(6808609899021820836));
+        QCOMPARE(r.next(), Q_UINT64_C(12078230122250732158));
+    }
+
+    void readCode_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("code");
+        QTest::newRow("lowest") << "10000" << 10000;
+        QTest::newRow("highest") << "99999" << 99999;
+        QTest::newRow("blanks around") << " \t48213 " << 48213;
+        QTest::newRow("empty") << "" << 0;
+        QTest::newRow("blanks only") << "   " << 0;
+        QTest::newRow("four digits") << "1234" << 0;
+        QTest::newRow("six digits") << "123456" << 0;
+        QTest::newRow("leading zero") << "09999" << 0;
+        QTest::newRow("letters") << "abcde" << 0;
+        QTest::newRow("letter inside") << "12a45" << 0;
+        QTest::newRow("sign") << "+12345" << 0;
+        QTest::newRow("blank inside") << "12 345" << 0;
+        QTest::newRow("decimal") << "12345.0" << 0;
+        QTest::newRow("full-width digits") << "\uff11\uff12\uff13\uff14\uff15" << 0;
+    }
+
+    void readCode()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, code);
+        const CodeReading r = ReadCode(text.toStdString());
+        QCOMPARE(r.code, code);
+        QCOMPARE(r.message.empty(), code != 0);
+        if (code == 0)
+            QVERIFY(QString::fromStdString(r.message).contains("cinque cifre, da 10000 a 99999"));
+    }
+
+    // Every kind of exercise on several codes: a student who follows the
+    // routine's recorded steps finishes with no error; one who is wrong at
+    // any one step gets exactly one error and goes on from the same state.
+    void simulatedStudents_data()
+    {
+        QTest::addColumn<int>("kase");
+        QTest::addColumn<int>("code");
+        const char *names[] = {"ricerca", "ABR ricerca", "anticipata", "simmetrica", "posticipata",
+                               "Insertion", "Bubble", "Shell", "Quick"};
+        for (int c = 0; c < Cases; ++c)
+            for (int code : {10000, 31415, 48213, 77777, 99999})
+                QTest::addRow("%s %d", names[c], code) << c << code;
+    }
+
+    void simulatedStudents()
+    {
+        QFETCH(int, kase);
+        QFETCH(int, code);
+        const Case c = Case(kase);
+        const Data d = MakeData(kindOf(c), code);
+        const std::vector<Expected> steps = record(c, d);
+
+        Exercise right(code, "x", steps);
+        const std::vector<int> course = play(right);
+        QVERIFY(right.finished() && !right.running());
+        QCOMPARE(right.played(), right.runLength());
+        QCOMPARE(right.errors(), 0);
+        QCOMPARE(right.answered(), right.steps());
+        QCOMPARE(right.percent(), 100);
+        QCOMPARE(int(course.size()), right.steps());
+        QCOMPARE(right.pick(1), Verdict::Ignored);
+
+        // What the steps to answer must be, from the routines themselves.
+        const bool absent = std::find(d.values.begin(), d.values.end(), d.key) == d.values.end();
+        if (c == SearchCase || c == TreeSearch) {
+            QCOMPARE(steps.back().picks.empty(), !absent);
+            if (absent)
+                QCOMPARE(steps.back().picks, std::vector<int>{NotThere});
+        } else if (c <= PostOrder) {
+            std::vector<int> nodes;
+            for (const Expected &e : steps)
+                nodes.insert(nodes.end(), e.picks.begin(), e.picks.end());
+            std::sort(nodes.begin(), nodes.end());
+            std::vector<int> all(TreeSize);
+            std::iota(all.begin(), all.end(), 1);
+            QCOMPARE(nodes, all);
+        } else {
+            // One step per move that the routine counts (Shell's placement at
+            // position 0 plays by itself); and the exchanges alone sort.
+            std::vector<Integer> V{0};
+            V.insert(V.end(), d.values.begin(), d.values.end());
+            std::vector<Integer> student = V;
+            Long moves = 0;
+            NoObserver none;
+            switch (c) {
+            case Insertion: ExchangeSort(V, SortSize, moves, none); break;
+            case Bubble: BubbleSort(V, SortSize, moves, none); break;
+            case Shell: ShellSort(V, SortSize, moves, none); break;
+            default: QuickSort(V, 1, SortSize, moves, none); break;
+            }
+            QCOMPARE(right.steps(), int(moves) - (c == Shell ? 1 : 0));
+            if (c != Shell) {
+                for (const Expected &e : steps)
+                    if (!e.picks.empty())
+                        std::swap(student[std::size_t(e.picks[0])], student[std::size_t(e.picks[1])]);
+                QCOMPARE(student, V);
+            }
+        }
+
+        // Wrong once, at each step in turn; and wrong everywhere.
+        for (int k = 0; k < right.steps(); ++k) {
+            Exercise once(code, "x", steps);
+            QCOMPARE(play(once, {k}), course);
+            QCOMPARE(once.errors(), 1);
+            QVERIFY(once.finished());
+            QCOMPARE(once.percent(), (200 * (right.steps() - 1) + right.steps()) / (2 * right.steps()));
+        }
+        std::vector<int> all(std::size_t(right.steps()));
+        std::iota(all.begin(), all.end(), 0);
+        Exercise never(code, "x", steps);
+        QCOMPARE(play(never, all), course);
+        QCOMPARE(never.errors(), right.steps());
+        QCOMPARE(never.percent(), right.steps() ? 0 : 100);
+    }
+
+    // An exchange is picked in either order; a wrong second pick is one error.
+    void pairsAndScore()
+    {
+        const std::vector<Expected> steps{{{3, 4}, true, "scambio"}, {}, {{2, 7}, false, "spostamento"},
+                                          {{5}, false, "posto"}, {}};
+        Exercise ex(48213, "Shell", steps);
+        QCOMPARE(ex.played(), 0);
+        QCOMPARE(ex.score(), std::string("Passi: 0 di 3 \u00b7 Errori: 0"));
+        QCOMPARE(ex.pick(4), Verdict::Pending);
+        QCOMPARE(ex.pendingPicks(), std::vector<int>{4});
+        QCOMPARE(ex.pick(3), Verdict::Right);
+        QCOMPARE(ex.played(), 2); // the step that moves nothing played too
+        QCOMPARE(ex.lastAnsweredStep(), 0);
+        QCOMPARE(ex.pick(7), Verdict::Wrong); // destination before source
+        QCOMPARE(ex.lastAnswered()->explanation, std::string("spostamento"));
+        QCOMPARE(ex.played(), 3);
+        QCOMPARE(ex.score(), std::string("Passi: 2 di 3 \u00b7 Errori: 1"));
+        ex.giveUp();
+        QVERIFY(ex.over() && ex.gaveUp() && !ex.finished());
+        QCOMPARE(ex.pick(5), Verdict::Ignored);
+        QCOMPARE(ex.percent(), 33); // 1 right of 3
+        QCOMPARE(ex.result(), std::string("Esercizio n. 48213 \u00b7 Shell \u00b7 3 passi \u00b7 1 errore \u00b7 "
+                                          "soluzione mostrata dopo 2 passi \u00b7 33 %"));
+
+        Exercise won(10001, "Bubble", {{{1, 2}, true, ""}, {{2, 3}, true, ""}});
+        QCOMPARE(won.pick(2), Verdict::Pending);
+        QCOMPARE(won.pick(5), Verdict::Wrong);
+        QCOMPARE(won.pick(3), Verdict::Pending);
+        QCOMPARE(won.pick(3), Verdict::Wrong); // the same bar twice is not the pair
+        QCOMPARE(won.result(), std::string("Esercizio n. 10001 \u00b7 Bubble \u00b7 2 passi \u00b7 2 errori \u00b7 0 %"));
+        // 16 of 18 right: 88.9 % shows as 89 %; 1 of 8: 12.5 % as 13 %.
+        std::vector<Expected> eighteen(18, Expected{{1}, false, ""});
+        Exercise shell(48213, "Shell", eighteen);
+        play(shell, {3, 11});
+        QCOMPARE(shell.result(), std::string("Esercizio n. 48213 \u00b7 Shell \u00b7 18 passi \u00b7 2 errori \u00b7 89 %"));
+        Exercise eight(20000, "Quick", std::vector<Expected>(8, Expected{{1}, false, ""}));
+        play(eight, {0, 1, 2, 3, 4, 5, 6});
+        QCOMPARE(eight.percent(), 13);
+    }
+};
+
+QTEST_APPLESS_MAIN(tst_Exercise)
+#include "tst_exercise.moc"
