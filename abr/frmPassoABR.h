@@ -3,6 +3,7 @@
 #pragma once
 
 #include "abr.h"
+#include "exercise_panel.h"
 #include "replay_stepper.h"
 #include "step_view.h"
 #include "tree_drawing.h"
@@ -25,6 +26,10 @@ public:
 
     void cmdRicerca_Click();
     void cmdV_Click(int Index);
+    // A graded exercise on the tree of 15 keys of this code: the search of
+    // its key, or a visit, as last chosen with the buttons.
+    void startExercise(int code);
+    const ExercisePanel &exercisePanel() const { return *exercise_; }
 
 private:
     void connectControls() override;
@@ -38,6 +43,12 @@ private:
     abr::TreeSteps steps_;
     ReplayStepper stepper_;
     TreeDrawing drawing_;
+    // While an exercise is shown, its own tree stands in for the window's.
+    abr::Tabella exerciseTree_{};
+    int exerciseKind_ = -1; // -1 the search, 0..2 a visit
+    ExercisePanel *exercise_;
+    const abr::Tabella &shownTree() const { return exercise_->shown() ? exerciseTree_ : ABR; }
+    void leaveExercise();
 };
 
 } // namespace quimbra

@@ -24,18 +24,33 @@ frmPassoRicBin::frmPassoRicBin(std::span<const Integer> values, int n, const QSt
     if (last >= 0)
         std::copy_n(values.begin(), N + 1, V.begin());
     column_.setVector(V, N);
+    ExercisePanel::Hooks hooks;
+    hooks.rect = [this](const QRect &area, int position) { return QRectF(column_.rowRect(area, position)); };
+    hooks.elements = [this] {
+        std::vector<int> positions;
+        if (exercise_->shown())
+            for (int p = 1; p <= exercise::SearchSize; ++p)
+                positions.push_back(p);
+        return positions;
+    };
+    exercise_ = new ExercisePanel(*this, std::move(hooks));
+    connect(exercise_, &ExercisePanel::startRequested, this, &frmPassoRicBin::startExercise);
 }
 
 void frmPassoRicBin::connectControls()
 {
     StepView::connectControls();
     Canvas *picture = canvas();
-    picture->setPaint([this](QPainter &painter, const QRect &area) { column_.paint(painter, area); });
+    picture->setPaint([this](QPainter &painter, const QRect &area) {
+        column_.paint(painter, area);
+        exercise_->paint(painter, area);
+    });
     picture->installEventFilter(this);
     label("lblPasso")->setWordWrap(true);
     label("lblLegenda")->setWordWrap(true);
     connect(textBox("txtX"), &QLineEdit::textChanged, this, &frmPassoRicBin::txtX_Change);
     connect(&player(), &StepPlayer::changed, this, &frmPassoRicBin::showSteps);
+    exercise_->connectControls();
 }
 
 void frmPassoRicBin::Form_Load()
@@ -49,10 +64,34 @@ void frmPassoRicBin::Form_Load()
 
 void frmPassoRicBin::txtX_Change()
 {
+    if (exercise_->shown()) {
+        exercise_->leave();
+        column_.setVector(V, N);
+    }
     // The same reading as the window's button: a new search from its start.
     search_ = ricbin::RecordSearch(V, N, textBox("txtX")->text().toStdString());
     startRecordedRun(stepper_, search_.count());
     showSteps();
+}
+
+void frmPassoRicBin::startExercise(int code)
+{
+    const exercise::Data data = exercise::MakeData(exercise::Kind::Search, code);
+    std::copy(data.values.begin(), data.values.end(), exerciseV_.begin() + 1);
+    column_.setVector(exerciseV_, exercise::SearchSize);
+    const std::string key = plain(data.key);
+    {
+        const QSignalBlocker quiet(textBox("txtX"));
+        textBox("txtX")->setText(QString::fromStdString(key));
+    }
+    search_ = ricbin::RecordSearch(exerciseV_, exercise::SearchSize, key);
+    startRecordedRun(stepper_, search_.count());
+    showSteps();
+    exercise_->begin({code, "Ricerca binaria", ricbin::ExerciseSteps(search_)});
+    textBox("txtX")->setReadOnly(exercise_->running());
+    label("lblPasso")->setText(QStringLiteral("Si cerca %1: clicca, una dopo l'altra, le posizioni che "
+                                              "la ricerca guarda; se %1 non c'\u00e8, alla fine \"Non c'\u00e8\"")
+                                   .arg(data.key));
 }
 
 void frmPassoRicBin::showSteps()
@@ -60,6 +99,7 @@ void frmPassoRicBin::showSteps()
     if (!window())
         return;
     const int step = stepper_.done() - 1;
+    textBox("txtX")->setReadOnly(exercise_->running());
     showRecordedLines(search_.lines, search_.linesAfter(step));
     label("lblPasso")->setText(QString::fromStdString(ricbin::StepSentence(search_, N, step)));
 

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "exercise_panel.h"
 #include "replay_stepper.h"
 #include "ricbin.h"
 #include "step_view.h"
@@ -26,6 +27,9 @@ public:
     const ricbin::SearchSteps &search() const { return search_; }
 
     void txtX_Change();
+    // A graded exercise on the 15 values and the key of this code.
+    void startExercise(int code);
+    const ExercisePanel &exercisePanel() const { return *exercise_; }
 
 private:
     void connectControls() override;
@@ -40,6 +44,9 @@ private:
     ricbin::SearchSteps search_;
     ReplayStepper stepper_;
     VectorColumn column_;
+    // The exercise's own vector, shown instead of the window's while it lasts.
+    std::array<Integer, exercise::SearchSize + 1> exerciseV_{};
+    ExercisePanel *exercise_;
 };
 
 } // namespace quimbra

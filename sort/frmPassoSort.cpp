@@ -31,6 +31,23 @@ frmPassoSort::frmPassoSort(int column, std::span<const Integer> windowVector, Ra
     : StepView(passoSortLayout(), owner), windowVector_(windowVector.begin(), windowVector.end()),
       rnd_(rnd), column_(std::clamp(column, 0, SortColumns - 1))
 {
+    ExercisePanel::Hooks hooks;
+    // A bar is picked anywhere in its column, its number included.
+    hooks.rect = [this](const QRect &area, int p) {
+        const Geometry g = geometry(area);
+        if (p < 1 || p > g.n)
+            return QRectF();
+        return QRectF(g.left(p), g.area.top(), g.width(p), g.area.height());
+    };
+    hooks.elements = [this] {
+        std::vector<int> positions;
+        if (exercise_->shown() && steps_)
+            for (int p = 1; p <= steps_->size(); ++p)
+                positions.push_back(p);
+        return positions;
+    };
+    exercise_ = new ExercisePanel(*this, std::move(hooks));
+    connect(exercise_, &ExercisePanel::startRequested, this, &frmPassoSort::startExercise);
 }
 
 frmPassoSort::~frmPassoSort() = default;
@@ -52,8 +69,12 @@ void frmPassoSort::connectControls()
     label("lblTitAlgoritmo")->setBuddy(algorithms);
     label("lblTitDati")->setBuddy(inputs);
     connect(&player(), &StepPlayer::changed, this, &frmPassoSort::showState);
-    canvas()->setPaint([this](QPainter &painter, const QRect &area) { paintBars(painter, area); });
+    canvas()->setPaint([this](QPainter &painter, const QRect &area) {
+        paintBars(painter, area);
+        exercise_->paint(painter, area);
+    });
     player().setRepaint([this](int steps) { repaintAfter(steps); });
+    exercise_->connectControls();
 }
 
 void frmPassoSort::Form_Load()
@@ -67,13 +88,38 @@ void frmPassoSort::Form_Load()
 void frmPassoSort::cboAlgoritmo_Click(int index)
 {
     column_ = std::clamp(index, 0, SortColumns - 1);
+    // During an exercise the list chooses the sort practised on its values.
+    if (exercise_->running()) {
+        startExercise(exercise_->exercise().code());
+        return;
+    }
+    exercise_->leave();
     startOver();
 }
 
 void frmPassoSort::cboDati_Click(int index)
 {
     input_ = std::clamp(index, 0, SortInputs - 1);
+    exercise_->leave();
     startOver();
+}
+
+void frmPassoSort::startExercise(int code)
+{
+    const exercise::Data data = exercise::MakeData(exercise::Kind::Sort, code);
+    std::vector<Integer> values{0};
+    values.insert(values.end(), data.values.begin(), data.values.end());
+    highest_ = *std::max_element(values.begin(), values.end());
+    player().setStepper(nullptr);
+    steps_ = std::make_unique<SortSteps>(column_, values);
+    player().setStepper(steps_.get());
+    exercise_->begin({code, sortTitle(column_), ExerciseSteps(column_, std::move(values))});
+    find<QComboBox>("cboDati")->setEnabled(!exercise_->running());
+    if (exercise_->running())
+        label("lblPasso")->setText(
+            QStringLiteral("Fai tu le mosse di %1: clicca le due barre di uno scambio, l'origine e poi la "
+                           "destinazione di uno spostamento, la destinazione di v")
+                .arg(QString::fromUtf8(sortTitle(column_))));
 }
 
 void frmPassoSort::startOver()
@@ -94,6 +140,7 @@ void frmPassoSort::showState()
     label("lblConfronti")->setText(QString::fromStdString(plain(steps_->comparisons())));
     label("lblMosse")->setText(QString::fromStdString(plain(steps_->moves())));
     label("lblPasso")->setText(QString::fromStdString(steps_->sentence()));
+    find<QComboBox>("cboDati")->setEnabled(!exercise_->running());
 }
 
 frmPassoSort::Geometry frmPassoSort::geometry(const QRect &area) const
@@ -242,8 +289,10 @@ void frmPassoSort::paintBars(QPainter &painter, const QRect &area) const
     mark(last.a, comparedColour, true);
     if (pair)
         mark(last.b, comparedColour, true);
-    mark(last.movedA, movedColour, true);
-    mark(last.movedB, movedColour, true);
+    // In an exercise red means a wrong answer: the moves are marked green.
+    const QColor moved = exercise_->shown() ? QColor(0, 150, 0) : movedColour;
+    mark(last.movedA, moved, true);
+    mark(last.movedB, moved, true);
     // A compared position that was also written keeps its magenta marker.
     for (int p : {last.a, pair ? last.b : -1})
         if (p >= 1 && (p == last.movedA || p == last.movedB))

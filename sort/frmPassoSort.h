@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "exercise_panel.h"
 #include "random.h"
 #include "sort_steps.h"
 #include "step_view.h"
@@ -39,6 +40,9 @@ public:
 
     void cboAlgoritmo_Click(int index);
     void cboDati_Click(int index);
+    // A graded exercise on the 10 values of this code, with the sort chosen.
+    void startExercise(int code);
+    const ExercisePanel &exercisePanel() const { return *exercise_; }
 
 private:
     void connectControls() override;
@@ -83,6 +87,7 @@ private:
     std::unique_ptr<SortSteps> steps_;
     Integer highest_ = 1; // the tallest bar's value: bars are scaled to it
     mutable Marks painted_;
+    ExercisePanel *exercise_;
 };
 
 } // namespace quimbra

@@ -191,6 +191,14 @@ private slots:
         row("frmPassoABR", "cmdV", 2, button, {"visita posticipata"});
         row("frmPassoABR", "lstPassi", -1, list, {"passi", "visita"});
         row("frmPassoABR", "cmdAvvia", -1, button, {"avvia", "pausa"});
+        for (const char *view : {"frmPassoSort", "frmPassoRicBin", "frmPassoABR"}) {
+            row(view, "cmdEsercizio", -1, button, {"esercizio"});
+            row(view, "txtCodice", -1, text, {"codice", "esercizio"});
+            row(view, "cmdSoluzione", -1, button, {"soluzione"});
+            row(view, "lblPunteggio", -1, label, {"punteggio"});
+        }
+        row("frmPassoRicBin", "cmdNonCe", -1, button, {"non c'è"});
+        row("frmPassoABR", "cmdNonCe", -1, button, {"non c'è"});
     }
 
     void controlSaysWhatItIsFor()
@@ -246,14 +254,18 @@ private slots:
                                  << QStringList{"cmdFine", "cmdSort", "lstSort(0)", "lstSort(1)",
                                                 "lstSort(2)", "lstSort(3)"};
         QTest::newRow("frmPassoSort")
-            << QString("frmPassoSort") << QStringList{"cmdAvvia", "cmdFine", "cmdPasso", "cmdTutto"};
+            << QString("frmPassoSort")
+            << QStringList{"cmdAvvia", "cmdEsercizio", "cmdFine", "cmdPasso", "cmdSoluzione",
+                           "cmdTutto", "txtCodice"};
         QTest::newRow("frmPassoRicBin")
             << QString("frmPassoRicBin")
-            << QStringList{"cmdAvvia", "cmdFine", "cmdPasso", "cmdTutto", "lstPassi", "txtX"};
+            << QStringList{"cmdAvvia", "cmdEsercizio", "cmdFine", "cmdNonCe", "cmdPasso",
+                           "cmdSoluzione", "cmdTutto", "lstPassi", "txtCodice", "txtX"};
         QTest::newRow("frmPassoABR")
             << QString("frmPassoABR")
-            << QStringList{"cmdAvvia", "cmdFine",  "cmdPasso", "cmdRicerca", "cmdTutto", "cmdV(0)",
-                           "cmdV(1)",  "cmdV(2)", "lstPassi", "txtChiave"};
+            << QStringList{"cmdAvvia", "cmdEsercizio", "cmdFine", "cmdNonCe", "cmdPasso",
+                           "cmdRicerca", "cmdSoluzione", "cmdTutto", "cmdV(0)", "cmdV(1)",
+                           "cmdV(2)", "lstPassi", "txtChiave", "txtCodice"};
     }
 
     void everyControlNamedOnce()

@@ -14,9 +14,11 @@
 #include <QLineEdit>
 #include <QSlider>
 
+#include <algorithm>
 #include <climits>
 #include <map>
 #include <string>
+#include <string_view>
 
 namespace quimbra {
 
@@ -351,12 +353,62 @@ const FormLayout &sortLayout()
     return layout;
 }
 
+namespace {
+
+// The strip of a graded exercise, added under a step view's own controls: the
+// button that starts one, its code, the box for a code given by the teacher
+// with room for a warning, "Non c'\u00e8" for the views whose answer can be
+// that the key is missing, "Soluzione", and a row for the score. Its controls
+// come before cmdFine in the tab order.
+FormLayout withExerciseStrip(FormLayout l, bool notThere)
+{
+    const int top = l.height;
+    const int right = l.width - 120;
+    const int solution = right - 1350;
+    const int missing = notThere ? solution - 120 - 1215 : solution;
+    // The warning goes beside the code box when there is room, under it otherwise.
+    const int warningLeft = 5505;
+    const bool beside = missing - 120 - warningLeft >= 3000;
+    std::vector<ControlSpec> strip{
+        {"cmdEsercizio", -1, Kind::Button, nullptr, 120, top, 1350, 495, "Esercizio", sans975b,
+         none, none, NoFlags, "Inizia un esercizio su dati nuovi"},
+        {"lblEsercizio", -1, Kind::Label, nullptr, 1590, top + 120, 1980, 300, nullptr, sans825b,
+         none, magenta, NoFlags, "Esercizio in corso"},
+        {"lblTitCodice", -1, Kind::Label, nullptr, 3630, top + 120, 720, 300, "Codice:", sans825b,
+         none, magenta, NoFlags, nullptr},
+        {"txtCodice", -1, Kind::TextBox, nullptr, 4410, top + 60, 975, 375, nullptr, sans975b,
+         white, blue, Centred, "Codice dell'esercizio dato dall'insegnante (Invio per iniziare)"},
+        {"lblAvviso", -1, Kind::Label, nullptr, beside ? warningLeft : 3630,
+         beside ? top : top + 540, beside ? missing - 120 - warningLeft : right - 3630,
+         beside ? 495 : 300, nullptr, sans825, none, rgb(192, 0, 0), NoFlags,
+         "Avviso sul codice"},
+    };
+    if (notThere)
+        strip.push_back({"cmdNonCe", -1, Kind::Button, nullptr, missing, top, 1215, 495,
+                         "Non c'\u00e8", sans975b, none, none, NoFlags,
+                         "Risposta: la chiave non c'\u00e8"});
+    strip.push_back({"cmdSoluzione", -1, Kind::Button, nullptr, solution, top, 1350, 495,
+                     "Soluzione", sans975b, none, none, NoFlags,
+                     "Mostra la soluzione e termina l'esercizio"});
+    const int scoreTop = top + (beside ? 600 : 900);
+    strip.push_back({"lblPunteggio", -1, Kind::Label, nullptr, 120, scoreTop, right - 120, 375,
+                     nullptr, sans975b, fieldBackground, fieldText, Bordered | Centred,
+                     "Punteggio dell'esercizio (Ctrl+C copia il risultato)"});
+    l.height = scoreTop + 375 + 120;
+    auto fine = std::find_if(l.controls.begin(), l.controls.end(),
+                             [](const ControlSpec &c) { return std::string_view(c.name) == "cmdFine"; });
+    l.controls.insert(fine, strip.begin(), strip.end());
+    return l;
+}
+
+} // namespace
+
 // A wide canvas, so that each of 1000 bars gets a pixel of its own, with the
 // sentence under it and the player's controls in one row at the bottom. The
 // canvas comes first in the tab order: Space and Enter work at once.
 const FormLayout &passoSortLayout()
 {
-    static const FormLayout layout{
+    static const FormLayout layout = withExerciseStrip(FormLayout{
         "frmPassoSort", "Passo passo - prof. Orvalde", 15300, 8175, none,
         {
             {"picBarre", -1, Kind::Canvas, nullptr, 120, 600, 15060, 6300, nullptr, sans825b,
@@ -393,7 +445,7 @@ const FormLayout &passoSortLayout()
              magenta, NoFlags, "Che cosa ha fatto l'ultimo passo"},
             {"cmdFine", -1, Kind::Button, nullptr, 13830, 7560, 1350, 495, "Fine", sans825, none,
              none, NoFlags, "Chiudi la finestra"},
-        }};
+        }}, false);
     return layout;
 }
 
@@ -402,7 +454,7 @@ const FormLayout &passoSortLayout()
 // The column comes first in the tab order, so that Space and Enter work at once.
 const FormLayout &passoRicBinLayout()
 {
-    static const FormLayout layout{
+    static const FormLayout layout = withExerciseStrip(FormLayout{
         "frmPassoRicBin", "Passo passo: Ricerca Binaria - prof. Orvalde", 9720, 7200, none,
         {
             {"picVettore", -1, Kind::Canvas, nullptr, 120, 120, 2895, 6960, nullptr, mono975b,
@@ -435,7 +487,7 @@ const FormLayout &passoRicBinLayout()
              sans825, none, none, NoFlags, nullptr},
             {"cmdFine", -1, Kind::Button, nullptr, 8625, 6705, 975, 375, "Fine", sans825, none,
              none, NoFlags, "Chiudi la finestra"},
-        }};
+        }}, true);
     return layout;
 }
 
@@ -445,7 +497,7 @@ const FormLayout &passoRicBinLayout()
 // comes first in the tab order, so that Space and Enter work at once.
 const FormLayout &passoAbrLayout()
 {
-    static const FormLayout layout{
+    static const FormLayout layout = withExerciseStrip(FormLayout{
         "frmPassoABR", "Passo passo: ABR - prof. Orvalde", 14070, 7110, none,
         {
             {"picAlbero", -1, Kind::Canvas, nullptr, 120, 120, 11400, 5400, nullptr, mono975b,
@@ -481,7 +533,7 @@ const FormLayout &passoAbrLayout()
              paleCyan, darkRed, NoFlags, "Passi della ricerca o della visita"},
             {"cmdFine", -1, Kind::Button, nullptr, 12735, 6480, 1215, 495, "Fine", sans825, none,
              none, NoFlags, "Chiudi la finestra"},
-        }};
+        }}, true);
     return layout;
 }
 
