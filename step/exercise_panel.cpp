@@ -6,6 +6,7 @@
 #include "widgets.h"
 
 #include <QAbstractSlider>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -75,6 +76,10 @@ void ExercisePanel::connectControls()
     QWidget::setTabOrder(view_.button("cmdSoluzione"), score);
     if (QPushButton *fine = view_.button("cmdFine"))
         QWidget::setTabOrder(score, fine);
+    // Its menu offers this one entry instead of the plain "Copia" of a result label.
+    for (QAction *plain : score->actions())
+        if (plain->objectName() == QLatin1String("actCopia"))
+            delete plain;
     auto *copy = new QAction(QStringLiteral("Copia risultato"), score);
     copy->setObjectName(QStringLiteral("actCopiaRisultato"));
     copy->setShortcut(QKeySequence::Copy);
@@ -82,7 +87,6 @@ void ExercisePanel::connectControls()
     copy->setShortcutVisibleInContextMenu(true);
     connect(copy, &QAction::triggered, this, &ExercisePanel::copyResult);
     score->addAction(copy);
-    score->setContextMenuPolicy(Qt::ActionsContextMenu);
     score->setText(QStringLiteral("Nessun esercizio: premi \"Esercizio\" o scrivi il codice dato "
                                   "dall'insegnante e premi Invio"));
 
@@ -239,9 +243,18 @@ void ExercisePanel::showScore()
 
 void ExercisePanel::setSentence(const QString &text)
 {
-    // A label without an accessible name of its own announces each new text
-    // to screen readers by itself (its name is its text).
-    view_.label("lblPasso")->setText(text);
+    // The label's accessible name is its text: a screen reader is told that
+    // it changed, so that it reads the judgement out.
+    QLabel *sentence = view_.label("lblPasso");
+    sentence->setText(text);
+    QAccessibleEvent changed(sentence, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
+}
+
+QRectF ExercisePanel::elementRect(int element) const
+{
+    Canvas *canvas = view_.canvas();
+    return canvas ? hooks_.rect(canvas->area(), element) : QRectF();
 }
 
 int ExercisePanel::elementAt(const QPointF &point) const

@@ -69,6 +69,8 @@ public:
     bool running() const { return exercise_.running(); }
     const exercise::Exercise &exercise() const { return exercise_; }
     int cursor() const { return cursor_; }
+    // Where an element stands on the canvas now (empty when not drawn).
+    QRectF elementRect(int element) const;
 
     // The student's answer: an element of the view, or exercise::NotThere.
     void pick(int element);

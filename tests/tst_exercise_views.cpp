@@ -1,0 +1,406 @@
+// SPDX-FileCopyrightText: 2026 The Quimbra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The graded exercises in the three step views, driven through their real
+// controls: codes typed and refused, answers by mouse and by keyboard, the
+// score, giving up, copying the result, closing.
+
+#include "abr.h"
+#include "frmPassoABR.h"
+#include "frmPassoRicBin.h"
+#include "frmPassoSort.h"
+#include "identity.h"
+#include "support.h"
+#include "widgets.h"
+
+#include <QAbstractSlider>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QtTest>
+
+#include <array>
+#include <memory>
+
+using namespace quimbra;
+using namespace quimbra::testing;
+
+namespace {
+
+enum View { SortView, SearchView, TreeView };
+
+// Each view with what is practised: the sort (column) or the tree's visit
+// (-1 the search), chosen before the exercise starts.
+struct Setup
+{
+    View view;
+    int kind;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Setup)
+
+class tst_ExerciseViews final : public QObject
+{
+    Q_OBJECT
+
+    QObject owner;
+    ScriptedRandom rnd;
+    std::array<Integer, 1001> V{};
+    QPointer<StepView> view;
+
+    StepView *open(const Setup &s)
+    {
+        StepView *v = nullptr;
+        if (s.view == SortView) {
+            auto *sort = new frmPassoSort(std::max(s.kind, 0), V, rnd, &owner);
+            v = sort;
+        } else if (s.view == SearchView) {
+            v = new frmPassoRicBin(V, 1000, "5", &owner);
+        } else {
+            abr::Tabella ABR = abr::TreeOfKeys({10, 20, 30, 40, 50, 60, 70});
+            v = new frmPassoABR(ABR, "", &owner);
+        }
+        v->Show();
+        view = v;
+        if (!QTest::qWaitForWindowActive(v->window()))
+            return nullptr;
+        if (s.view == TreeView && s.kind >= 0)
+            v->button("cmdV", s.kind)->click(); // the visit practised next
+        return v;
+    }
+
+    const ExercisePanel &panel() const
+    {
+        if (auto *s = qobject_cast<frmPassoSort *>(view.data()))
+            return s->exercisePanel();
+        if (auto *r = qobject_cast<frmPassoRicBin *>(view.data()))
+            return r->exercisePanel();
+        return qobject_cast<frmPassoABR *>(view.data())->exercisePanel();
+    }
+
+    void typeCode(const QString &code)
+    {
+        QLineEdit *box = view->textBox("txtCodice");
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, code);
+        QTest::keyClick(box, Qt::Key_Return);
+    }
+
+    void clickElement(int element)
+    {
+        if (element == exercise::NotThere) {
+            QTest::mouseClick(view->button("cmdNonCe"), Qt::LeftButton);
+            return;
+        }
+        const QPoint at = panel().elementRect(element).center().toPoint();
+        QTest::mouseClick(view->canvas(), Qt::LeftButton, Qt::NoModifier, at);
+    }
+
+    // A wrong element for the step waiting: another one drawn, or "Non c'è".
+    int wrongFor(const exercise::Expected &step) const
+    {
+        if (step.picks.front() != exercise::NotThere && view->button("cmdNonCe"))
+            return exercise::NotThere;
+        return step.picks.front() == 1 ? 2 : 1;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        applyIdentity(*qApp);
+        for (int p = 1; p <= 1000; ++p)
+            V[std::size_t(p)] = Integer(p * 7);
+    }
+
+    void cleanup()
+    {
+        if (view)
+            view->Unload();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // Every kind of exercise answered with the mouse: one wrong answer at the
+    // second step, every other right; the score throughout, the result line
+    // at the end, the player's controls off while it runs.
+    void answerWithTheMouse_data()
+    {
+        QTest::addColumn<Setup>("setup");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("Insertion") << Setup{SortView, 0} << 48213 << "Insertion";
+        QTest::newRow("Bubble") << Setup{SortView, 1} << 10000 << "Bubble";
+        QTest::newRow("Shell") << Setup{SortView, 2} << 99999 << "Shell";
+        QTest::newRow("Quick") << Setup{SortView, 3} << 31415 << "Quick";
+        QTest::newRow("binary search, key there") << Setup{SearchView, -1} << 10000 << "Ricerca binaria";
+        QTest::newRow("binary search, key not there") << Setup{SearchView, -1} << 48213 << "Ricerca binaria";
+        QTest::newRow("tree search, key not there") << Setup{TreeView, -1} << 10000 << "Ricerca nell'ABR";
+        QTest::newRow("tree search, key there") << Setup{TreeView, -1} << 99999 << "Ricerca nell'ABR";
+        QTest::newRow("pre-order") << Setup{TreeView, 0} << 31415 << "Visita anticipata";
+        QTest::newRow("in-order") << Setup{TreeView, 1} << 31415 << "Visita simmetrica";
+        QTest::newRow("post-order") << Setup{TreeView, 2} << 31415 << "Visita posticipata";
+    }
+
+    void answerWithTheMouse()
+    {
+        QFETCH(Setup, setup);
+        QFETCH(int, code);
+        QFETCH(QString, name);
+        QVERIFY(open(setup));
+        typeCode(QString::number(code));
+        QCOMPARE(view->label("lblEsercizio")->text(), QString("Esercizio n. %1").arg(code));
+        const exercise::Exercise &ex = panel().exercise();
+        QVERIFY(ex.running());
+        QCOMPARE(ex.code(), code);
+        QCOMPARE(QString::fromStdString(ex.name()), name);
+        const int steps = ex.steps();
+        QCOMPARE(view->label("lblPunteggio")->text(), QString("Passi: 0 di %1 · Errori: 0").arg(steps));
+        for (const char *control : {"cmdPasso", "cmdAvvia", "cmdTutto"})
+            QVERIFY(!view->find<QWidget>(control)->isEnabled());
+        QVERIFY(view->button("cmdSoluzione")->isEnabled());
+        // The player's keys do nothing: Space on a button-free spot of the window.
+        const int played = ex.played();
+        QTest::keyClick(view->window(), Qt::Key_Space);
+        QTest::keyClick(view->window(), Qt::Key_Return);
+        QCOMPARE(ex.played(), played);
+        QVERIFY(!view->player().isRunning());
+
+        for (int k = 0; ex.running(); ++k) {
+            const exercise::Expected step = *ex.current();
+            if (k == 1) {
+                clickElement(wrongFor(step));
+                QCOMPARE(ex.errors(), 1);
+                QCOMPARE(view->label("lblPasso")->text(),
+                         "No: " + QString::fromStdString(step.explanation));
+            } else {
+                for (int e : step.picks)
+                    clickElement(e);
+                QCOMPARE(ex.errors(), k > 1 ? 1 : 0);
+                QVERIFY(view->label("lblPasso")->text().startsWith("Giusto: "));
+            }
+            QCOMPARE(ex.answered(), k + 1);
+            if (ex.running())
+                QCOMPARE(view->label("lblPunteggio")->text(),
+                         QString("Passi: %1 di %2 · Errori: %3").arg(k + 1).arg(steps).arg(ex.errors()));
+        }
+        QVERIFY(ex.finished());
+        QVERIFY(view->player().stepper()->finished());
+        const int errors = steps > 1 ? 1 : 0;
+        const int percent = (200 * (steps - errors) + steps) / (2 * steps);
+        QCOMPARE(view->label("lblPunteggio")->text(),
+                 QString("Esercizio n. %1 · %2 · %3 passi · %4 · %5 %")
+                     .arg(code)
+                     .arg(name)
+                     .arg(steps)
+                     .arg(errors == 1 ? "1 errore" : "0 errori")
+                     .arg(percent));
+        QVERIFY(!view->button("cmdSoluzione")->isEnabled());
+
+        // The result line is copied for handing in: Ctrl+C and the menu entry.
+        QLabel *score = view->label("lblPunteggio");
+        QGuiApplication::clipboard()->clear();
+        score->setFocus();
+        QTest::keyClick(score, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), score->text());
+        QCOMPARE(score->actions().size(), 1);
+        QCOMPARE(score->actions().first()->text(), QString("Copia risultato"));
+        QCOMPARE(score->contextMenuPolicy(), Qt::CustomContextMenu); // the zoomed menu of its actions
+    }
+
+    // The same code gives the same data; bad codes are refused with a
+    // message and change nothing; "Esercizio" draws a code of its own.
+    void codes_data()
+    {
+        QTest::addColumn<Setup>("setup");
+        QTest::newRow("sorts") << Setup{SortView, 2};
+        QTest::newRow("binary search") << Setup{SearchView, -1};
+        QTest::newRow("tree") << Setup{TreeView, -1};
+    }
+
+    void codes()
+    {
+        QFETCH(Setup, setup);
+        QVERIFY(open(setup));
+        ExercisePanel &p = const_cast<ExercisePanel &>(panel());
+        p.drawCode = [] { return 27182; };
+        QTest::mouseClick(view->button("cmdEsercizio"), Qt::LeftButton);
+        QCOMPARE(view->textBox("txtCodice")->text(), QString("27182"));
+        QCOMPARE(view->label("lblEsercizio")->text(), QString("Esercizio n. 27182"));
+        const exercise::Data data =
+            exercise::MakeData(setup.view == SortView ? exercise::Kind::Sort
+                               : setup.view == SearchView ? exercise::Kind::Search
+                                                           : exercise::Kind::Tree,
+                               27182);
+        // The values shown are the code's.
+        std::vector<Integer> shown;
+        if (auto *s = qobject_cast<frmPassoSort *>(view.data())) {
+            shown.assign(s->steps()->values().begin() + 1, s->steps()->values().end());
+            std::sort(shown.begin(), shown.end());
+        } else if (auto *t = qobject_cast<frmPassoABR *>(view.data())) {
+            QCOMPARE(view->textBox("txtChiave")->text(), QString::number(data.key));
+            QVERIFY(view->textBox("txtChiave")->isReadOnly());
+            for (int k = 1; k <= exercise::TreeSize; ++k)
+                QVERIFY(!t->drawing().nodeRect(view->canvas()->area(), k).isEmpty());
+            QVERIFY(t->drawing().nodeRect(view->canvas()->area(), 16).isEmpty());
+            shown = data.values;
+            QCOMPARE(t->steps().x, data.key);
+        } else {
+            QCOMPARE(view->textBox("txtX")->text(), QString::number(data.key));
+            QVERIFY(view->textBox("txtX")->isReadOnly());
+            auto *r = qobject_cast<frmPassoRicBin *>(view.data());
+            QCOMPARE(r->search().x, data.key);
+            QVERIFY(!r->column().rowRect(view->canvas()->area(), 15).isEmpty());
+            QVERIFY(r->column().rowRect(view->canvas()->area(), 16).isEmpty());
+            shown = data.values;
+        }
+        std::vector<Integer> expected = data.values;
+        std::sort(expected.begin(), expected.end());
+        QCOMPARE(shown, expected);
+
+        // Answer once, then try bad codes: nothing changes.
+        const exercise::Expected first = *panel().exercise().current();
+        for (int e : first.picks)
+            clickElement(e);
+        const int played = panel().exercise().played();
+        for (const char *bad : {"1234", "abcde", "100000", "09999", ""}) {
+            typeCode(bad);
+            QVERIFY2(view->label("lblAvviso")->text().contains("cinque cifre"), bad);
+            QCOMPARE(panel().exercise().code(), 27182);
+            QCOMPARE(panel().exercise().played(), played);
+            QCOMPARE(panel().exercise().answered(), 1);
+        }
+        // Typing clears the warning; a good code starts over on its own data.
+        QTest::keyClick(view->textBox("txtCodice"), Qt::Key_Backspace);
+        QVERIFY(view->label("lblAvviso")->text().isEmpty());
+        typeCode("27182");
+        QCOMPARE(panel().exercise().answered(), 0);
+        QCOMPARE(panel().exercise().code(), 27182);
+    }
+
+    // Arrow keys move the cursor over the elements; Space and Enter pick.
+    void keyboard_data()
+    {
+        QTest::addColumn<Setup>("setup");
+        QTest::newRow("bars") << Setup{SortView, 1};
+        QTest::newRow("column") << Setup{SearchView, -1};
+        QTest::newRow("tree, in-order") << Setup{TreeView, 1};
+        QTest::newRow("tree, search") << Setup{TreeView, -1};
+    }
+
+    void keyboard()
+    {
+        QFETCH(Setup, setup);
+        QVERIFY(open(setup));
+        typeCode("55555");
+        QWidget *canvas = view->canvas();
+        QCOMPARE(QApplication::focusWidget(), canvas);
+        const exercise::Exercise &ex = panel().exercise();
+        if (setup.view == TreeView) {
+            // Up goes to the parent, Down to the left child.
+            QTest::keyClick(canvas, Qt::Key_Home); // the leftmost node: a leaf
+            const int leaf = panel().cursor();
+            QCOMPARE(leaf, 8);
+            QTest::keyClick(canvas, Qt::Key_Up);
+            QTest::keyClick(canvas, Qt::Key_Up);
+            QCOMPARE(panel().cursor(), 2);
+            QTest::keyClick(canvas, Qt::Key_Down);
+            QCOMPARE(panel().cursor(), 4);
+            QTest::keyClick(canvas, Qt::Key_End);
+            QCOMPARE(panel().cursor(), 15);
+            QCOMPARE(ex.answered(), 0);
+        }
+        for (int answers = 0; ex.running() && answers < 6; ++answers) {
+            const std::vector<int> picks = ex.current()->picks;
+            for (std::size_t i = 0; i < picks.size(); ++i) {
+                const int target = picks[i];
+                if (target == exercise::NotThere) {
+                    QTest::mouseClick(view->button("cmdNonCe"), Qt::LeftButton);
+                    continue;
+                }
+                // Home, then Right until the cursor stands on the target.
+                QTest::keyClick(canvas, Qt::Key_Home);
+                for (int guard = 0; panel().cursor() != target && guard < 40; ++guard)
+                    QTest::keyClick(canvas, Qt::Key_Right);
+                QCOMPARE(panel().cursor(), target);
+                QTest::keyClick(canvas, i % 2 ? Qt::Key_Return : Qt::Key_Space);
+            }
+            QCOMPARE(ex.errors(), 0);
+            QCOMPARE(ex.answered(), answers + 1);
+        }
+    }
+
+    // "Soluzione" gives up: the rest plays as in a plain step view, and the
+    // result line says so, counting the steps not answered as not right.
+    void giveUp()
+    {
+        QVERIFY(open({SortView, 3}));
+        typeCode("48213");
+        const exercise::Exercise &ex = panel().exercise();
+        for (int k = 0; k < 3; ++k)
+            for (int e : ex.current()->picks)
+                clickElement(e);
+        const int steps = ex.steps();
+        view->find<QAbstractSlider>("sldVelocita")->setValue(StepPlayer::levelCount() - 1);
+        QTest::mouseClick(view->button("cmdSoluzione"), Qt::LeftButton);
+        QVERIFY(ex.gaveUp());
+        QCOMPARE(view->label("lblPunteggio")->text(),
+                 QString("Esercizio n. 48213 · Quick · %1 passi · 0 errori · soluzione mostrata "
+                         "dopo 3 passi · %2 %")
+                     .arg(steps)
+                     .arg((300 * 2 + steps) / (2 * steps)));
+        QTRY_VERIFY(view->player().stepper()->finished());
+        auto *s = qobject_cast<frmPassoSort *>(view.data());
+        QVERIFY(std::is_sorted(s->steps()->values().begin(), s->steps()->values().end()));
+        // Picks no longer count; the data list is back on.
+        clickElement(1);
+        QCOMPARE(ex.answered(), 3);
+        QVERIFY(view->find<QComboBox>("cboDati")->isEnabled());
+    }
+
+    // During an exercise the algorithm list switches the sort practised on
+    // the same code; the data list is off; closing the view ends it all.
+    void switchAndClose()
+    {
+        QVERIFY(open({SortView, 0}));
+        typeCode("31415");
+        auto *sorts = view->find<QComboBox>("cboAlgoritmo");
+        QVERIFY(!view->find<QComboBox>("cboDati")->isEnabled());
+        sorts->setCurrentIndex(1);
+        emit sorts->activated(1);
+        QCOMPARE(panel().exercise().code(), 31415);
+        QCOMPARE(QString::fromStdString(panel().exercise().name()), QString("Bubble"));
+        QVERIFY(panel().exercise().running());
+        QTest::mouseClick(view->button("cmdFine"), Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!view);
+    }
+
+    // Pictures of an exercise in each view, when asked for.
+    void screenshots()
+    {
+        const QString dir = qEnvironmentVariable("QUIMBRA_EXERCISE_SHOTS");
+        if (dir.isEmpty())
+            QSKIP("QUIMBRA_EXERCISE_SHOTS names no folder");
+        const Setup setups[] = {{SortView, 2}, {SearchView, -1}, {TreeView, -1}};
+        const char *names[] = {"sort", "ricbin", "abr"};
+        for (int i = 0; i < 3; ++i) {
+            QVERIFY(open(setups[i]));
+            typeCode("48213");
+            const exercise::Exercise &ex = panel().exercise();
+            for (int e : ex.current()->picks)
+                clickElement(e);
+            if (ex.running())
+                clickElement(wrongFor(*ex.current()));
+            QVERIFY(view->window()->grab().save(dir + "/" + names[i] + ".png"));
+            cleanup();
+        }
+    }
+};
+
+QTEST_MAIN(tst_ExerciseViews)
+#include "tst_exercise_views.moc"
