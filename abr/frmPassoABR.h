@@ -29,7 +29,7 @@ public:
     // A graded exercise on the tree of 15 keys of this code: the search of
     // its key, or a visit, as last chosen with the buttons.
     void startExercise(int code);
-    const ExercisePanel &exercisePanel() const { return *exercise_; }
+    ExercisePanel &exercisePanel() const { return *exercise_; }
 
 private:
     void connectControls() override;

@@ -797,6 +797,24 @@ int interactions(int argc, char **argv, int runs)
         }, [&] { ended = ended && steps->finished() && steps->moves() == 499500; });
         report(timingRow("\"Fino alla fine\" from the start: Bubble on 1000 descending, repainted", end,
                          50e6, ended));
+
+        // A graded exercise (Shell on the 10 values of one code): one answer
+        // judged, the steps it lets play played, and the bars repainted.
+        ExercisePanel &panel = view->exercisePanel();
+        view->cboAlgoritmo_Click(ShellColumn);
+        bool judged = true;
+        const auto answer = measure(runs, [&] {
+            if (!panel.running())
+                view->startExercise(48213);
+            drain();
+        }, [&] {
+            const std::vector<int> picks = panel.exercise().current()->picks;
+            for (int e : picks)
+                panel.pick(e);
+            view->canvas()->repaint();
+        }, [&] { judged = judged && panel.exercise().errors() == 0; });
+        report(timingRow("exercise answer in the sort view: judged, played and the bars repainted", answer,
+                         16e6, judged));
         view->Unload();
         drain();
     }

@@ -29,7 +29,7 @@ public:
     void txtX_Change();
     // A graded exercise on the 15 values and the key of this code.
     void startExercise(int code);
-    const ExercisePanel &exercisePanel() const { return *exercise_; }
+    ExercisePanel &exercisePanel() const { return *exercise_; }
 
 private:
     void connectControls() override;

@@ -42,7 +42,7 @@ public:
     void cboDati_Click(int index);
     // A graded exercise on the 10 values of this code, with the sort chosen.
     void startExercise(int code);
-    const ExercisePanel &exercisePanel() const { return *exercise_; }
+    ExercisePanel &exercisePanel() const { return *exercise_; }
 
 private:
     void connectControls() override;

@@ -74,7 +74,7 @@ class tst_ExerciseViews final : public QObject
         return v;
     }
 
-    const ExercisePanel &panel() const
+    ExercisePanel &panel() const
     {
         if (auto *s = qobject_cast<frmPassoSort *>(view.data()))
             return s->exercisePanel();
@@ -226,8 +226,7 @@ private slots:
     {
         QFETCH(Setup, setup);
         QVERIFY(open(setup));
-        ExercisePanel &p = const_cast<ExercisePanel &>(panel());
-        p.drawCode = [] { return 27182; };
+        panel().drawCode = [] { return 27182; };
         QTest::mouseClick(view->button("cmdEsercizio"), Qt::LeftButton);
         QCOMPARE(view->textBox("txtCodice")->text(), QString("27182"));
         QCOMPARE(view->label("lblEsercizio")->text(), QString("Esercizio n. 27182"));
