@@ -49,7 +49,11 @@ void frmPassoABR::connectControls()
                 [this, index] { cmdV_Click(index); });
     // Enter in the key box starts the search of that key; the player then
     // takes the same Enter and runs it.
-    connect(textBox("txtChiave"), &QLineEdit::returnPressed, this, &frmPassoABR::cmdRicerca_Click);
+    connect(textBox("txtChiave"), &QLineEdit::returnPressed, this, [this] {
+        // During an exercise the box shows its key and takes no search.
+        if (!textBox("txtChiave")->isReadOnly())
+            cmdRicerca_Click();
+    });
     connect(&player(), &StepPlayer::changed, this, &frmPassoABR::showSteps);
     connect(textBox("txtChiave"), &QLineEdit::textEdited, this, &frmPassoABR::leaveExercise);
     exercise_->connectControls();

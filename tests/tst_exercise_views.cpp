@@ -235,27 +235,18 @@ private slots:
                                : setup.view == SearchView ? exercise::Kind::Search
                                                            : exercise::Kind::Tree,
                                27182);
-        // The values shown are the code's.
-        std::vector<Integer> shown;
-        if (auto *s = qobject_cast<frmPassoSort *>(view.data())) {
-            shown.assign(s->steps()->values().begin() + 1, s->steps()->values().end());
+        // The values shown are the code's, the key in its box.
+        std::vector<Integer> shown = data.values;
+        if (auto *sort = qobject_cast<frmPassoSort *>(view.data())) {
+            shown.assign(sort->steps()->values().begin() + 1, sort->steps()->values().end());
             std::sort(shown.begin(), shown.end());
-        } else if (auto *t = qobject_cast<frmPassoABR *>(view.data())) {
-            QCOMPARE(view->textBox("txtChiave")->text(), QString::number(data.key));
-            QVERIFY(view->textBox("txtChiave")->isReadOnly());
-            for (int k = 1; k <= exercise::TreeSize; ++k)
-                QVERIFY(!t->drawing().nodeRect(view->canvas()->area(), k).isEmpty());
-            QVERIFY(t->drawing().nodeRect(view->canvas()->area(), 16).isEmpty());
-            shown = data.values;
-            QCOMPARE(t->steps().x, data.key);
         } else {
-            QCOMPARE(view->textBox("txtX")->text(), QString::number(data.key));
-            QVERIFY(view->textBox("txtX")->isReadOnly());
-            auto *r = qobject_cast<frmPassoRicBin *>(view.data());
-            QCOMPARE(r->search().x, data.key);
-            QVERIFY(!r->column().rowRect(view->canvas()->area(), 15).isEmpty());
-            QVERIFY(r->column().rowRect(view->canvas()->area(), 16).isEmpty());
-            shown = data.values;
+            QLineEdit *key = view->textBox(setup.view == TreeView ? "txtChiave" : "txtX");
+            QCOMPARE(key->text(), QString::number(data.key));
+            QVERIFY(key->isReadOnly());
+            for (int e = 1; e <= 15; ++e)
+                QVERIFY(!panel().elementRect(e).isEmpty());
+            QVERIFY(panel().elementRect(16).isEmpty());
         }
         std::vector<Integer> expected = data.values;
         std::sort(expected.begin(), expected.end());
@@ -279,6 +270,15 @@ private slots:
         typeCode("27182");
         QCOMPARE(panel().exercise().answered(), 0);
         QCOMPARE(panel().exercise().code(), 27182);
+        if (setup.view == TreeView) {
+            // The visit buttons choose what is practised on the same tree.
+            view->button("cmdV", 2)->click();
+            QCOMPARE(QString::fromStdString(panel().exercise().name()), QString("Visita posticipata"));
+            QCOMPARE(panel().exercise().code(), 27182);
+            QCOMPARE(panel().exercise().steps(), exercise::TreeSize);
+            QTest::keyClick(view->textBox("txtChiave"), Qt::Key_Return); // read-only: nothing
+            QCOMPARE(QString::fromStdString(panel().exercise().name()), QString("Visita posticipata"));
+        }
     }
 
     // Arrow keys move the cursor over the elements; Space and Enter pick.
@@ -335,7 +335,7 @@ private slots:
 
     // "Soluzione" gives up: the rest plays as in a plain step view, and the
     // result line says so, counting the steps not answered as not right.
-    void giveUp()
+    void giveUpSwitchAndClose()
     {
         QVERIFY(open({SortView, 3}));
         typeCode("48213");
@@ -359,16 +359,13 @@ private slots:
         clickElement(1);
         QCOMPARE(ex.answered(), 3);
         QVERIFY(view->find<QComboBox>("cboDati")->isEnabled());
-    }
 
-    // During an exercise the algorithm list switches the sort practised on
-    // the same code; the data list is off; closing the view ends it all.
-    void switchAndClose()
-    {
-        QVERIFY(open({SortView, 0}));
+        // During an exercise the algorithm list switches the sort practised
+        // on the same code; the data list is off; closing the view ends it.
         typeCode("31415");
         auto *sorts = view->find<QComboBox>("cboAlgoritmo");
         QVERIFY(!view->find<QComboBox>("cboDati")->isEnabled());
+        QCOMPARE(QString::fromStdString(panel().exercise().name()), QString("Quick"));
         sorts->setCurrentIndex(1);
         emit sorts->activated(1);
         QCOMPARE(panel().exercise().code(), 31415);
@@ -377,27 +374,6 @@ private slots:
         QTest::mouseClick(view->button("cmdFine"), Qt::LeftButton);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!view);
-    }
-
-    // Pictures of an exercise in each view, when asked for.
-    void screenshots()
-    {
-        const QString dir = qEnvironmentVariable("QUIMBRA_EXERCISE_SHOTS");
-        if (dir.isEmpty())
-            QSKIP("QUIMBRA_EXERCISE_SHOTS names no folder");
-        const Setup setups[] = {{SortView, 2}, {SearchView, -1}, {TreeView, -1}};
-        const char *names[] = {"sort", "ricbin", "abr"};
-        for (int i = 0; i < 3; ++i) {
-            QVERIFY(open(setups[i]));
-            typeCode("48213");
-            const exercise::Exercise &ex = panel().exercise();
-            for (int e : ex.current()->picks)
-                clickElement(e);
-            if (ex.running())
-                clickElement(wrongFor(*ex.current()));
-            QVERIFY(view->window()->grab().save(dir + "/" + names[i] + ".png"));
-            cleanup();
-        }
     }
 };
 
