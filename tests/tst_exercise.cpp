@@ -92,7 +92,9 @@ private slots:
         QTest::addColumn<std::vector<Integer>>("values");
         QTest::addColumn<int>("key");
         using V = std::vector<Integer>;
-        auto row = [](const char *tag, Kind k, int code, V values, int key) { QTest::newRow(tag) << int(k) << code << values << key; };
+        auto row = [](const char *tag, Kind k, int code, V values, int key) {
+            QTest::newRow(tag) << int(k) << code << values << key;
+        };
         row("search 10000", Kind::Search, 10000, {3, 4, 11, 15, 20, 22, 25, 36, 45, 58, 69, 73, 77, 81, 82}, 20);
         row("search 48213", Kind::Search, 48213, {13, 15, 16, 18, 28, 37, 46, 56, 59, 62, 63, 64, 86, 88, 94}, 61);
         row("search 99999", Kind::Search, 99999, {4, 8, 18, 29, 31, 41, 46, 48, 63, 65, 71, 73, 80, 84, 90}, 84);
