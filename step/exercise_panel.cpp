@@ -122,6 +122,8 @@ void ExercisePanel::begin(exercise::Exercise exercise)
     playDue();
     showScore();
     if (Canvas *canvas = view_.canvas()) {
+        canvas->setAccessibleDescription(QStringLiteral(
+            "Esercizio: le frecce muovono il cursore, Spazio o Invio scelgono l'elemento"));
         canvas->setFocus(Qt::OtherFocusReason);
         canvas->update();
     }
@@ -136,6 +138,8 @@ void ExercisePanel::leave()
     rightMarks_.clear();
     shownMarks_.clear();
     view_.label("lblEsercizio")->clear();
+    if (Canvas *canvas = view_.canvas())
+        canvas->setAccessibleDescription({});
     lockPlayer(false);
 }
 
