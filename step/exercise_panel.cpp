@@ -338,8 +338,10 @@ bool ExercisePanel::eventFilter(QObject *watched, QEvent *event)
             }
         }
     }
-    // Space and Enter that reach the window would step or run the player.
-    if (watched == view_.window() && plain && picks)
+    // Plain keys that reach the window are the player's (a step, run, going
+    // back): none of them may move the run under the student.
+    const bool command = key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (watched == view_.window() && !command && key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab)
         return true;
     return QObject::eventFilter(watched, event);
 }
