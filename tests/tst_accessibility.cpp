@@ -246,7 +246,8 @@ private slots:
                                  << QStringList{"cmdFine", "cmdSort", "lstSort(0)", "lstSort(1)",
                                                 "lstSort(2)", "lstSort(3)"};
         QTest::newRow("frmPassoSort")
-            << QString("frmPassoSort") << QStringList{"cmdAvvia", "cmdFine", "cmdPasso", "cmdTutto"};
+            << QString("frmPassoSort") << QStringList{"cmdAvvia", "cmdFine", "cmdIndietro", "cmdPasso",
+                                                      "cmdTutto", "lstCodice", "lstVariabili"};
         QTest::newRow("frmPassoRicBin")
             << QString("frmPassoRicBin")
             << QStringList{"cmdAvvia", "cmdFine", "cmdPasso", "cmdTutto", "lstPassi", "txtX"};
