@@ -3,6 +3,7 @@
 #include "frmPassoSort.h"
 
 #include "layout.h"
+#include "sort_code.h"
 #include "text.h"
 #include "widgets.h"
 
@@ -68,6 +69,8 @@ void frmPassoSort::connectControls()
     // Each list is announced with the label in front of it.
     label("lblTitAlgoritmo")->setBuddy(algorithms);
     label("lblTitDati")->setBuddy(inputs);
+    label("lblTitCodice")->setBuddy(find<QComboBox>("cboCodice"));
+    label("lblTitVariabili")->setBuddy(list("lstVariabili"));
     connect(&player(), &StepPlayer::changed, this, &frmPassoSort::showState);
     canvas()->setPaint([this](QPainter &painter, const QRect &area) {
         paintBars(painter, area);
@@ -140,6 +143,8 @@ void frmPassoSort::showState()
     label("lblConfronti")->setText(QString::fromStdString(plain(steps_->comparisons())));
     label("lblMosse")->setText(QString::fromStdString(plain(steps_->moves())));
     label("lblPasso")->setText(QString::fromStdString(steps_->sentence()));
+    showCode(&sortListing(column_), steps_->state().line);
+    showVariables(steps_->variableLines(), steps_->variablesChanged());
     find<QComboBox>("cboDati")->setEnabled(!exercise_->running());
 }
 

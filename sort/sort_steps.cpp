@@ -5,6 +5,7 @@
 #include "sorts.h"
 
 #include <algorithm>
+#include <source_location>
 #include <utility>
 
 namespace quimbra {
@@ -52,46 +53,68 @@ std::vector<Integer> makeSortInput(int input, std::span<const Integer> window, R
 
 namespace {
 
-// An event packed in 32 bits: two positions of 13 bits (the vectors hold at
-// most 1001 positions), the kind, and a comparison's outcome.
+// An event packed in 64 bits: two positions of 13 bits (the vectors hold at
+// most 1001 positions), the kind, a comparison's outcome, and above them the
+// line of the routine that reported it.
 enum Op : std::uint32_t { OpCompare, OpCompareHeld, OpExchange, OpShift, OpHold, OpPlace,
                           OpPivotPlaced, OpPass, OpRange };
 
-constexpr std::uint32_t pack(Op op, int a, int b = 0, bool outcome = false)
+constexpr std::uint64_t pack(Op op, int a, int b, bool outcome, std::uint_least32_t line)
 {
-    return std::uint32_t(a & 0x1fff) | std::uint32_t(b & 0x1fff) << 13 | std::uint32_t(op) << 26 |
-           std::uint32_t(outcome) << 30;
+    return std::uint64_t(a & 0x1fff) | std::uint64_t(b & 0x1fff) << 13 |
+           std::uint64_t(op) << 26 | std::uint64_t(outcome) << 30 | std::uint64_t(line) << 32;
 }
-constexpr int first(std::uint32_t e) { return int(e & 0x1fff); }
-constexpr int second(std::uint32_t e) { return int(e >> 13 & 0x1fff); }
-constexpr Op opOf(std::uint32_t e) { return Op(e >> 26 & 0xf); }
-constexpr bool outcomeOf(std::uint32_t e) { return e >> 30 & 1; }
+constexpr int first(std::uint64_t e) { return int(e & 0x1fff); }
+constexpr int second(std::uint64_t e) { return int(e >> 13 & 0x1fff); }
+constexpr Op opOf(std::uint64_t e) { return Op(e >> 26 & 0xf); }
+constexpr bool outcomeOf(std::uint64_t e) { return e >> 30 & 1; }
+constexpr int lineOf(std::uint64_t e) { return int(e >> 32); }
+// An exchange or a shift belongs to the step of the comparison before it.
+constexpr bool beginsStep(std::uint64_t e) { return opOf(e) != OpExchange && opOf(e) != OpShift; }
+
+using Where = std::source_location;
+
+// Turns each report of a routine into an event carrying the line of the
+// routine that made it (the default argument is taken where the call stands).
+template <class Sink>
+class Reporter
+{
+public:
+    explicit Reporter(Sink &sink) : sink_(sink) {}
+
+    bool compare(int a, int b, bool outcome, Where at = Where::current())
+    {
+        return sink_.add(pack(OpCompare, a, b, outcome, at.line())), outcome;
+    }
+    bool compareHeld(int a, bool outcome, Where at = Where::current())
+    {
+        return sink_.add(pack(OpCompareHeld, a, 0, outcome, at.line())), outcome;
+    }
+    void exchange(int a, int b, Where at = Where::current()) { sink_.add(pack(OpExchange, a, b, false, at.line())); }
+    void shift(int to, int from, Where at = Where::current()) { sink_.add(pack(OpShift, to, from, false, at.line())); }
+    void hold(int a, Where at = Where::current()) { sink_.add(pack(OpHold, a, 0, false, at.line())); }
+    void place(int a, Where at = Where::current()) { sink_.add(pack(OpPlace, a, 0, false, at.line())); }
+    void pivotPlaced(int a, int b, Where at = Where::current()) { sink_.add(pack(OpPivotPlaced, a, b, false, at.line())); }
+    void pass(int n, Where at = Where::current()) { sink_.add(pack(OpPass, n, 0, false, at.line())); }
+    void range(int a, int b, Where at = Where::current()) { sink_.add(pack(OpRange, a, b, false, at.line())); }
+
+private:
+    Sink &sink_;
+};
 
 struct ChunkFull
 {
 };
 
-// Records the events of a run from number `skip` on, until `out` holds `cap`.
-class Recorder
+// Keeps the events of a run from number `skip` on, until `out` holds `cap`.
+class ChunkSink
 {
 public:
-    Recorder(std::uint64_t skip, std::size_t cap, std::vector<std::uint32_t> &out)
+    ChunkSink(std::uint64_t skip, std::size_t cap, std::vector<std::uint64_t> &out)
         : skip_(skip), cap_(cap), out_(out)
     {
     }
-
-    bool compare(int a, int b, bool outcome) { return add(pack(OpCompare, a, b, outcome)), outcome; }
-    bool compareHeld(int a, bool outcome) { return add(pack(OpCompareHeld, a, 0, outcome)), outcome; }
-    void exchange(int a, int b) { add(pack(OpExchange, a, b)); }
-    void shift(int to, int from) { add(pack(OpShift, to, from)); }
-    void hold(int a) { add(pack(OpHold, a)); }
-    void place(int a) { add(pack(OpPlace, a)); }
-    void pivotPlaced(int a, int b) { add(pack(OpPivotPlaced, a, b)); }
-    void pass(int n) { add(pack(OpPass, n)); }
-    void range(int a, int b) { add(pack(OpRange, a, b)); }
-
-private:
-    void add(std::uint32_t e)
+    void add(std::uint64_t e)
     {
         if (seen_++ < skip_)
             return;
@@ -100,18 +123,11 @@ private:
             throw ChunkFull{};
     }
 
+private:
     std::uint64_t seen_ = 0;
     std::uint64_t skip_;
     std::size_t cap_;
-    std::vector<std::uint32_t> &out_;
-};
-
-// Counts the comparisons of a whole run and nothing else.
-struct ComparisonCounter : NoObserver
-{
-    long comparisons = 0;
-    bool compare(int, int, bool outcome) { return ++comparisons, outcome; }
-    bool compareHeld(int, bool outcome) { return ++comparisons, outcome; }
+    std::vector<std::uint64_t> &out_;
 };
 
 std::string at(int p)
@@ -119,7 +135,142 @@ std::string at(int p)
     return "V(" + std::to_string(p) + ")";
 }
 
+// One event applied to the state that the view shows.
+void apply(SortState &s, std::uint64_t e, int column)
+{
+    const int a = first(e);
+    const int b = second(e);
+    SortVariables &v = s.vars;
+    if (beginsStep(e))
+        s.before = v;
+    s.line = lineOf(e);
+    switch (opOf(e)) {
+    case OpCompare:
+        ++s.comparisons;
+        s.last = {SortStep::Compare, a, b, outcomeOf(e)};
+        if (column == InsertionColumn) {
+            v.j = a;
+            v.i = b;
+        } else {
+            v.i = a;
+        }
+        break;
+    case OpCompareHeld:
+        ++s.comparisons;
+        s.last = {SortStep::CompareHeld, a, -1, outcomeOf(e)};
+        if (column == QuickColumn)
+            v.i = a;
+        else
+            v.j = a + v.pass;
+        break;
+    case OpExchange:
+        std::swap(s.values[std::size_t(a)], s.values[std::size_t(b)]);
+        ++s.moves;
+        s.last.movedA = a;
+        s.last.movedB = b;
+        if (column == BubbleColumn)
+            v.exchanged = 1;
+        if (column == QuickColumn)
+            v.j = b;
+        break;
+    case OpShift:
+        s.values[std::size_t(a)] = s.values[std::size_t(b)];
+        ++s.moves;
+        s.last.movedA = a;
+        v.j = b;
+        break;
+    case OpHold:
+        s.held = s.values[std::size_t(a)];
+        s.holding = true;
+        s.last = {SortStep::Hold, a};
+        v.i = a;
+        v.j = a;
+        break;
+    case OpPlace:
+        s.values[std::size_t(a)] = s.held;
+        s.holding = false;
+        ++s.moves;
+        s.last = {SortStep::Place, -1, -1, false, a};
+        v.j = a;
+        break;
+    case OpPivotPlaced:
+        std::swap(s.values[std::size_t(a)], s.values[std::size_t(b)]);
+        s.holding = false;
+        ++s.moves;
+        s.last = {SortStep::PivotPlaced, -1, -1, false, a, b};
+        v.k = b;
+        break;
+    case OpPass:
+        s.last = {SortStep::Pass, a};
+        v.pass = a;
+        if (column == BubbleColumn) {
+            v.exchanged = 0;
+            v.i = -1;
+        }
+        break;
+    case OpRange:
+        s.held = s.values[std::size_t(a)];
+        s.holding = true;
+        s.last = {SortStep::Range, a, b};
+        // The calls still under way are those whose range holds this one.
+        while (!s.ranges.empty() && !(int(s.ranges.back() >> 16) <= a && b <= int(s.ranges.back() & 0xffff)))
+            s.ranges.pop_back();
+        s.ranges.push_back(std::uint32_t(a) << 16 | std::uint32_t(b));
+        v = {};
+        v.first = a;
+        v.last = b;
+        v.i = a + 1;
+        v.j = b + 1;
+        v.depth = int(s.ranges.size());
+        break;
+    }
+}
+
 } // namespace
+
+// Plays a whole run once, keeping a copy of the state every few steps.
+class CheckpointRecorder
+{
+public:
+    static constexpr std::size_t MostCheckpoints = 512;
+
+    explicit CheckpointRecorder(SortSteps &steps) : steps_(steps) { state_.values = steps.original_; }
+
+    void add(std::uint64_t e)
+    {
+        if (beginsStep(e)) {
+            if (begun_ % steps_.every_ == 0) {
+                steps_.checkpoints_.push_back({state_, events_});
+                if (steps_.checkpoints_.size() > MostCheckpoints) {
+                    // Keep every other copy, twice as far apart.
+                    std::vector<SortSteps::Checkpoint> &c = steps_.checkpoints_;
+                    std::size_t kept = 0;
+                    for (std::size_t n = 0; n < c.size(); n += 2, ++kept)
+                        if (n != kept)
+                            c[kept] = std::move(c[n]);
+                    c.resize(kept);
+                    steps_.every_ *= 2;
+                }
+            }
+            ++begun_;
+        }
+        apply(state_, e, steps_.column_);
+        ++events_;
+    }
+    void finish()
+    {
+        if (steps_.checkpoints_.empty())
+            steps_.checkpoints_.push_back({state_, 0});
+        steps_.count_ = begun_;
+        steps_.end_ = {state_, events_};
+    }
+
+private:
+    SortSteps &steps_;
+    SortState state_;
+    long begun_ = 0;
+    std::uint64_t events_ = 0;
+};
 
 SortSteps::SortSteps(int column, std::vector<Integer> values)
     : column_(std::clamp(column, 0, SortColumns - 1)), original_(std::move(values))
@@ -127,6 +278,13 @@ SortSteps::SortSteps(int column, std::vector<Integer> values)
     if (original_.empty())
         original_.push_back(0);
     chunk_.reserve(ChunkEvents);
+    CheckpointRecorder recorder(*this);
+    Reporter<CheckpointRecorder> reporter(recorder);
+    scratch_ = original_;
+    Long moves = 0;
+    runRoutine(scratch_, moves, reporter);
+    recorder.finish();
+    checkpoints_.shrink_to_fit();
     restart();
 }
 
@@ -144,140 +302,147 @@ void SortSteps::runRoutine(std::vector<Integer> &V, Long &moves, Observer &obser
 
 void SortSteps::restart()
 {
-    values_ = original_;
-    comparisons_ = 0;
-    moves_ = 0;
-    last_ = {};
-    holding_ = false;
-    held_ = 0;
-    chunk_.clear();
-    next_ = 0;
-    base_ = 0;
-    routineEnded_ = false;
-    fetch();
-    finished_ = peek() == nullptr;
+    restore(checkpoints_.front(), 0);
 }
 
-void SortSteps::fetch()
+void SortSteps::restore(const Checkpoint &checkpoint, long step)
 {
-    base_ += chunk_.size();
+    state_ = checkpoint.state;
+    next_ = checkpoint.event;
+    done_ = step;
+}
+
+void SortSteps::fetch(std::uint64_t from)
+{
+    base_ = from;
     chunk_.clear();
-    next_ = 0;
     scratch_ = original_;
     Long moves = 0;
-    Recorder recorder(base_, ChunkEvents, chunk_);
+    ChunkSink sink(from, ChunkEvents, chunk_);
+    Reporter<ChunkSink> reporter(sink);
     try {
-        runRoutine(scratch_, moves, recorder);
+        runRoutine(scratch_, moves, reporter);
         routineEnded_ = true;
     } catch (const ChunkFull &) {
         routineEnded_ = false;
     }
 }
 
-const std::uint32_t *SortSteps::peek()
+const std::uint64_t *SortSteps::peek()
 {
-    if (next_ == chunk_.size()) {
-        if (routineEnded_)
-            return nullptr;
-        fetch();
+    if (next_ >= end_.event)
+        return nullptr;
+    if (next_ < base_ || next_ - base_ >= chunk_.size()) {
+        fetch(next_);
         if (chunk_.empty())
             return nullptr;
     }
-    return &chunk_[next_];
-}
-
-void SortSteps::apply(std::uint32_t e)
-{
-    const int a = first(e);
-    const int b = second(e);
-    switch (opOf(e)) {
-    case OpCompare:
-    case OpCompareHeld:
-        ++comparisons_;
-        last_ = {opOf(e) == OpCompare ? SortStep::Compare : SortStep::CompareHeld,
-                 a, opOf(e) == OpCompare ? b : -1, outcomeOf(e)};
-        break;
-    case OpExchange:
-        std::swap(values_[a], values_[b]);
-        ++moves_;
-        last_.movedA = a;
-        last_.movedB = b;
-        break;
-    case OpShift:
-        values_[a] = values_[b];
-        ++moves_;
-        last_.movedA = a;
-        break;
-    case OpHold:
-        held_ = values_[a];
-        holding_ = true;
-        last_ = {SortStep::Hold, a};
-        break;
-    case OpPlace:
-        values_[a] = held_;
-        holding_ = false;
-        ++moves_;
-        last_ = {SortStep::Place, -1, -1, false, a};
-        break;
-    case OpPivotPlaced:
-        std::swap(values_[a], values_[b]);
-        holding_ = false;
-        ++moves_;
-        last_ = {SortStep::PivotPlaced, -1, -1, false, a, b};
-        break;
-    case OpPass:
-        last_ = {SortStep::Pass, a};
-        break;
-    case OpRange:
-        held_ = values_[a];
-        holding_ = true;
-        last_ = {SortStep::Range, a, b};
-        break;
-    }
+    return &chunk_[std::size_t(next_ - base_)];
 }
 
 bool SortSteps::step()
 {
-    const std::uint32_t *e = peek();
+    const std::uint64_t *e = peek();
     if (!e)
         return false;
-    const Op op = opOf(*e);
-    apply(*e);
+    apply(state_, *e, column_);
     ++next_;
     // The exchange or shift that a comparison leads to belongs to its step.
-    if (op == OpCompare || op == OpCompareHeld) {
-        e = peek();
-        if (e && (opOf(*e) == OpExchange || opOf(*e) == OpShift)) {
-            apply(*e);
-            ++next_;
-        }
+    e = peek();
+    if (e && !beginsStep(*e)) {
+        apply(state_, *e, column_);
+        ++next_;
     }
-    finished_ = peek() == nullptr;
+    ++done_;
     return true;
 }
 
 void SortSteps::runToEnd()
 {
-    if (finished_)
+    // The whole run done at once: no last step to point at, only the line
+    // that ended the run.
+    seek(count_);
+    state_.last = {};
+    state_.holding = false;
+    state_.before = state_.vars;
+}
+
+void SortSteps::seek(long step)
+{
+    step = std::clamp(step, 0L, count_);
+    if (step == done_)
         return;
-    values_ = original_;
-    Long moves = 0;
-    ComparisonCounter counter;
-    runRoutine(values_, moves, counter);
-    comparisons_ = counter.comparisons;
-    moves_ = moves;
-    last_ = {};
-    holding_ = false;
-    chunk_.clear();
-    next_ = 0;
-    routineEnded_ = true;
-    finished_ = true;
+    if (step == count_) {
+        restore(end_, count_);
+        return;
+    }
+    const long c = step / every_;
+    // Forward within the stretch of the copy wanted: go on from here.
+    if (!(done_ >= c * every_ && done_ < step))
+        restore(checkpoints_[std::size_t(c)], c * every_);
+    while (done_ < step && this->step()) {
+    }
+}
+
+std::size_t SortSteps::memoryBytes() const
+{
+    std::size_t bytes = eventBytes() + checkpoints_.capacity() * sizeof(Checkpoint);
+    for (const Checkpoint &c : checkpoints_)
+        bytes += c.state.values.capacity() * sizeof(Integer) +
+                 c.state.ranges.capacity() * sizeof(std::uint32_t);
+    return bytes + 4 * original_.capacity() * sizeof(Integer);
+}
+
+std::vector<std::string> SortSteps::variableLines() const
+{
+    const SortVariables &v = state_.vars;
+    auto value = [](int n) { return n < 0 ? std::string("—") : std::to_string(n); };
+    std::vector<std::string> lines;
+    switch (column_) {
+    case InsertionColumn:
+        lines = {"i = " + value(v.i), "j = " + value(v.j)};
+        break;
+    case BubbleColumn:
+        lines = {"passata = " + value(v.pass), "i = " + value(v.i),
+                 std::string("scambiato = ") + (v.exchanged < 0 ? "—" : v.exchanged ? "vero" : "falso")};
+        break;
+    case ShellColumn:
+        lines = {"h = " + value(v.pass), "i = " + value(v.i), "j = " + value(v.j),
+                 "v = " + (state_.holding ? std::to_string(state_.held) : std::string("—"))};
+        break;
+    case QuickColumn:
+        lines = {"livello = " + value(v.depth > 0 ? v.depth : -1), "Primo = " + value(v.first),
+                 "Ultimo = " + value(v.last),
+                 "pivot = " + (state_.holding ? std::to_string(state_.held) : std::string("—")),
+                 "i = " + value(v.i), "j = " + value(v.j), "k = " + value(v.k)};
+        break;
+    }
+    lines.push_back("N = " + std::to_string(size()));
+    return lines;
+}
+
+std::vector<bool> SortSteps::variablesChanged() const
+{
+    const SortVariables &n = state_.vars;
+    const SortVariables &o = state_.before;
+    // The held value changes with the hold, the range and the placement.
+    const SortStep::Kind k = state_.last.kind;
+    const bool held = done_ > 0 && (k == SortStep::Hold || k == SortStep::Range ||
+                                    k == SortStep::Place || k == SortStep::PivotPlaced);
+    switch (column_) {
+    case InsertionColumn: return {n.i != o.i, n.j != o.j, false};
+    case BubbleColumn: return {n.pass != o.pass, n.i != o.i, n.exchanged != o.exchanged, false};
+    case ShellColumn: return {n.pass != o.pass, n.i != o.i, n.j != o.j, held, false};
+    default:
+        return {n.depth != o.depth, n.first != o.first, n.last != o.last, held,
+                n.i != o.i, n.j != o.j, n.k != o.k, false};
+    }
 }
 
 std::string SortSteps::sentence() const
 {
     std::string s;
-    const SortStep &l = last_;
+    const SortStep &l = state_.last;
     switch (l.kind) {
     case SortStep::None:
         break;
@@ -313,7 +478,7 @@ std::string SortSteps::sentence() const
             at(l.a);
         break;
     }
-    if (!finished_)
+    if (!finished())
         return s.empty() ? "Pronto: Spazio fa un passo, Invio avvia e ferma" : s;
     return s.empty() ? "Fine: vettore ordinato" : s + " — fine: vettore ordinato";
 }

@@ -37,66 +37,116 @@ struct SortStep
     int a = -1, b = -1;    // positions compared; a pass's number or gap in a; a range a..b
     bool outcome = false;  // the comparison's result as the routine tested it
     int movedA = -1, movedB = -1; // positions written by the step, -1 for none
+    bool operator==(const SortStep &) const = default;
+};
+
+// The routine's variables as the step view lists them; -1 for one not set yet.
+struct SortVariables
+{
+    int pass = -1;      // Bubble's pass number, Shell's gap h
+    int i = -1, j = -1;
+    int k = -1;         // where Quick's pivot went
+    int first = -1, last = -1; // Quick's range
+    int depth = 0;      // Quick's depth of recursion, 1 for the outermost call
+    int exchanged = -1; // Bubble: 1 once the pass exchanged, 0 before
+    bool operator==(const SortVariables &) const = default;
+};
+
+// Everything the view shows of one moment of a run.
+struct SortState
+{
+    std::vector<Integer> values; // V(0..N)
+    long comparisons = 0;
+    long moves = 0;
+    SortStep last;
+    bool holding = false;
+    Integer held = 0;
+    int line = 0;            // the source line of the routine that made the last step, 0 none
+    SortVariables vars;      // after the last step
+    SortVariables before;    // before it
+    std::vector<std::uint32_t> ranges; // Quick's calls under way, first << 16 | last
+    bool operator==(const SortState &) const = default;
 };
 
 // Plays one of the four sorting routines step by step on its own copy of a
-// vector. A step is one comparison together with the exchange or shift it
-// leads to, or one move, hold or new pass of its own. Comparisons count every
-// test between two values of the vector (the held value is one of them), and
-// moves follow the routine's own counter, so that at the end they equal the
-// sorting window's count.
+// vector, forwards, backwards or to any step. A step is one comparison
+// together with the exchange or shift it leads to, or one move, hold or new
+// pass of its own. Comparisons count every test between two values of the
+// vector (the held value is one of them), and moves follow the routine's own
+// counter, so that at the end they equal the sorting window's count.
 //
 // The routine itself is replayed, not imitated: it runs with an observer that
-// records its events, and the steps apply them to the displayed copy. Only a
-// window of events is kept (a few hundred kB, whatever the length of the
-// run): when it is used up, the routine runs again from the start, skips the
+// records its events, each with the line of the routine that reported it,
+// and the steps apply them to the displayed state. Only a window of events is
+// kept: when it is used up, the routine runs again from the start, skips the
 // events already played and records the next ones.
+//
+// Going back or to any step: when the run is made, the routine runs once
+// whole and a copy of the state is kept every few steps (at most about 512
+// copies, so a few kB each whatever the length of the run). A jump restores
+// the copy at or before the step wanted and replays the steps from there.
 class SortSteps final : public Stepper
 {
 public:
     SortSteps(int column, std::vector<Integer> values);
 
     bool step() override;
-    bool finished() const override { return finished_; }
+    bool finished() const override { return done_ >= count_; }
     void runToEnd() override;
     void restart() override;
+    long position() const override { return done_; }
+    long count() const override { return count_; }
+    void seek(long step) override;
 
     int column() const { return column_; }
     int size() const { return static_cast<int>(original_.size()) - 1; } // N
-    const std::vector<Integer> &values() const { return values_; }       // V(0..N) now
-    long comparisons() const { return comparisons_; }
-    long moves() const { return moves_; }
-    const SortStep &last() const { return last_; }
-    bool holding() const { return holding_; }
-    Integer held() const { return held_; }
+    const std::vector<Integer> &values() const { return state_.values; } // V(0..N) now
+    long comparisons() const { return state_.comparisons; }
+    long moves() const { return state_.moves; }
+    const SortStep &last() const { return state_.last; }
+    bool holding() const { return state_.holding; }
+    Integer held() const { return state_.held; }
+    const SortState &state() const { return state_; }
     // What the last step did, in Italian ("V(17) > V(18): scambio", "gap 13").
     std::string sentence() const;
-    // The memory that the recorded events take.
-    std::size_t eventBytes() const { return chunk_.capacity() * sizeof(std::uint32_t); }
+    // The routine's variables now, "name = value", and whether each changed
+    // in the last step.
+    std::vector<std::string> variableLines() const;
+    std::vector<bool> variablesChanged() const;
+    // The memory that the recorded events and the kept states take.
+    std::size_t eventBytes() const { return chunk_.capacity() * sizeof(std::uint64_t); }
+    std::size_t memoryBytes() const;
+    long checkpointEvery() const { return every_; }
 
-    static constexpr std::size_t ChunkEvents = 1 << 16;
+    static constexpr std::size_t ChunkEvents = 1 << 15;
 
 private:
-    const std::uint32_t *peek();
-    void fetch();
-    void apply(std::uint32_t event);
+    struct Checkpoint
+    {
+        SortState state;
+        std::uint64_t event; // the first event of the next step
+    };
+    friend class CheckpointRecorder;
+
+    const std::uint64_t *peek();
+    void fetch(std::uint64_t from);
+    void restore(const Checkpoint &checkpoint, long step);
     template <class Observer>
     void runRoutine(std::vector<Integer> &V, Long &moves, Observer &observer) const;
 
     int column_;
     std::vector<Integer> original_;
-    std::vector<Integer> values_;
     std::vector<Integer> scratch_;
-    std::vector<std::uint32_t> chunk_; // events base_ .. base_ + size - 1
-    std::size_t next_ = 0;             // the next event to play, within chunk_
+    SortState state_;
+    long done_ = 0;
+    long count_ = 0;
+    std::vector<std::uint64_t> chunk_; // events base_ .. base_ + size - 1
     std::uint64_t base_ = 0;
+    std::uint64_t next_ = 0;           // the next event to play, in the whole run
     bool routineEnded_ = false;        // chunk_ reaches the end of the run
-    bool finished_ = false;
-    long comparisons_ = 0;
-    long moves_ = 0;
-    SortStep last_;
-    bool holding_ = false;
-    Integer held_ = 0;
+    std::vector<Checkpoint> checkpoints_; // steps 0, every_, 2 every_, ...
+    long every_ = 1;
+    Checkpoint end_;
 };
 
 // A sort as an exercise, recorded by playing SortSteps over the values: the

@@ -3,6 +3,7 @@
 #include "exercise_panel.h"
 
 #include "step_view.h"
+#include "stepper.h"
 #include "widgets.h"
 
 #include <QAbstractSlider>
@@ -224,15 +225,19 @@ void ExercisePanel::playDue()
 
 void ExercisePanel::lockPlayer(bool locked)
 {
-    const bool more = view_.player().stepper() && !view_.player().stepper()->finished();
+    // Unlocked, each control is as the player has it: forward while steps
+    // remain, back once a step is done, the position for a run with steps.
+    const Stepper *run = view_.player().stepper();
+    const bool more = run && !run->finished();
+    const bool earlier = run && run->position() > 0;
+    const bool steps = run && run->count() > 0;
     for (const char *name : playerControls) {
         QWidget *control = view_.find<QWidget>(name);
         if (!control)
             continue;
-        // The buttons that step forward follow the run, as the player has them.
-        const bool forward = qobject_cast<QAbstractSlider *>(control) == nullptr &&
-                             std::string_view(name) != "cmdIndietro";
-        control->setEnabled(!locked && (!forward || more));
+        const std::string_view which(name);
+        const bool on = which == "cmdIndietro" ? earlier : which == "sldPosizione" ? steps : more;
+        control->setEnabled(!locked && on);
     }
     if (QPushButton *missing = view_.button("cmdNonCe"))
         missing->setEnabled(running());

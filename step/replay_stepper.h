@@ -4,6 +4,8 @@
 
 #include "stepper.h"
 
+#include <algorithm>
+
 namespace quimbra {
 
 // Steps through a run that was recorded whole beforehand (a search of at most
@@ -19,7 +21,6 @@ public:
         done_ = 0;
     }
     int done() const { return done_; }
-    int count() const { return count_; }
 
     bool step() override
     {
@@ -31,6 +32,9 @@ public:
     bool finished() const override { return done_ >= count_; }
     void runToEnd() override { done_ = count_; }
     void restart() override { done_ = 0; }
+    long position() const override { return done_; }
+    long count() const override { return count_; }
+    void seek(long step) override { done_ = int(std::clamp<long>(step, 0, count_)); }
 
 private:
     int count_ = 0;

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QWidget>
 
 #include <algorithm>
@@ -63,6 +64,13 @@ void StepPlayer::attach(const Controls &controls)
         connect(controls_.run, &QAbstractButton::clicked, this, &StepPlayer::toggleRunning);
     if (controls_.toEnd)
         connect(controls_.toEnd, &QAbstractButton::clicked, this, &StepPlayer::toEnd);
+    if (controls_.back)
+        connect(controls_.back, &QAbstractButton::clicked, this, &StepPlayer::stepBack);
+    if (controls_.position) {
+        controls_.position->setSingleStep(1);
+        connect(controls_.position, &QAbstractSlider::valueChanged, this,
+                [this](int value) { seek(value); });
+    }
     if (controls_.speed) {
         controls_.speed->setRange(0, levelCount() - 1);
         controls_.speed->setSingleStep(1);
@@ -94,6 +102,10 @@ bool StepPlayer::eventFilter(QObject *watched, QEvent *event)
                 stepOnce();
                 return true;
             }
+            if (key->key() == Qt::Key_Left || key->key() == Qt::Key_Backspace) {
+                stepBack();
+                return true;
+            }
             if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
                 if (!key->isAutoRepeat())
                     toggleRunning();
@@ -118,6 +130,24 @@ void StepPlayer::stepOnce()
 {
     pause();
     advance(1);
+}
+
+void StepPlayer::stepBack()
+{
+    if (stepper_)
+        seek(stepper_->position() - 1);
+}
+
+void StepPlayer::seek(long step)
+{
+    pause();
+    if (!stepper_ || std::clamp(step, 0L, stepper_->count()) == stepper_->position())
+        return;
+    stepper_->seek(step);
+    updateButtons();
+    if (controls_.view)
+        controls_.view->update();
+    emit changed();
 }
 
 void StepPlayer::run()
@@ -249,10 +279,33 @@ void StepPlayer::updateButtons()
             focusLost = focusLost || (b == focus && !more);
             b->setEnabled(more);
         }
+    const bool earlier = stepper_ && stepper_->position() > 0;
+    if (controls_.back && controls_.back->isEnabled() != earlier) {
+        focusLost = focusLost || (controls_.back == focus && !earlier);
+        controls_.back->setEnabled(earlier);
+    }
     // A button that the keyboard was on is disabled at the end of the run:
     // the view takes the focus, so that the keys keep working.
     if (focusLost && controls_.view)
         controls_.view->setFocus(Qt::OtherFocusReason);
+    showPosition();
+}
+
+void StepPlayer::showPosition()
+{
+    const long count = stepper_ ? stepper_->count() : 0;
+    const long at = stepper_ ? stepper_->position() : 0;
+    if (QAbstractSlider *slider = controls_.position) {
+        const QSignalBlocker quiet(slider);
+        slider->setEnabled(count > 0);
+        slider->setRange(0, int(count));
+        slider->setPageStep(int(std::max(1L, count / 20)));
+        slider->setValue(int(at));
+    }
+    if (controls_.positionText)
+        controls_.positionText->setText(QStringLiteral("passo %1 di %2")
+                                            .arg(QLocale().toString(qint64(at)),
+                                                 QLocale().toString(qint64(count))));
 }
 
 } // namespace quimbra

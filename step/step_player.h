@@ -25,8 +25,12 @@ class Stepper;
 //   cmdAvvia     "Avvia" / "Pausa"       runs or pauses
 //   cmdTutto     "Fino alla fine"        completes the run at once
 //   sldVelocita  speed level             from one step a second to many steps per frame
+//   cmdIndietro  "Indietro"              undoes the last step
+//   sldPosizione position                from before the first step to after the last; dragged, goes there
+//   lblPosizione "passo k di n"
 //
-// and the keys of its window: Space steps and Enter runs or pauses, wherever
+// and the keys of its window: Space steps, Enter runs or pauses, Left and
+// Backspace step back, wherever
 // the focused control does not use the key itself (a focused button is
 // pressed by Space and Enter as everywhere in the program).
 //
@@ -50,6 +54,9 @@ public:
         QPointer<QAbstractSlider> speed;  // sldVelocita
         QPointer<QLabel> speedText;       // optional: the speed in words
         QPointer<QWidget> view;           // repainted once per tick
+        QPointer<QAbstractButton> back;   // cmdIndietro
+        QPointer<QAbstractSlider> position; // sldPosizione
+        QPointer<QLabel> positionText;    // lblPosizione
     };
 
     explicit StepPlayer(QObject *parent = nullptr);
@@ -69,6 +76,10 @@ public:
     Stepper *stepper() const { return stepper_; }
 
     void stepOnce();
+    // Pauses and undoes the last step.
+    void stepBack();
+    // Pauses and puts the run at this step, as if played from the start to it.
+    void seek(long step);
     void run();
     void pause();
     void toggleRunning();
@@ -102,6 +113,7 @@ private:
     void tick();
     void restartClock();
     void updateButtons();
+    void showPosition();
     int intervalMs() const;
 
     Stepper *stepper_ = nullptr;

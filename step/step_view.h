@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "code_listing.h"
 #include "form.h"
 #include "replay_stepper.h"
 #include "step_player.h"
@@ -19,7 +20,10 @@ class Canvas;
 // a StepPlayer. Its layout holds the player's controls under their names,
 // cmdPasso, cmdAvvia, cmdTutto, sldVelocita (and lblVelocita for the speed in
 // words, if wanted), a cmdFine and one Canvas control, the view that the
-// player repaints.
+// player repaints. Where its layout holds them, the view also has
+// cmdIndietro, sldPosizione and lblPosizione (going back, and to any step),
+// the code panel lstCodice with its choice cboCodice ("Pseudocodice" or
+// "C++"), and lstVariabili, the routine's variables.
 //
 // Unlike a demonstration window it has no slot: the window that opens it
 // creates it with itself as owner, calls Show() and forgets it. Several may
@@ -59,10 +63,25 @@ protected:
     void startRecordedRun(ReplayStepper &stepper, int count);
     void showRecordedLines(const std::vector<std::string> &lines, std::size_t count);
 
+    // The code panel shows this routine's code in the language chosen, with
+    // the row of its source line `line` lit and current (0: none lit).
+    void showCode(const CodeListing *listing, int line);
+    // The variables panel: one "name = value" line each, those that the last
+    // step changed in magenta.
+    void showVariables(const std::vector<std::string> &lines, const std::vector<bool> &changed);
+
 private:
     void unloaded() override;
 
+    void showCodeRows();
+
     StepPlayer player_;
+    const CodeListing *listing_ = nullptr;
+    int listingShown_ = -1; // which text lstCodice holds: 0 pseudocode, 1 C++
+    const CodeListing *listingInPanel_ = nullptr;
+    int line_ = 0;
+    std::vector<std::string> variables_;
+    std::vector<bool> changed_;
     std::size_t linesShown_ = std::size_t(-1);
     bool counted_ = false;
     static int open_;

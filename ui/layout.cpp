@@ -374,7 +374,7 @@ FormLayout withExerciseStrip(FormLayout l, bool notThere)
          none, none, NoFlags, "Inizia un esercizio su dati nuovi"},
         {"lblEsercizio", -1, Kind::Label, nullptr, 1590, top + 120, 1980, 300, nullptr, sans825b,
          none, magenta, NoFlags, "Esercizio in corso"},
-        {"lblTitCodice", -1, Kind::Label, nullptr, 3630, top + 120, 720, 300, "Codice:", sans825b,
+        {"lblTitCodiceEsercizio", -1, Kind::Label, nullptr, 3630, top + 120, 720, 300, "Codice:", sans825b,
          none, magenta, NoFlags, nullptr},
         {"txtCodice", -1, Kind::TextBox, nullptr, 4410, top + 60, 975, 375, nullptr, sans975b,
          white, blue, Centred, "Codice dell'esercizio dato dall'insegnante (Invio per iniziare)"},
@@ -404,27 +404,35 @@ FormLayout withExerciseStrip(FormLayout l, bool notThere)
 } // namespace
 
 // A wide canvas, so that each of 1000 bars gets a pixel of its own, with the
-// sentence under it and the player's controls in one row at the bottom. The
-// canvas comes first in the tab order: Space and Enter work at once.
+// sentence and the position of the run under it, then the code of the sort
+// with its line lit beside its variables, and the player's controls in one
+// row at the bottom. The canvas comes first in the tab order: Space and
+// Enter work at once.
 const FormLayout &passoSortLayout()
 {
     static const FormLayout layout = withExerciseStrip(FormLayout{
-        "frmPassoSort", "Passo passo - prof. Orvalde", 15300, 8175, none,
+        "frmPassoSort", "Passo passo - prof. Orvalde", 15300, 10305, none,
         {
-            {"picBarre", -1, Kind::Canvas, nullptr, 120, 600, 15060, 6300, nullptr, sans825b,
+            {"picBarre", -1, Kind::Canvas, nullptr, 120, 600, 15060, 4200, nullptr, sans825b,
              paleYellow, magenta, NoFlags, "Il vettore come barre: altezza uguale al valore"},
-            {"cmdPasso", -1, Kind::Button, nullptr, 120, 7560, 1350, 495, "Passo", sans975b, none,
+            {"cmdIndietro", -1, Kind::Button, nullptr, 120, 9690, 1350, 495, "Indietro", sans975b,
+             none, none, NoFlags, "Torna indietro di un passo (Freccia sinistra)"},
+            {"cmdPasso", -1, Kind::Button, nullptr, 1590, 9690, 1350, 495, "Passo", sans975b, none,
              none, NoFlags, "Esegui un passo (Spazio)"},
-            {"cmdAvvia", -1, Kind::Button, nullptr, 1590, 7560, 1350, 495, "Avvia", sans975b, none,
+            {"cmdAvvia", -1, Kind::Button, nullptr, 3060, 9690, 1350, 495, "Avvia", sans975b, none,
              none, NoFlags, "Avvia o metti in pausa l'animazione (Invio)"},
-            {"cmdTutto", -1, Kind::Button, nullptr, 3060, 7560, 1650, 495, "Fino alla fine",
+            {"cmdTutto", -1, Kind::Button, nullptr, 4530, 9690, 1650, 495, "Fino alla fine",
              sans825b, none, none, NoFlags, "Esegui tutti i passi fino alla fine"},
-            {"lblTitVelocita", -1, Kind::Label, nullptr, 4950, 7680, 1050, 300, "Velocità:",
+            {"lblTitVelocita", -1, Kind::Label, nullptr, 6360, 9810, 1050, 300, "Velocità:",
              sans825b, none, none, NoFlags, nullptr},
-            {"sldVelocita", -1, Kind::Slider, nullptr, 6000, 7560, 3750, 495, nullptr, sans825,
+            {"sldVelocita", -1, Kind::Slider, nullptr, 7410, 9690, 3000, 495, nullptr, sans825,
              none, none, NoFlags, "Velocità dell'animazione"},
-            {"lblVelocita", -1, Kind::Label, nullptr, 9900, 7680, 3300, 300, nullptr, sans825,
+            {"lblVelocita", -1, Kind::Label, nullptr, 10530, 9810, 3180, 300, nullptr, sans825,
              none, none, NoFlags, "Velocità in passi al secondo"},
+            {"sldPosizione", -1, Kind::Slider, nullptr, 120, 5340, 12600, 375, nullptr, sans825,
+             none, none, NoFlags, "Posizione nell'esecuzione: trascina per andare a un passo"},
+            {"lblPosizione", -1, Kind::Label, nullptr, 12840, 5400, 2340, 300, nullptr, sans825b,
+             none, none, NoFlags, "Passo a cui si trova l'esecuzione"},
             {"lblTitAlgoritmo", -1, Kind::Label, nullptr, 120, 195, 1050, 300, "Algoritmo:",
              sans825b, none, magenta, NoFlags, nullptr},
             {"cboAlgoritmo", -1, Kind::ComboBox, nullptr, 1200, 120, 1800, 375, nullptr, sans975b,
@@ -441,9 +449,19 @@ const FormLayout &passoSortLayout()
              none, magenta, NoFlags, nullptr},
             {"lblMosse", -1, Kind::Label, nullptr, 11400, 120, 1500, 375, nullptr, sans975b,
              fieldBackground, fieldText, Bordered | Centred, "Numero di mosse"},
-            {"lblPasso", -1, Kind::Label, nullptr, 120, 7020, 15060, 420, nullptr, sans12b, none,
+            {"lblPasso", -1, Kind::Label, nullptr, 120, 4860, 15060, 420, nullptr, sans12b, none,
              magenta, NoFlags, "Che cosa ha fatto l'ultimo passo"},
-            {"cmdFine", -1, Kind::Button, nullptr, 13830, 7560, 1350, 495, "Fine", sans825, none,
+            {"lblTitCodice", -1, Kind::Label, nullptr, 120, 5880, 900, 300, "Codice:", sans825b,
+             none, magenta, NoFlags, nullptr},
+            {"cboCodice", -1, Kind::ComboBox, nullptr, 1080, 5805, 2100, 375, nullptr, sans825,
+             none, none, NoFlags, "Linguaggio del codice mostrato"},
+            {"lstCodice", -1, Kind::ListBox, nullptr, 120, 6270, 10860, 3300, nullptr, mono975,
+             white, none, NoFlags, "Codice dell'algoritmo: la riga evidenziata ha fatto l'ultimo passo"},
+            {"lblTitVariabili", -1, Kind::Label, nullptr, 11100, 5880, 1500, 300, "Variabili:",
+             sans825b, none, magenta, NoFlags, nullptr},
+            {"lstVariabili", -1, Kind::ListBox, nullptr, 11100, 6270, 4080, 3300, nullptr, mono975,
+             paleCyan, blue, NoFlags, "Variabili dell'algoritmo e i loro valori"},
+            {"cmdFine", -1, Kind::Button, nullptr, 13830, 9690, 1350, 495, "Fine", sans825, none,
              none, NoFlags, "Chiudi la finestra"},
         }}, false);
     return layout;
