@@ -367,19 +367,19 @@ FormLayout withExerciseStrip(FormLayout l, bool notThere)
     const int solution = right - 1350;
     const int missing = notThere ? solution - 120 - 1215 : solution;
     // The warning goes beside the code box when there is room, under it otherwise.
-    const int warningLeft = 5505;
+    const int warningLeft = 5955;
     const bool beside = missing - 120 - warningLeft >= 3000;
     std::vector<ControlSpec> strip{
         {"cmdEsercizio", -1, Kind::Button, nullptr, 120, top, 1350, 495, "Esercizio", sans975b,
          none, none, NoFlags, "Inizia un esercizio su dati nuovi"},
-        {"lblEsercizio", -1, Kind::Label, nullptr, 1590, top + 120, 1980, 300, nullptr, sans825b,
+        {"lblEsercizio", -1, Kind::Label, nullptr, 1590, top + 120, 1700, 300, nullptr, sans825b,
          none, magenta, NoFlags, "Esercizio in corso"},
-        {"lblTitCodiceEsercizio", -1, Kind::Label, nullptr, 3630, top + 120, 720, 300, "Codice:", sans825b,
-         none, magenta, NoFlags, nullptr},
-        {"txtCodice", -1, Kind::TextBox, nullptr, 4410, top + 60, 975, 375, nullptr, sans975b,
+        {"lblTitCodiceEsercizio", -1, Kind::Label, nullptr, 3330, top + 120, 1500, 300,
+         "Codice esercizio:", sans825b, none, magenta, NoFlags, nullptr},
+        {"txtCodice", -1, Kind::TextBox, nullptr, 4860, top + 60, 975, 375, nullptr, sans975b,
          white, blue, Centred, "Codice dell'esercizio dato dall'insegnante (Invio per iniziare)"},
-        {"lblAvviso", -1, Kind::Label, nullptr, beside ? warningLeft : 3630,
-         beside ? top : top + 540, beside ? missing - 120 - warningLeft : right - 3630,
+        {"lblAvviso", -1, Kind::Label, nullptr, beside ? warningLeft : 3330,
+         beside ? top : top + 540, beside ? missing - 120 - warningLeft : right - 3330,
          beside ? 495 : 300, nullptr, sans825, none, rgb(192, 0, 0), NoFlags,
          "Avviso sul codice"},
     };
