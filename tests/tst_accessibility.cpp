@@ -250,7 +250,8 @@ private slots:
                                                       "cmdTutto", "lstCodice", "lstVariabili"};
         QTest::newRow("frmPassoRicBin")
             << QString("frmPassoRicBin")
-            << QStringList{"cmdAvvia", "cmdFine", "cmdPasso", "cmdTutto", "lstPassi", "txtX"};
+            << QStringList{"cmdAvvia", "cmdFine", "cmdIndietro", "cmdPasso", "cmdTutto", "lstCodice",
+                           "lstPassi", "lstVariabili", "txtX"};
         QTest::newRow("frmPassoABR")
             << QString("frmPassoABR")
             << QStringList{"cmdAvvia", "cmdFine",  "cmdPasso", "cmdRicerca", "cmdTutto", "cmdV(0)",
