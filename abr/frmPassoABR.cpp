@@ -2,8 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmPassoABR.h"
 
+#include "abr_code.h"
+
 #include "widgets.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -22,6 +25,8 @@ void frmPassoABR::connectControls()
     StepView::connectControls();
     canvas()->setPaint([this](QPainter &painter, const QRect &area) { drawing_.paint(painter, area); });
     label("lblPasso")->setWordWrap(true);
+    label("lblTitCodice")->setBuddy(find<QComboBox>("cboCodice"));
+    label("lblTitVariabili")->setBuddy(list("lstVariabili"));
     connect(button("cmdRicerca"), &QPushButton::clicked, this, &frmPassoABR::cmdRicerca_Click);
     for (int index = 0; index < 3; ++index)
         connect(button("cmdV", index), &QPushButton::clicked, this,
@@ -63,6 +68,11 @@ void frmPassoABR::showSteps()
     const int step = stepper_.done() - 1;
     showRecordedLines(steps_.lines, steps_.linesAfter(step));
     label("lblPasso")->setText(QString::fromStdString(abr::StepSentence(ABR, steps_, step)));
+    const abr::StepCode code = abr::StepCodeAt(ABR, steps_, step);
+    showCode(abr::listingOf(steps_), code.line, code.branch);
+    showVariables(code.variables,
+                  changedLines(code.variables,
+                               step < 0 ? code.variables : abr::StepCodeAt(ABR, steps_, step - 1).variables));
 
     std::vector<int> lit;
     for (int i = 0; i <= step; ++i)

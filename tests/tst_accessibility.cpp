@@ -254,8 +254,9 @@ private slots:
                            "lstPassi", "lstVariabili", "txtX"};
         QTest::newRow("frmPassoABR")
             << QString("frmPassoABR")
-            << QStringList{"cmdAvvia", "cmdFine",  "cmdPasso", "cmdRicerca", "cmdTutto", "cmdV(0)",
-                           "cmdV(1)",  "cmdV(2)", "lstPassi", "txtChiave"};
+            << QStringList{"cmdAvvia", "cmdFine",  "cmdIndietro", "cmdPasso", "cmdRicerca", "cmdTutto",
+                           "cmdV(0)",  "cmdV(1)", "cmdV(2)", "lstCodice", "lstPassi", "lstVariabili",
+                           "txtChiave"};
     }
 
     void everyControlNamedOnce()
