@@ -2,8 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmPassoABR.h"
 
+#include "abr_code.h"
+
 #include "widgets.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -43,6 +46,8 @@ void frmPassoABR::connectControls()
         exercise_->paint(painter, area);
     });
     label("lblPasso")->setWordWrap(true);
+    label("lblTitCodice")->setBuddy(find<QComboBox>("cboCodice"));
+    label("lblTitVariabili")->setBuddy(list("lstVariabili"));
     connect(button("cmdRicerca"), &QPushButton::clicked, this, &frmPassoABR::cmdRicerca_Click);
     for (int index = 0; index < 3; ++index)
         connect(button("cmdV", index), &QPushButton::clicked, this,
@@ -137,6 +142,11 @@ void frmPassoABR::showSteps()
     textBox("txtChiave")->setReadOnly(exercise_->running());
     showRecordedLines(steps_.lines, steps_.linesAfter(step));
     label("lblPasso")->setText(QString::fromStdString(abr::StepSentence(shownTree(), steps_, step)));
+    const abr::StepCode code = abr::StepCodeAt(shownTree(), steps_, step);
+    showCode(abr::listingOf(steps_), code.line, code.branch);
+    showVariables(code.variables,
+                  changedLines(code.variables,
+                               step < 0 ? code.variables : abr::StepCodeAt(shownTree(), steps_, step - 1).variables));
 
     std::vector<int> lit;
     for (int i = 0; i <= step; ++i)

@@ -2,8 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmPassoRicBin.h"
 
+#include "ricbin_code.h"
+
 #include "widgets.h"
 
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -48,6 +51,8 @@ void frmPassoRicBin::connectControls()
     picture->installEventFilter(this);
     label("lblPasso")->setWordWrap(true);
     label("lblLegenda")->setWordWrap(true);
+    label("lblTitCodice")->setBuddy(find<QComboBox>("cboCodice"));
+    label("lblTitVariabili")->setBuddy(list("lstVariabili"));
     connect(textBox("txtX"), &QLineEdit::textChanged, this, &frmPassoRicBin::txtX_Change);
     connect(&player(), &StepPlayer::changed, this, &frmPassoRicBin::showSteps);
     exercise_->connectControls();
@@ -99,9 +104,16 @@ void frmPassoRicBin::showSteps()
     if (!window())
         return;
     const int step = stepper_.done() - 1;
+    // An exercise searches its own 15 values.
+    const int N = exercise_->shown() ? exercise::SearchSize : this->N;
     textBox("txtX")->setReadOnly(exercise_->running());
     showRecordedLines(search_.lines, search_.linesAfter(step));
     label("lblPasso")->setText(QString::fromStdString(ricbin::StepSentence(search_, N, step)));
+    const ricbin::StepCode code = ricbin::StepCodeAt(search_, N, step);
+    showCode(&ricbin::searchListing(), code.line);
+    showVariables(code.variables,
+                  changedLines(code.variables,
+                               step < 0 ? code.variables : ricbin::StepCodeAt(search_, N, step - 1).variables));
 
     const QRect area = canvas()->area();
     const int probes = static_cast<int>(search_.probes.size());

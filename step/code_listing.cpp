@@ -85,7 +85,7 @@ int CodeListing::lineOf(std::string_view anchor) const
     return 0;
 }
 
-CodeRows CodeListing::rowsOf(int sourceLine) const
+CodeRows CodeListing::rowsOf(int sourceLine, int branch) const
 {
     CodeRows rows;
     if (sourceLine <= 0)
@@ -93,9 +93,12 @@ CodeRows CodeListing::rowsOf(int sourceLine) const
     const auto c = std::find(cppLines_.begin(), cppLines_.end(), sourceLine);
     if (c != cppLines_.end())
         rows.cpp = int(c - cppLines_.begin());
-    const auto p = std::find(pseudoLines_.begin(), pseudoLines_.end(), sourceLine);
-    if (p != pseudoLines_.end())
-        rows.pseudo = int(p - pseudoLines_.begin());
+    for (std::size_t r = 0; r < pseudoLines_.size(); ++r)
+        if (pseudoLines_[r] == sourceLine) {
+            rows.pseudo = int(r);
+            if (branch-- <= 0)
+                break;
+        }
     return rows;
 }
 

@@ -44,8 +44,10 @@ public:
 
     const std::vector<std::string> &pseudocode() const { return pseudo_; }
     const std::vector<std::string> &cpp() const { return cpp_; }
-    // The rows of a line of the source file (1 is its first).
-    CodeRows rowsOf(int sourceLine) const;
+    // The rows of a line of the source file (1 is its first). Where several
+    // pseudocode rows stand for one C++ line (the two branches of a
+    // conditional call), `branch` picks one of them.
+    CodeRows rowsOf(int sourceLine, int branch = 0) const;
     // The source line of the C++ row holding this anchor, 0 if none.
     int lineOf(std::string_view anchor) const;
     // The lines of the source file that the routine spans.

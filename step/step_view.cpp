@@ -126,10 +126,20 @@ void StepView::showRecordedLines(const std::vector<std::string> &lines, std::siz
     linesShown_ = count;
 }
 
-void StepView::showCode(const CodeListing *listing, int line)
+std::vector<bool> StepView::changedLines(const std::vector<std::string> &now,
+                                        const std::vector<std::string> &before)
+{
+    std::vector<bool> changed(now.size(), false);
+    for (std::size_t n = 0; n < now.size() && n < before.size(); ++n)
+        changed[n] = now[n] != before[n];
+    return changed;
+}
+
+void StepView::showCode(const CodeListing *listing, int line, int branch)
 {
     listing_ = listing;
     line_ = line;
+    branch_ = branch;
     showCodeRows();
 }
 
@@ -146,7 +156,7 @@ void StepView::showCodeRows()
         listingInPanel_ = listing_;
         listingShown_ = shown;
     }
-    const CodeRows rows = listing_ ? listing_->rowsOf(line_) : CodeRows{};
+    const CodeRows rows = listing_ ? listing_->rowsOf(line_, branch_) : CodeRows{};
     const int row = shown ? rows.cpp : rows.pseudo;
     const QModelIndex current = code->currentIndex();
     if (current.isValid() == (row >= 0) && (row < 0 || current.row() == row))

@@ -65,7 +65,10 @@ protected:
 
     // The code panel shows this routine's code in the language chosen, with
     // the row of its source line `line` lit and current (0: none lit).
-    void showCode(const CodeListing *listing, int line);
+    void showCode(const CodeListing *listing, int line, int branch = 0);
+    // Which lines differ from the same lines one step before.
+    static std::vector<bool> changedLines(const std::vector<std::string> &now,
+                                          const std::vector<std::string> &before);
     // The variables panel: one "name = value" line each, those that the last
     // step changed in magenta.
     void showVariables(const std::vector<std::string> &lines, const std::vector<bool> &changed);
@@ -80,6 +83,7 @@ private:
     int listingShown_ = -1; // which text lstCodice holds: 0 pseudocode, 1 C++
     const CodeListing *listingInPanel_ = nullptr;
     int line_ = 0;
+    int branch_ = 0;
     std::vector<std::string> variables_;
     std::vector<bool> changed_;
     std::size_t linesShown_ = std::size_t(-1);

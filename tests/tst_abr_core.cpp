@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "abr.h"
+#include "abr_code.h"
 #include "support.h"
 
 #include <QtTest>
@@ -497,25 +498,28 @@ void TestAbrCore::stepSentence_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<int>("step");
     QTest::addColumn<QString>("sentence");
+    QTest::addColumn<int>("litRow"); // of the pseudocode: search 3 "se ABR(k).Inf = X", 4 "Pos ← k",
+                                     // 5 "se ABR(k).Sx = 0", 8 and 10 the calls left and right;
+                                     // visits: the row "scrivi ABR(k).Inf"
 
     const QString e = QChar(0x00E8);
     QTest::newRow("greater: down to the right") << -1 << "640" << 0
-        << "640 " + e + " maggiore della chiave del nodo 1 (chiave 503): si scende a destra, al nodo 3";
+        << "640 " + e + " maggiore della chiave del nodo 1 (chiave 503): si scende a destra, al nodo 3" << 10;
     QTest::newRow("less: down to the left") << -1 << "640" << 1
-        << "640 " + e + " minore della chiave del nodo 3 (chiave 820): si scende a sinistra, al nodo 6";
+        << "640 " + e + " minore della chiave del nodo 3 (chiave 820): si scende a sinistra, al nodo 6" << 8;
     QTest::newRow("a leaf ends the search") << -1 << "-1" << 4
         << "-1 " + e + " minore della chiave del nodo 16 (chiave 4), che " + e +
-               " una foglia: la ricerca finisce qui";
+               " una foglia: la ricerca finisce qui" << 5;
     QTest::newRow("verdict, not found") << -1 << "-1" << 5
-                                        << "-1 non " + e + " nell'albero: NON c'" + e;
+                                        << "-1 non " + e + " nell'albero: NON c'" + e << 5;
     QTest::newRow("equal at the root") << -1 << "503" << 0
-        << "503 " + e + " uguale alla chiave del nodo 1 (chiave 503): trovato";
+        << "503 " + e + " uguale alla chiave del nodo 1 (chiave 503): trovato" << 3;
     QTest::newRow("verdict, found") << -1 << "503" << 1
-                                    << "503 " + e + " nell'albero, nel nodo 1: TROVATO";
+                                    << "503 " + e + " nell'albero, nel nodo 1: TROVATO" << 4;
     QTest::newRow("pre-order, first node") << 0 << "" << 0
-                                           << "Visita anticipata: nodo 1 (chiave 503), 1 di 31";
+                                           << "Visita anticipata: nodo 1 (chiave 503), 1 di 31" << 2;
     QTest::newRow("post-order, its rule") << 2 << "" << -1
-        << "Visita posticipata: prima il sottoalbero sinistro, poi il destro, poi il nodo";
+        << "Visita posticipata: prima il sottoalbero sinistro, poi il destro, poi il nodo" << -1;
 }
 
 void TestAbrCore::stepSentence()
@@ -528,6 +532,13 @@ void TestAbrCore::stepSentence()
     const Tabella ABR = build(vetFrom(kKeysA));
     const TreeSteps steps = visit < 0 ? RecordSearch(ABR, typed.toStdString()) : RecordVisit(ABR, visit);
     QCOMPARE(QString::fromStdString(StepSentence(ABR, steps, step)), sentence);
+    QFETCH(int, litRow);
+    const CodeListing *listing = listingOf(steps);
+    QVERIFY(listing);
+    QCOMPARE(listing->problems(), std::vector<std::string>{});
+    const StepCode code = StepCodeAt(ABR, steps, step);
+    QCOMPARE(listing->rowsOf(code.line, code.branch).pseudo, litRow);
+    QCOMPARE(listing->rowsOf(code.line).cpp >= 0, litRow >= 0);
 }
 
 void TestAbrCore::searchPosition_data()

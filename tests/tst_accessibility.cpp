@@ -259,13 +259,15 @@ private slots:
                            "cmdSoluzione", "cmdTutto", "lstCodice", "lstVariabili", "txtCodice"};
         QTest::newRow("frmPassoRicBin")
             << QString("frmPassoRicBin")
-            << QStringList{"cmdAvvia", "cmdEsercizio", "cmdFine", "cmdNonCe", "cmdPasso",
-                           "cmdSoluzione", "cmdTutto", "lstPassi", "txtCodice", "txtX"};
+            << QStringList{"cmdAvvia", "cmdEsercizio", "cmdFine", "cmdIndietro", "cmdNonCe",
+                           "cmdPasso", "cmdSoluzione", "cmdTutto", "lstCodice", "lstPassi",
+                           "lstVariabili", "txtCodice", "txtX"};
         QTest::newRow("frmPassoABR")
             << QString("frmPassoABR")
-            << QStringList{"cmdAvvia", "cmdEsercizio", "cmdFine", "cmdNonCe", "cmdPasso",
-                           "cmdRicerca", "cmdSoluzione", "cmdTutto", "cmdV(0)", "cmdV(1)",
-                           "cmdV(2)", "lstPassi", "txtChiave", "txtCodice"};
+            << QStringList{"cmdAvvia", "cmdEsercizio", "cmdFine", "cmdIndietro", "cmdNonCe",
+                           "cmdPasso", "cmdRicerca", "cmdSoluzione", "cmdTutto", "cmdV(0)",
+                           "cmdV(1)", "cmdV(2)", "lstCodice", "lstPassi", "lstVariabili",
+                           "txtChiave", "txtCodice"};
     }
 
     void everyControlNamedOnce()

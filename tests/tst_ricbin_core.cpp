@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ricbin.h"
+#include "ricbin_code.h"
 #include "support.h"
 #include "text.h"
 
@@ -470,23 +471,25 @@ void TestRicBinCore::stepSentence_data()
     QTest::addColumn<QByteArray>("typed");
     QTest::addColumn<int>("step");
     QTest::addColumn<QString>("sentence");
+    QTest::addColumn<int>("litRow"); // of the pseudocode: 2 "restituisci 0", 4 "se V(Medio) = X",
+                                     // 5 "restituisci Medio", 7 and 9 the calls left and right
 
     QTest::newRow("before the first probe") << 0 << QByteArray("500") << -1
-                                            << "Si cerca 500 tra le posizioni 1 e 1000";
+                                            << "Si cerca 500 tra le posizioni 1 e 1000" << -1;
     QTest::newRow("middle greater, go left") << 0 << QByteArray("500") << 0
-        << QString::fromUtf8("4997 \u00e8 maggiore di 500: si cerca tra 1 e 499");
+        << QString::fromUtf8("4997 \u00e8 maggiore di 500: si cerca tra 1 e 499") << 7;
     QTest::newRow("middle smaller, go right") << 0 << QByteArray("9000") << 0
-        << QString::fromUtf8("4997 \u00e8 minore di 9000: si cerca tra 501 e 1000");
+        << QString::fromUtf8("4997 \u00e8 minore di 9000: si cerca tra 501 e 1000") << 9;
     QTest::newRow("found at the middle") << 0 << QByteArray("4997") << 0
-        << QString::fromUtf8("4997 \u00e8 uguale a 4997: trovato in posizione 500");
+        << QString::fromUtf8("4997 \u00e8 uguale a 4997: trovato in posizione 500") << 4;
     QTest::newRow("nothing left to search") << 0 << QByteArray("-5") << 8
-        << QString::fromUtf8("7 \u00e8 maggiore di -5: non resta nessuna posizione in cui cercare");
+        << QString::fromUtf8("7 \u00e8 maggiore di -5: non resta nessuna posizione in cui cercare") << 7;
     QTest::newRow("verdict, not found") << 0 << QByteArray("-5") << 9
-        << QString::fromUtf8("-5 non \u00e8 nel vettore: NON c'\u00e8");
+        << QString::fromUtf8("-5 non \u00e8 nel vettore: NON c'\u00e8") << 2;
     QTest::newRow("verdict, found") << 0 << QByteArray("7") << 9
-        << QString::fromUtf8("7 \u00e8 nel vettore, in posizione 1: TROVATO");
+        << QString::fromUtf8("7 \u00e8 nel vettore, in posizione 1: TROVATO") << 5;
     QTest::newRow("the rounded number, not the text") << 4 << QByteArray("4.5abc") << 9
-        << QString::fromUtf8("4 \u00e8 nel vettore, in posizione 1: TROVATO");
+        << QString::fromUtf8("4 \u00e8 nel vettore, in posizione 1: TROVATO") << 5;
 }
 
 void TestRicBinCore::stepSentence()
@@ -495,9 +498,16 @@ void TestRicBinCore::stepSentence()
     QFETCH(QByteArray, typed);
     QFETCH(int, step);
     QFETCH(QString, sentence);
+    QFETCH(int, litRow);
 
     const Vector V = extra == 0 ? stepVector() : stepVectorWith(extra);
-    QCOMPARE(qs(StepSentence(RecordSearch(V, N, str(typed)), N, step)), sentence);
+    const SearchSteps search = RecordSearch(V, N, str(typed));
+    QCOMPARE(qs(StepSentence(search, N, step)), sentence);
+    QCOMPARE(searchListing().problems(), std::vector<std::string>{});
+    const StepCode code = StepCodeAt(search, N, step);
+    QCOMPARE(searchListing().rowsOf(code.line).pseudo, litRow);
+    QCOMPARE(searchListing().rowsOf(code.line).cpp >= 0, litRow >= 0);
+    QCOMPARE(code.variables.front(), "X = " + plain(search.x));
 }
 
 void TestRicBinCore::fattoriale_data()

@@ -473,7 +473,7 @@ const FormLayout &passoSortLayout()
 const FormLayout &passoRicBinLayout()
 {
     static const FormLayout layout = withExerciseStrip(FormLayout{
-        "frmPassoRicBin", "Passo passo: Ricerca Binaria - prof. Orvalde", 9720, 7200, none,
+        "frmPassoRicBin", "Passo passo: Ricerca Binaria - prof. Orvalde", 15720, 7200, none,
         {
             {"picVettore", -1, Kind::Canvas, nullptr, 120, 120, 2895, 6960, nullptr, mono975b,
              paleYellow, none, NoFlags,
@@ -484,6 +484,8 @@ const FormLayout &passoRicBinLayout()
              blue, Centred, "Numero da cercare"},
             {"lblPasso", -1, Kind::Label, nullptr, 3240, 600, 6360, 780, nullptr, sans12b, none,
              magenta, NoFlags, "Che cosa ha deciso l'ultimo passo"},
+            {"cmdIndietro", -1, Kind::Button, nullptr, 3240, 6585, 1350, 495, "Indietro", sans975b,
+             none, none, NoFlags, "Torna indietro di un passo (Freccia sinistra)"},
             {"cmdPasso", -1, Kind::Button, nullptr, 6600, 1500, 1350, 495, "Passo", sans975b, none,
              none, NoFlags, "Esegui un passo (Spazio)"},
             {"cmdAvvia", -1, Kind::Button, nullptr, 6600, 2100, 1350, 495, "Avvia", sans975b, none,
@@ -496,6 +498,10 @@ const FormLayout &passoRicBinLayout()
              none, none, NoFlags, "Velocit\u00e0 dell'animazione"},
             {"lblVelocita", -1, Kind::Label, nullptr, 6600, 4260, 3000, 300, nullptr, sans825,
              none, none, NoFlags, "Velocit\u00e0 in passi al secondo"},
+            {"sldPosizione", -1, Kind::Slider, nullptr, 3240, 5940, 6360, 375, nullptr, sans825,
+             none, none, NoFlags, "Posizione nella ricerca: trascina per andare a un passo"},
+            {"lblPosizione", -1, Kind::Label, nullptr, 4710, 6690, 2400, 300, nullptr, sans825b,
+             none, none, NoFlags, "Passo a cui si trova la ricerca"},
             {"lstPassi", -1, Kind::ListBox, nullptr, 3240, 1500, 3195, 3135, nullptr, mono975,
              paleCyan, blue, NoFlags, "Passi della ricerca binaria"},
             {"lblLegenda", -1, Kind::Label, nullptr, 3240, 4920, 6360, 900,
@@ -503,6 +509,16 @@ const FormLayout &passoRicBinLayout()
              "magenta la posizione di mezzo. La striscia a destra della colonna mostra tutto il "
              "vettore.",
              sans825, none, none, NoFlags, nullptr},
+            {"lblTitCodice", -1, Kind::Label, nullptr, 9840, 195, 900, 300, "Codice:", sans825b,
+             none, magenta, NoFlags, nullptr},
+            {"cboCodice", -1, Kind::ComboBox, nullptr, 10800, 120, 2100, 375, nullptr, sans825,
+             none, none, NoFlags, "Linguaggio del codice mostrato"},
+            {"lstCodice", -1, Kind::ListBox, nullptr, 9840, 600, 5760, 4200, nullptr, mono975,
+             white, none, NoFlags, "Codice della ricerca: la riga evidenziata ha fatto l'ultimo passo"},
+            {"lblTitVariabili", -1, Kind::Label, nullptr, 9840, 4920, 1500, 300, "Variabili:",
+             sans825b, none, magenta, NoFlags, nullptr},
+            {"lstVariabili", -1, Kind::ListBox, nullptr, 9840, 5220, 5760, 1860, nullptr, mono975,
+             paleCyan, blue, NoFlags, "Variabili della ricerca e i loro valori"},
             {"cmdFine", -1, Kind::Button, nullptr, 8625, 6705, 975, 375, "Fine", sans825, none,
              none, NoFlags, "Chiudi la finestra"},
         }}, true);
@@ -516,7 +532,7 @@ const FormLayout &passoRicBinLayout()
 const FormLayout &passoAbrLayout()
 {
     static const FormLayout layout = withExerciseStrip(FormLayout{
-        "frmPassoABR", "Passo passo: ABR - prof. Orvalde", 14070, 7110, none,
+        "frmPassoABR", "Passo passo: ABR - prof. Orvalde", 14070, 10330, none,
         {
             {"picAlbero", -1, Kind::Canvas, nullptr, 120, 120, 11400, 5400, nullptr, mono975b,
              paleYellow, darkRed, NoFlags,
@@ -535,6 +551,8 @@ const FormLayout &passoAbrLayout()
              none, none, NoFlags, "Ricerca la chiave nell'albero, un passo alla volta"},
             {"lblPasso", -1, Kind::Label, nullptr, 120, 5580, 11400, 780, nullptr, sans12b, none,
              magenta, NoFlags, "Che cosa ha fatto l'ultimo passo"},
+            {"cmdIndietro", -1, Kind::Button, nullptr, 12735, 5880, 1215, 495, "Indietro", sans975b,
+             none, none, NoFlags, "Torna indietro di un passo (Freccia sinistra)"},
             {"cmdPasso", -1, Kind::Button, nullptr, 120, 6480, 1350, 495, "Passo", sans975b, none,
              none, NoFlags, "Esegui un passo (Spazio)"},
             {"cmdAvvia", -1, Kind::Button, nullptr, 1590, 6480, 1350, 495, "Avvia", sans975b, none,
@@ -547,8 +565,22 @@ const FormLayout &passoAbrLayout()
              none, none, NoFlags, "Velocit\u00e0 dell'animazione"},
             {"lblVelocita", -1, Kind::Label, nullptr, 9150, 6600, 2370, 300, nullptr, sans825,
              none, none, NoFlags, "Velocit\u00e0 in passi al secondo"},
+            {"sldPosizione", -1, Kind::Slider, nullptr, 120, 7110, 9000, 375, nullptr, sans825,
+             none, none, NoFlags, "Posizione nella ricerca o nella visita: trascina per andare a un passo"},
+            {"lblPosizione", -1, Kind::Label, nullptr, 9240, 7170, 2280, 300, nullptr, sans825b,
+             none, none, NoFlags, "Passo a cui si trova la ricerca o la visita"},
             {"lstPassi", -1, Kind::ListBox, nullptr, 11640, 120, 975, 6855, nullptr, mono975,
              paleCyan, darkRed, NoFlags, "Passi della ricerca o della visita"},
+            {"lblTitCodice", -1, Kind::Label, nullptr, 120, 7620, 900, 300, "Codice:", sans825b,
+             none, magenta, NoFlags, nullptr},
+            {"cboCodice", -1, Kind::ComboBox, nullptr, 1080, 7545, 2100, 375, nullptr, sans825,
+             none, none, NoFlags, "Linguaggio del codice mostrato"},
+            {"lstCodice", -1, Kind::ListBox, nullptr, 120, 8010, 8520, 2200, nullptr, mono975,
+             white, none, NoFlags, "Codice della ricerca o della visita: la riga evidenziata ha fatto l'ultimo passo"},
+            {"lblTitVariabili", -1, Kind::Label, nullptr, 8760, 7620, 1500, 300, "Variabili:",
+             sans825b, none, magenta, NoFlags, nullptr},
+            {"lstVariabili", -1, Kind::ListBox, nullptr, 8760, 8010, 5190, 2200, nullptr, mono975,
+             paleCyan, blue, NoFlags, "Variabili e i loro valori"},
             {"cmdFine", -1, Kind::Button, nullptr, 12735, 6480, 1215, 495, "Fine", sans825, none,
              none, NoFlags, "Chiudi la finestra"},
         }}, true);

@@ -1,0 +1,31 @@
+// SPDX-FileCopyrightText: 2026 The Quimbra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "abr.h"
+#include "code_listing.h"
+
+#include <string>
+#include <vector>
+
+namespace quimbra::abr {
+
+// The code of RicercaABR and of the three visits (0, 1, 2: pre-, in-,
+// post-order): pseudocode and C++ lines as compiled from abr.h.
+const CodeListing &searchListing();
+const CodeListing &visitListing(int visit);
+// The listing of what these steps play; nullptr for nothing.
+const CodeListing *listingOf(const TreeSteps &steps);
+
+// What the code panel and the variables panel show after steps 0..step
+// (-1: before the first): the source line lit (0: none), which of the
+// pseudocode rows of that line, and the variables, "name = value".
+struct StepCode
+{
+    int line = 0;
+    int branch = 0;
+    std::vector<std::string> variables;
+};
+StepCode StepCodeAt(const Tabella &ABR, const TreeSteps &steps, int step);
+
+} // namespace quimbra::abr
