@@ -160,8 +160,9 @@ private slots:
         QCOMPARE(QString::fromStdString(ex.name()), name);
         const int steps = ex.steps();
         QCOMPARE(view->label("lblPunteggio")->text(), QString("Passi: 0 di %1 · Errori: 0").arg(steps));
-        for (const char *control : {"cmdPasso", "cmdAvvia", "cmdTutto"})
-            QVERIFY(!view->find<QWidget>(control)->isEnabled());
+        const auto playerControls = {"cmdPasso", "cmdAvvia", "cmdTutto", "cmdIndietro", "sldPosizione"};
+        for (const char *control : playerControls)
+            QVERIFY2(!view->find<QWidget>(control)->isEnabled(), control);
         QVERIFY(view->button("cmdSoluzione")->isEnabled());
         // The player's keys do nothing: Space on a button-free spot of the window.
         const int played = ex.played();
@@ -200,6 +201,10 @@ private slots:
                      .arg(errors == 1 ? "1 errore" : "0 errori")
                      .arg(percent));
         QVERIFY(!view->button("cmdSoluzione")->isEnabled());
+        // Over: going back and the position are the player's again.
+        QVERIFY(view->button("cmdIndietro")->isEnabled() && view->find<QWidget>("sldPosizione")->isEnabled());
+        QTest::keyClick(view->window(), Qt::Key_Left);
+        QCOMPARE(view->player().stepper()->position(), view->player().stepper()->count() - 1);
 
         // The result line is copied for handing in: Ctrl+C and the menu entry.
         QLabel *score = view->label("lblPunteggio");
