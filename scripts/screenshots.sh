@@ -129,10 +129,10 @@ shoot_all() {
         sleep 1
         click "$passo" 3900 120 3000 375                  # cboDati
         xdotool key End Return
-        click "$passo" 120 600 15060 6300                 # the bars
+        click "$passo" 120 600 15060 4200                 # the bars
         xdotool key --delay 40 $(printf 'space %.0s' $(seq 27))
         shoot "$passo" passo-sort.png
-        click "$passo" 13830 7560 1350 495                # Fine
+        click "$passo" 13830 9690 1350 495                # Fine
     fi
     click "$sort" 2160 7500 975 255                   # FINE
 

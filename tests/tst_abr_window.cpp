@@ -16,6 +16,8 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QAbstractSlider>
+#include <QLabel>
 #include <QtTest>
 
 #include <algorithm>
@@ -137,15 +139,37 @@ class tst_AbrWindow final : public QObject
     // Steps the view's run with cmdPasso to its end: each step adds the next
     // of the window's lines (a visit shows its two title lines first, a
     // search its verdict's three at the end).
+    // Then steps back to the start with the Left key, and drags the position
+    // slider to the middle: each shows what the run showed there (the lines,
+    // the sentence, the lit line of code, the variables).
     static void stepThrough(frmPassoABR *view, const QStringList &expected)
     {
         const abr::TreeSteps &steps = view->steps();
+        ListBox *code = view->list("lstCodice");
+        auto shown = [&] {
+            return lines(view, "lstPassi") + lines(view, "lstVariabili") +
+                   QStringList{view->label("lblPasso")->text(), view->label("lblPosizione")->text(),
+                               code->currentIndex().isValid() ? code->currentIndex().data().toString()
+                                                              : QString("(nessuna)")};
+        };
+        QList<QStringList> forward{shown()};
+        QCOMPARE(forward[0].last(), QString("(nessuna)"));
         QCOMPARE(lines(view, "lstPassi"), expected.mid(0, qsizetype(steps.linesAfter(-1))));
         for (int step = 0; step < steps.count(); ++step) {
             QTest::mouseClick(view->button("cmdPasso"), Qt::LeftButton);
             QCOMPARE(lines(view, "lstPassi"), expected.mid(0, qsizetype(steps.linesAfter(step))));
+            QVERIFY(code->currentIndex().isValid());
+            forward << shown();
         }
         QCOMPARE(lines(view, "lstPassi"), expected);
+        for (int step = steps.count(); step > 0; --step) {
+            QTest::keyClick(view->window(), Qt::Key_Left);
+            QCOMPARE(shown(), forward[step - 1]);
+        }
+        view->find<QAbstractSlider>("sldPosizione")->setValue(steps.count() / 2);
+        QCOMPARE(shown(), forward[steps.count() / 2]);
+        view->find<QAbstractSlider>("sldPosizione")->setValue(steps.count());
+        QCOMPARE(shown(), forward.last());
     }
 
     struct Snapshot

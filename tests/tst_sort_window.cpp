@@ -217,6 +217,63 @@ private slots:
         clock = FixedClock();
     }
 
+    // Going back a step (the button, the Left key) or dragging the position
+    // slider shows exactly what the view showed when the run got there: the
+    // bars' values, the counters, the sentence, the lit line, the variables.
+    void goingBackShowsTheSameView()
+    {
+        rnd = std::make_unique<ScriptedRandom>();
+        menu = std::make_unique<frm_Quimbra>(*rnd, clock);
+        QVERIFY(showMenu(*menu));
+        frmSort *w = open();
+        QVERIFY(w);
+        for (int k = 0; k < 4; ++k) {
+            w->PassoPasso(k);
+            frmPassoSort *view = openViews(w).last();
+            QVERIFY(QTest::qWaitForWindowActive(view->window()));
+            view->cboDati_Click(InputRandom20);
+            ListBox *code = view->list("lstCodice");
+            auto shown = [&] {
+                QStringList s{view->label("lblConfronti")->text(), view->label("lblMosse")->text(),
+                              view->label("lblPasso")->text(), view->label("lblPosizione")->text(),
+                              code->currentIndex().isValid() ? code->currentIndex().data().toString()
+                                                             : QString("(nessuna)")};
+                s += view->list("lstVariabili")->lines();
+                for (Integer v : view->steps()->values())
+                    s << QString::number(v);
+                return s;
+            };
+            QList<QStringList> forward{shown()};
+            QCOMPARE(forward[0][4], QString("(nessuna)"));
+            QCOMPARE(forward[0][3], QString("passo 0 di %1").arg(view->steps()->count()));
+            QVERIFY(!view->button("cmdIndietro")->isEnabled());
+            for (int s = 0; s < 30; ++s) {
+                view->button("cmdPasso")->click();
+                forward << shown();
+            }
+            for (int s = 30; s > 25; --s) {
+                QTest::keyClick(view->window(), Qt::Key_Left);
+                QCOMPARE(shown(), forward[s - 1]);
+            }
+            view->button("cmdIndietro")->click();
+            QCOMPARE(shown(), forward[24]);
+            auto *position = view->find<QAbstractSlider>("sldPosizione");
+            position->setValue(7);
+            QCOMPARE(shown(), forward[7]);
+            QCOMPARE(position->maximum(), int(view->steps()->count()));
+            // The same line lit in C++: the routine's own line that reported the step.
+            view->find<QComboBox>("cboCodice")->setCurrentIndex(1);
+            QVERIFY(code->currentIndex().data().toString().contains("observe."));
+            view->button("cmdTutto")->click();
+            QCOMPARE(position->value(), position->maximum());
+            QVERIFY(view->button("cmdIndietro")->isEnabled());
+            position->setValue(0);
+            view->find<QComboBox>("cboCodice")->setCurrentIndex(0);
+            QCOMPARE(shown(), forward[0]);
+            view->button("cmdFine")->click();
+        }
+    }
+
     // Whatever the numbers, a run leaves four equal ascending lists of bare
     // numbers and four bare counts. The random source here is unpinned.
     void firstRunShape()
