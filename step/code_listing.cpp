@@ -49,7 +49,7 @@ CodeListing::CodeListing(std::string_view source, std::string_view signature,
         if (start > 0 && lines[start - 1].starts_with("template <class Observer>"))
             --start;
         std::size_t end = start;
-        while (end < lines.size() && lines[end] != "}")
+        while (end < lines.size() && code(lines[end]) != "}")
             ++end;
         first_ = int(start) + 1;
         last_ = int(std::min(end, lines.size() - 1)) + 1;
