@@ -8,11 +8,14 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QSlider>
+#include <QSpinBox>
 
 #include <climits>
 #include <map>
@@ -124,6 +127,18 @@ QWidget *create(const ControlSpec &c, QWidget *parent)
         v->setFocusPolicy(Qt::StrongFocus);
         return v;
     }
+    case Kind::CheckBox: {
+        auto *b = new QCheckBox(caption, parent);
+        b->setFocusPolicy(Qt::StrongFocus);
+        return b;
+    }
+    case Kind::SpinBox: {
+        auto *b = new QSpinBox(parent);
+        b->setFocusPolicy(Qt::StrongFocus);
+        return b;
+    }
+    case Kind::ProgressBar:
+        return new QProgressBar(parent);
     }
     return nullptr;
 }
@@ -133,7 +148,8 @@ QWidget *create(const ControlSpec &c, QWidget *parent)
 bool takesFocus(Kind kind)
 {
     return kind == Kind::Button || kind == Kind::ListBox || kind == Kind::TextBox ||
-           kind == Kind::Slider || kind == Kind::ComboBox || kind == Kind::Canvas;
+           kind == Kind::Slider || kind == Kind::ComboBox || kind == Kind::Canvas ||
+           kind == Kind::CheckBox || kind == Kind::SpinBox;
 }
 
 void buildControls(QWidget *window, const FormLayout &layout)
