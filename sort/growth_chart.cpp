@@ -225,7 +225,7 @@ void GrowthChart::paint(QPainter &painter, const QRectF &area) const
     const double legendY = area.top() + gap + titleHeight + gap;
     for (int k = 0; k < 4; ++k) {
         const QString name = QString::fromUtf8(sortTitle(k));
-        const double w = swatch + gap / 2 + nameMetrics.horizontalAdvance(name);
+        const double w = swatch + gap + nameMetrics.horizontalAdvance(name);
         legend_[std::size_t(k)] = QRectF(x - gap / 2, legendY, w + gap, nameMetrics.height());
         const bool off = hidden[std::size_t(k)];
         const double mid = legendY + nameMetrics.height() / 2;
@@ -235,7 +235,7 @@ void GrowthChart::paint(QPainter &painter, const QRectF &area) const
         f.setStrikeOut(off);
         painter.setFont(f);
         painter.setPen(off ? hiddenColour : axisColour);
-        painter.drawText(QRectF(x + swatch + gap / 2, legendY, w, nameMetrics.height()),
+        painter.drawText(QRectF(x + swatch + gap, legendY, w, nameMetrics.height()),
                          Qt::AlignLeft | Qt::AlignVCenter, name);
         x += w + 3 * gap;
     }
@@ -245,7 +245,7 @@ void GrowthChart::paint(QPainter &painter, const QRectF &area) const
         painter.setPen(QPen(referenceColour, 1.5 * zoom(), Qt::DashLine));
         painter.drawLine(QPointF(x, mid), QPointF(x + swatch, mid));
         painter.setPen(referenceColour);
-        painter.drawText(QRectF(x + swatch + gap / 2, legendY, 400 * zoom(), nameMetrics.height()),
+        painter.drawText(QRectF(x + swatch + gap, legendY, 400 * zoom(), nameMetrics.height()),
                          Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("riferimenti"));
     }
 
@@ -301,26 +301,25 @@ void GrowthChart::paint(QPainter &painter, const QRectF &area) const
         const std::vector<int> &all = growthSizes(data.maximum);
         for (int r = 0; r < References; ++r) {
             QPolygonF line;
-            QPointF label;
-            bool labelled = false;
-            for (int n : all) {
-                const QPointF p = position(n, reference(r, n));
-                line << p;
-                if (p.y() >= plot_.top()) {
-                    label = p;
-                    labelled = true;
-                }
-            }
+            for (int n : all)
+                line << position(n, reference(r, n));
             painter.setPen(QPen(referenceColour, 1.5 * zoom(), Qt::DashLine));
             painter.drawPolyline(line);
-            if (labelled) {
-                painter.setPen(referenceColour);
-                const QString name = referenceName(r);
-                const double w = tickMetrics.horizontalAdvance(name);
-                painter.drawText(QRectF(label.x() - w - gap, std::max(plot_.top(), label.y() - tickMetrics.height() - 2),
-                                        w + gap, tickMetrics.height()),
+            // The name above the curve's end, or, where the curve leaves
+            // through the top, just right of that point, where it is gone.
+            const auto inside = std::find_if(line.rbegin(), line.rend(),
+                                             [&](const QPointF &p) { return p.y() >= plot_.top(); });
+            if (inside == line.rend())
+                continue;
+            painter.setPen(referenceColour);
+            const QString name = referenceName(r);
+            const double w = tickMetrics.horizontalAdvance(name), h = tickMetrics.height();
+            if (inside == line.rbegin())
+                painter.drawText(QRectF(inside->x() - w - gap, inside->y() - h - 2, w + gap / 2, h),
                                  Qt::AlignRight | Qt::AlignBottom, name);
-            }
+            else
+                painter.drawText(QRectF(std::min(inside->x() + gap, plot_.right() - w), plot_.top() + 2, w, h),
+                                 Qt::AlignLeft | Qt::AlignTop, name);
         }
     }
     const std::vector<int> &sizes = data.sizes;

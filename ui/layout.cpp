@@ -176,9 +176,9 @@ void buildControls(QWidget *window, const FormLayout &layout)
             w->setAccessibleDescription(QString::fromUtf8(c.accessibleName));
         else if (c.accessibleName)
             w->setAccessibleName(QString::fromUtf8(c.accessibleName));
-        // On Linux a combo box is read out by its current entry; its purpose
-        // goes into the description as well.
-        if (c.accessibleName && c.kind == Kind::ComboBox)
+        // On Linux a combo box is read out by its current entry, a spin box
+        // by its number; their purpose goes into the description as well.
+        if (c.accessibleName && (c.kind == Kind::ComboBox || c.kind == Kind::SpinBox))
             w->setAccessibleDescription(QString::fromUtf8(c.accessibleName));
         if (!takesFocus(c.kind))
             w->setFocusPolicy(Qt::NoFocus);
