@@ -63,7 +63,8 @@ const FormLayout &graficoLayout()
         {
             {"picGrafico", -1, Kind::Canvas, nullptr, 120, 600, 13560, 7320, nullptr, sans825,
              paleYellow, none, NoFlags,
-             "Grafico della crescita: mosse o confronti dei quattro ordinamenti al crescere di n"},
+             "Grafico della crescita: mosse o confronti dei quattro ordinamenti al crescere di n; "
+             "i tasti da 1 a 4 mostrano o nascondono un ordinamento"},
             {"lblTitMisura", -1, Kind::Label, nullptr, 120, 195, 900, 300, "Misura:", sans825b,
              none, magenta, NoFlags, nullptr},
             {"cboMisura", -1, Kind::ComboBox, nullptr, 1020, 120, 1500, 375, nullptr, sans825,
@@ -287,6 +288,7 @@ void frmGrafico::cmdFine_Click()
 void frmGrafico::cmdCopia_Click()
 {
     QGuiApplication::clipboard()->setText(chart_.table());
+    label("lblStato")->setText(QStringLiteral("Tabella copiata: %1 valori di n").arg(chart_.data.sizes.size()));
 }
 
 QImage frmGrafico::image() const
@@ -309,11 +311,12 @@ bool frmGrafico::SalvaImmagine(const QString &path, QString *error) const
     QSaveFile file(path);
     QString reason;
     if (!file.open(QIODevice::WriteOnly))
-        reason = file.errorString();
-    else if (!image().save(&file, "PNG"))
-        reason = QStringLiteral("la scrittura dell'immagine non è riuscita");
+        reason = QStringLiteral("la cartella non esiste o non vi si può scrivere (%1)").arg(file.errorString());
+    else if (const QImage picture = image(); picture.isNull() || !picture.save(&file, "PNG"))
+        reason = QStringLiteral("l'immagine non si è potuta scrivere");
     else if (!file.commit())
-        reason = file.errorString();
+        reason = QStringLiteral("il file non si è potuto completare, forse il disco è pieno (%1)")
+                     .arg(file.errorString());
     if (reason.isEmpty())
         return true;
     file.cancelWriting();

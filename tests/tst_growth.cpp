@@ -20,6 +20,8 @@
 #include <QLabel>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFileDialog>
+#include <QMessageBox>
 #include <QMenu>
 #include <QPointer>
 #include <QSpinBox>
@@ -425,6 +427,23 @@ private slots:
         QString error;
         QVERIFY(!g->SalvaImmagine(dir.filePath("missing/grafico.png"), &error));
         QVERIFY(!error.isEmpty());
+        QVERIFY(!QFile::exists(dir.filePath("missing/grafico.png")));
+        // Through the file dialog: a failed write says so in a message box.
+        QString boxText;
+        QTimer::singleShot(0, [&] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            QTimer::singleShot(0, [&] {
+                auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+                QVERIFY(box);
+                boxText = box->windowTitle() + '|' + box->text();
+                box->button(QMessageBox::Ok)->click();
+            });
+            dialog->selectFile(dir.filePath("missing/grafico.png"));
+            static_cast<QDialog *>(dialog)->accept();
+        });
+        g->cmdSalva_Click();
+        QVERIFY2(boxText.startsWith("Quimbra|Non è stato possibile salvare l'immagine in"), qPrintable(boxText));
         QVERIFY(!QFile::exists(dir.filePath("missing/grafico.png")));
         // A picture that cannot be made leaves the old file as it was.
         const QByteArray before = [&] { QFile f(path); f.open(QIODevice::ReadOnly); return f.readAll(); }();
