@@ -419,18 +419,26 @@ QString GrowthChart::pointAt(const QPointF &at) const
     double best = reach * reach;
     int column = -1;
     std::size_t point = 0;
+    // The pointer on a curve's line, between two points, names the nearer one.
     for (int k = 0; k < 4; ++k) {
         if (hidden[std::size_t(k)])
             continue;
+        const auto &curve = values[std::size_t(k)];
         for (std::size_t p = 0; p < data.sizes.size(); ++p) {
-            if (!drawable(values[std::size_t(k)][p].mean))
+            if (!drawable(curve[p].mean))
                 continue;
-            const QPointF d = position(data.sizes[p], values[std::size_t(k)][p].mean) - at;
-            const double distance = d.x() * d.x() + d.y() * d.y();
+            const QPointF a = position(data.sizes[p], curve[p].mean);
+            const bool segment = p + 1 < data.sizes.size() && drawable(curve[p + 1].mean);
+            const QPointF b = segment ? position(data.sizes[p + 1], curve[p + 1].mean) : a;
+            const QPointF ab = b - a;
+            const double length = QPointF::dotProduct(ab, ab);
+            const double t = length > 0 ? std::clamp(QPointF::dotProduct(at - a, ab) / length, 0.0, 1.0) : 0;
+            const QPointF d = a + t * ab - at;
+            const double distance = QPointF::dotProduct(d, d);
             if (distance <= best) {
                 best = distance;
                 column = k;
-                point = p;
+                point = t > 0.5 ? p + 1 : p;
             }
         }
     }

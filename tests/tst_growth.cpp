@@ -397,6 +397,12 @@ private slots:
         const QString tip = g->chart().pointAt(g->chart().position(d.sizes.back(), last.mean));
         QVERIFY2(tip.startsWith("Quick, n = 100\nconfronti: "), qPrintable(tip));
         QVERIFY(tip.contains(locale.toString(qlonglong(last.least))));
+        // Between two points, on the line, the nearer point is named.
+        const std::size_t p = d.sizes.size() - 2;
+        const QPointF nearer = g->chart().position(d.sizes[p], d.values[1][3][p].mean) * 0.8 +
+                               g->chart().position(d.sizes[p + 1], d.values[1][3][p + 1].mean) * 0.2;
+        QVERIFY(g->chart().pointAt(nearer).startsWith(QString("Quick, n = %1\n").arg(d.sizes[p])));
+        QVERIFY(g->chart().pointAt(nearer + QPointF(0, 40)).isEmpty());
         // A click on a legend entry shows the sort again.
         const QRect picked = picture->rect();
         for (int y = 0; y < picked.height() / 4 && g->chart().hidden[1]; ++y)
