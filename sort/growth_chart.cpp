@@ -79,6 +79,40 @@ QString referenceName(int r)
     return QString::fromUtf8(names[r]);
 }
 
+// Continues `path` through the points (x steadily rising or falling) with a
+// smooth curve that passes through every one of them and, like the counts,
+// never turns back between two points: each point's tangent is the harmonic
+// mean of the slopes on its two sides, or level where they differ in sign.
+void addSmooth(QPainterPath &path, const QPolygonF &points)
+{
+    const qsizetype n = points.size();
+    if (n == 0)
+        return;
+    if (path.elementCount() == 0)
+        path.moveTo(points[0]);
+    else
+        path.lineTo(points[0]);
+    const auto slope = [&](qsizetype i) {
+        const QPointF d = points[i + 1] - points[i];
+        return d.x() == 0 ? 0.0 : d.y() / d.x();
+    };
+    std::vector<double> tangent(std::size_t(n), 0.0);
+    if (n > 1) {
+        tangent.front() = slope(0);
+        tangent.back() = slope(n - 2);
+    }
+    for (qsizetype i = 1; i + 1 < n; ++i) {
+        const double a = slope(i - 1), b = slope(i);
+        tangent[std::size_t(i)] = a * b > 0 ? 2 * a * b / (a + b) : 0.0;
+    }
+    for (qsizetype i = 0; i + 1 < n; ++i) {
+        const QPointF &p = points[i], &q = points[i + 1];
+        const double third = (q.x() - p.x()) / 3;
+        path.cubicTo(p + QPointF(third, tangent[std::size_t(i)] * third),
+                     q - QPointF(third, tangent[std::size_t(i + 1)] * third), q);
+    }
+}
+
 QString wholeOrTenths(const QLocale &locale, double v)
 {
     if (v == std::floor(v))
@@ -329,16 +363,20 @@ void GrowthChart::paint(QPainter &painter, const QRectF &area) const
             if (hidden[std::size_t(k)] || sizes.empty())
                 continue;
             const auto &curve = values[std::size_t(k)];
-            QPolygonF area;
+            QPolygonF upper, lower;
             for (std::size_t p = 0; p < sizes.size(); ++p)
-                area << position(sizes[p], drawable(double(curve[p].most)) ? double(curve[p].most) : yLow_);
+                upper << position(sizes[p], drawable(double(curve[p].most)) ? double(curve[p].most) : yLow_);
             for (std::size_t p = sizes.size(); p-- > 0;)
-                area << position(sizes[p], drawable(double(curve[p].least)) ? double(curve[p].least) : yLow_);
+                lower << position(sizes[p], drawable(double(curve[p].least)) ? double(curve[p].least) : yLow_);
+            QPainterPath area;
+            addSmooth(area, upper);
+            addSmooth(area, lower);
+            area.closeSubpath();
             QColor fill = colour(k);
             fill.setAlpha(48);
             painter.setPen(Qt::NoPen);
             painter.setBrush(fill);
-            painter.drawPolygon(area);
+            painter.drawPath(area);
         }
     painter.setBrush(Qt::NoBrush);
     std::vector<std::pair<double, int>> ends; // where each curve ends, for its name
@@ -354,10 +392,13 @@ void GrowthChart::paint(QPainter &painter, const QRectF &area) const
                 line << position(sizes[p], curve[p].mean);
                 continue;
             }
-            if (line.size() == 1)
+            if (line.size() == 1) {
                 painter.drawPoint(line.first());
-            else
-                painter.drawPolyline(line);
+            } else {
+                QPainterPath path;
+                addSmooth(path, line);
+                painter.drawPath(path);
+            }
             line.clear();
         }
         if (drawable(curve.back().mean))
