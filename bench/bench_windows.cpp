@@ -26,6 +26,7 @@
 #include "zoom.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -633,6 +634,26 @@ void growthChart(frmSort &sort, int runs)
     // Independent of other processes: what two idle cores would need, halved.
     report(timingRow("  CPU time of the whole process for it (two idle cores: about half as long)",
                      full.cpuNs, 0, full.valid));
+    {
+        // What the window's thread does at each report of progress: take the
+        // points so far and repaint the chart (here the whole default chart,
+        // with the bands of the random vectors and the reference curves).
+        auto *chart = new frmGrafico(programRandom(), &sort);
+        chart->Show();
+        QEventLoop loop;
+        QObject::connect(chart, &frmGrafico::computed, &loop, &QEventLoop::quit);
+        if (!chart->runner()->isFinished())
+            loop.exec();
+        const bool done = chart->chart().data.sizes.size() == std::size_t(GrowthPoints);
+        chart->find<QCheckBox>("chkRiferimenti")->setChecked(true);
+        QWidget *picture = chart->find<QWidget>("picGrafico");
+        PaintCounter paints(picture);
+        const auto ns = measure(runs, nothing, [&] { picture->repaint(); }, nothing);
+        report(timingRow("  a repaint of the whole chart (bands and reference curves)", ns, 0,
+                         done && paints.paints >= runs));
+        chart->Unload();
+        drain();
+    }
     const Result sliced = time(last, GrowthRunner::Slices, 1);
     report(timingRow("  the same in slices on the window's thread (as without threads)", sliced.ns, 0,
                      sliced.valid));

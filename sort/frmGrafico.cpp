@@ -36,7 +36,6 @@ namespace {
 
 constexpr FontSpec sans825{Face::Sans, 8.25, false};
 constexpr FontSpec sans825b{Face::Sans, 8.25, true};
-constexpr FontSpec sans975b{Face::Sans, 9.75, true};
 constexpr Colour paleYellow{Colour::Rgb, palette::paleYellow};
 constexpr Colour magenta{Colour::Rgb, palette::magenta};
 constexpr Colour none = defaultColour;
@@ -221,7 +220,12 @@ void frmGrafico::Mostra()
     if (!runner_ || !isLoaded())
         return;
     const GrowthRun &run = runner_->run();
-    chart_.data = GrowthData::from(run);
+    // The chart is drawn again only when it has new points.
+    const bool fresh = chart_.data.sizes.size() != std::size_t(run.readyPoints()) ||
+                       chart_.data.maximum != run.maximum() || chart_.data.input != run.input() ||
+                       chart_.data.trials != run.trials() || run.readyPoints() == 0;
+    if (fresh)
+        chart_.data = GrowthData::from(run);
     const QLocale locale = GrowthChart::locale();
     if (runner_->isFinished()) {
         find<QProgressBar>("prgCalcolo")->hide();
@@ -235,7 +239,8 @@ void frmGrafico::Mostra()
                                        .arg(chart_.data.sizes.size())
                                        .arg(run.sizes().size()));
     }
-    canvas()->update();
+    if (fresh)
+        canvas()->update();
 }
 
 void frmGrafico::toggle(int column)

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "growth.h"
 
+#include "sorts.h"
+
 #include <algorithm>
 #include <cmath>
 #include <utility>

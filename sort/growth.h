@@ -3,7 +3,6 @@
 #pragma once
 
 #include "random.h"
-#include "sorts.h"
 #include "types.h"
 
 #include <array>

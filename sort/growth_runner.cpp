@@ -11,7 +11,7 @@ namespace quimbra {
 namespace {
 
 // How often the owner hears of progress while the run goes on.
-constexpr int ReportMs = 30;
+constexpr int ReportMs = 50;
 
 } // namespace
 

@@ -18,7 +18,7 @@ namespace quimbra {
 // Runs the tasks of a GrowthRun away from the user's clicks: on worker
 // threads, or, where there are none (the browser), in short slices on the
 // user-interface thread between its events. It reports progress on the
-// thread that created it, a few dozen times a second and once at the end.
+// thread that created it, twenty times a second and once at the end.
 // Deleting it cancels the run and waits for its threads, which stop within a
 // fraction of a millisecond.
 class GrowthRunner final : public QObject

@@ -10,6 +10,7 @@
 #include "growth.h"
 #include "identity.h"
 #include "sort_steps.h"
+#include "sorts.h"
 #include "support.h"
 #include "widgets.h"
 #include "window_support.h"
