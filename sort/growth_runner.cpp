@@ -5,6 +5,7 @@
 #include <QThread>
 
 #include <algorithm>
+#include <functional>
 
 namespace quimbra {
 
@@ -12,6 +13,30 @@ namespace {
 
 // How often the owner hears of progress while the run goes on.
 constexpr int ReportMs = 50;
+
+// Takes tasks until none is left; the last worker to end tells the runner at
+// once, not at its next poll.
+class Worker final : public QThread
+{
+public:
+    Worker(std::shared_ptr<GrowthRun> run, std::function<void()> ended)
+        : run_(std::move(run)), ended_(std::move(ended))
+    {
+    }
+
+protected:
+    void run() override
+    {
+        while (run_->runNext()) {
+        }
+        if (run_->finished())
+            ended_();
+    }
+
+private:
+    std::shared_ptr<GrowthRun> run_;
+    std::function<void()> ended_;
+};
 
 } // namespace
 
@@ -42,12 +67,8 @@ void GrowthRunner::start()
     if (mode_ == Threads) {
         const int workers = std::clamp(QThread::idealThreadCount(), 1, 8);
         for (int i = 0; i < workers; ++i) {
-            // The last worker to end tells the owner at once, not at the next poll.
-            QThread *thread = QThread::create([this, run = run_] {
-                while (run->runNext()) {
-                }
-                if (run->finished())
-                    QMetaObject::invokeMethod(this, &GrowthRunner::poll, Qt::QueuedConnection);
+            QThread *thread = new Worker(run_, [this] {
+                QMetaObject::invokeMethod(this, &GrowthRunner::poll, Qt::QueuedConnection);
             });
             thread->setStackSize(StackBytes);
             thread->start(QThread::LowPriority);
