@@ -8,6 +8,7 @@
 // --memory. stdout gets one table row per measurement; progress goes to stderr.
 #include "abr.h"
 #include "frmABR.h"
+#include "frmGrafico.h"
 #include "frmPassoABR.h"
 #include "frmPassoRicBin.h"
 #include "frmPassoSort.h"
@@ -25,13 +26,17 @@
 #include "zoom.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
 #include <QPushButton>
 #include <QStringListModel>
+#include <QTimer>
 #include <QWindow>
 
 #include <spawn.h>
@@ -539,6 +544,122 @@ bool stepView(Form &owner, int runs, const std::function<void()> &open, const st
     return true;
 }
 
+// ---- growth chart -----------------------------------------------------------
+
+// Opens growth charts from the sorting window and times each computation
+// from the choice that starts it to the signal that it ended, in the real
+// window (its repaints included). Meanwhile a 1 ms timer on the window's
+// thread measures the longest gap between two of its events: the longest the
+// window was unresponsive. Each result is checked: 50 sizes, and Insertion's
+// comparisons at the largest size equal n(n-1)/2.
+void growthChart(frmSort &sort, int runs)
+{
+    struct Result
+    {
+        std::vector<double> ns;
+        std::vector<double> cpuNs; // of the whole process: the workers and the window
+        double longestGapNs = 0;
+        bool valid = true;
+    };
+    const auto processCpuNs = [] {
+        timespec ts{};
+        clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+        return double(ts.tv_sec) * 1e9 + double(ts.tv_nsec);
+    };
+    const auto time = [&](int maximumIndex, GrowthRunner::Mode mode, int count) {
+        Result result;
+        for (int i = 0; i < 1 + count; ++i) { // one untimed run first
+            auto *chart = new frmGrafico(programRandom(), &sort);
+            chart->setRunnerMode(mode);
+            chart->Show();
+            drain();
+            QEventLoop loop;
+            QObject::connect(chart, &frmGrafico::computed, &loop, &QEventLoop::quit);
+            QElapsedTimer gap, timer;
+            double longest = 0;
+            QTimer tick;
+            tick.setTimerType(Qt::PreciseTimer);
+            QObject::connect(&tick, &QTimer::timeout, [&] {
+                longest = std::max(longest, double(gap.nsecsElapsed()));
+                gap.restart();
+            });
+            // The chart computes as it opens; the choice that matters starts
+            // it again, from another one if needed.
+            auto *maxima = chart->find<QComboBox>("cboMassimo");
+            if (maxima->currentIndex() == maximumIndex)
+                maxima->setCurrentIndex(0);
+            const double cpu = processCpuNs();
+            timer.start();
+            gap.start();
+            tick.start(1);
+            maxima->setCurrentIndex(maximumIndex);
+            if (!chart->runner()->isFinished())
+                loop.exec();
+            const double elapsed = double(timer.nsecsElapsed());
+            const double cpuUsed = processCpuNs() - cpu;
+            tick.stop();
+            const GrowthData &d = chart->chart().data;
+            const double n = d.sizes.empty() ? 0 : d.sizes.back();
+            result.valid = result.valid && d.sizes.size() == std::size_t(GrowthPoints) &&
+                           n == GrowthMaxima[std::size_t(maximumIndex)] &&
+                           d.values[MeasureComparisons][0].back().mean == n * (n - 1) / 2;
+            if (i > 0) {
+                result.ns.push_back(elapsed);
+                result.cpuNs.push_back(cpuUsed);
+                result.longestGapNs = std::max(result.longestGapNs, longest);
+            }
+            chart->Unload();
+            drain();
+        }
+        return result;
+    };
+    const auto gapRow = [](const std::string &name, const Result &r) {
+        Row row;
+        row.measurement = name;
+        row.samples = std::to_string(r.ns.size()) + " runs";
+        row.median = bench::formatDuration(r.longestGapNs) + " (longest)";
+        row.p90 = "—";
+        row.goal = "(info)";
+        return row;
+    };
+    const int last = int(GrowthMaxima.size()) - 1;
+    const Result thousand = time(2, GrowthRunner::Threads, std::max(5, runs / 10));
+    report(timingRow("growth chart up to n = 1000 (4 sorts, 50 sizes, 5 random vectors), worker threads",
+                     thousand.ns, 100e6, thousand.valid));
+    report(timingRow("  CPU time of the whole process for it", thousand.cpuNs, 0, thousand.valid));
+    const Result full = time(last, GrowthRunner::Threads, 3);
+    report(timingRow("growth chart up to n = 5000 (4 sorts, 50 sizes, 5 random vectors), worker threads",
+                     full.ns, 1.5e9, full.valid));
+    report(gapRow("  the window's longest gap between two events meanwhile", full));
+    // Independent of other processes: what two idle cores would need, halved.
+    report(timingRow("  CPU time of the whole process for it (two idle cores: about half as long)",
+                     full.cpuNs, 0, full.valid));
+    {
+        // What the window's thread does at each report of progress: take the
+        // points so far and repaint the chart (here the whole default chart,
+        // with the bands of the random vectors and the reference curves).
+        auto *chart = new frmGrafico(programRandom(), &sort);
+        chart->Show();
+        QEventLoop loop;
+        QObject::connect(chart, &frmGrafico::computed, &loop, &QEventLoop::quit);
+        if (!chart->runner()->isFinished())
+            loop.exec();
+        const bool done = chart->chart().data.sizes.size() == std::size_t(GrowthPoints);
+        chart->find<QCheckBox>("chkRiferimenti")->setChecked(true);
+        QWidget *picture = chart->find<QWidget>("picGrafico");
+        PaintCounter paints(picture);
+        const auto ns = measure(runs, nothing, [&] { picture->repaint(); }, nothing);
+        report(timingRow("  a repaint of the whole chart (bands and reference curves)", ns, 0,
+                         done && paints.paints >= runs));
+        chart->Unload();
+        drain();
+    }
+    const Result sliced = time(last, GrowthRunner::Slices, 1);
+    report(timingRow("  the same in slices on the window's thread (as without threads)", sliced.ns, 0,
+                     sliced.valid));
+    report(gapRow("  the window's longest gap between two events meanwhile", sliced));
+}
+
 int interactions(int argc, char **argv, int runs)
 {
     QApplication app(argc, argv);
@@ -863,6 +984,8 @@ int interactions(int argc, char **argv, int runs)
         setZoom(100);
         drain();
     }
+
+    growthChart(sort, runs);
 
     Values original{}, V{};
     const auto sortsAlone = measure(sortRuns, [&] { drawValues(rnd, original); },

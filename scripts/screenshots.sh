@@ -4,7 +4,8 @@
 
 # Takes one PNG of each window of the real program under Xvfb and saves them
 # as docs/menu.png, docs/ricbin.png, docs/abr.png, docs/sort.png, and the step
-# views as docs/passo-sort.png, docs/passo-ricbin.png and docs/passo-abr.png;
+# views as docs/passo-sort.png, docs/passo-ricbin.png and docs/passo-abr.png,
+# and the growth chart as docs/grafico.png;
 # then the four windows of the Windows build under Wine, with the frames Wine
 # draws as Windows does, as docs/windows-*.png (SCREENSHOTS_WINDOWS=0 leaves
 # them out).
@@ -133,6 +134,16 @@ shoot_all() {
         xdotool key --delay 40 $(printf 'space %.0s' $(seq 27))
         shoot "$passo" passo-sort.png
         click "$passo" 13830 9690 1350 495                # Fine
+        # Grafico della crescita: F3 on the window; the default chart, on a
+        # logarithmic scale with the reference curves, once computed
+        xdotool key F3
+        grafico=$(window "Grafico della crescita - prof. Orvalde")
+        sleep 1
+        click "$grafico" 9600 120 2000 375                # chkLogaritmica
+        click "$grafico" 11640 120 2040 375               # chkRiferimenti
+        sleep 8
+        shoot "$grafico" grafico.png
+        click "$grafico" 12330 8040 1350 495              # Fine
     fi
     click "$sort" 2160 7500 975 255                   # FINE
 

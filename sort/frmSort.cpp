@@ -3,8 +3,10 @@
 
 #include "frmSort.h"
 
+#include "frmGrafico.h"
 #include "frmPassoSort.h"
 #include "sorts.h"
+#include "step_action.h"
 #include "text.h"
 #include "widgets.h"
 
@@ -41,6 +43,13 @@ void frmSort::connectControls()
     }
     // F2 anywhere else in the window (no list has the focus) opens Insertion.
     window()->installEventFilter(this);
+    // "Grafico della crescita…", F3 anywhere in the window and an entry in
+    // each list's menu, opens the growth chart.
+    QAction *chart = addWindowAction(window(), QStringLiteral("Grafico della crescita\u2026"),
+                                     Qt::Key_F3, QStringLiteral("actGrafico"));
+    for (int k = 0; k < 4; ++k)
+        list("lstSort", k)->addMenuEntry(chart);
+    connect(chart, &QAction::triggered, this, &frmSort::Grafico);
 }
 
 bool frmSort::eventFilter(QObject *watched, QEvent *event)
@@ -59,6 +68,12 @@ void frmSort::PassoPasso(int k)
     // The view owns a copy of the vector: the next comparison here draws anew.
     auto *view = new frmPassoSort(k, VOrig, rnd_, this);
     view->Show();
+}
+
+void frmSort::Grafico()
+{
+    auto *chart = new frmGrafico(rnd_, this);
+    chart->Show();
 }
 
 void frmSort::Form_Load()

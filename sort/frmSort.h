@@ -25,6 +25,8 @@ public:
     void cmdSort_Click();
     // Opens the step-by-step view of column k's sort on a copy of VOrig.
     void PassoPasso(int k);
+    // Opens a new growth chart of the four sorts.
+    void Grafico();
 
 private:
     void Form_Load() override;

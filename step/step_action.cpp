@@ -8,16 +8,24 @@
 
 namespace quimbra {
 
-QAction *addStepViewAction(QWidget *window, std::initializer_list<ListBox *> lists)
+QAction *addWindowAction(QWidget *window, const QString &text, const QKeySequence &key,
+                         const QString &name)
 {
-    auto *action = new QAction(QStringLiteral("Passo passo\u2026"), window);
-    action->setObjectName(QStringLiteral("actPassoPasso"));
-    action->setShortcut(Qt::Key_F2);
-    // One action for the whole window, so that F2 fires once wherever the
-    // focus is; the lists only show it in their menus.
+    auto *action = new QAction(text, window);
+    action->setObjectName(name);
+    action->setShortcut(key);
+    // One action for the whole window, so that its key fires once wherever
+    // the focus is; the lists only show it in their menus.
     action->setShortcutContext(Qt::WindowShortcut);
     action->setShortcutVisibleInContextMenu(true);
     window->addAction(action);
+    return action;
+}
+
+QAction *addStepViewAction(QWidget *window, std::initializer_list<ListBox *> lists)
+{
+    QAction *action = addWindowAction(window, QStringLiteral("Passo passo\u2026"), Qt::Key_F2,
+                                      QStringLiteral("actPassoPasso"));
     for (ListBox *list : lists)
         list->addAction(action);
     return action;

@@ -5,6 +5,7 @@
 // colours, tab order and the focus a window starts with.
 #include "form.h"
 #include "frmABR.h"
+#include "frmGrafico.h"
 #include "identity.h"
 #include "layout.h"
 #include "support.h"
@@ -30,11 +31,12 @@ namespace {
 
 const FormLayout *const allLayouts[] = {&menuLayout(), &ricBinLayout(), &abrLayout(),
                                         &sortLayout(), &passoSortLayout(),
-                                        &passoRicBinLayout(), &passoAbrLayout()};
+                                        &passoRicBinLayout(), &passoAbrLayout(),
+                                        &graficoLayout()};
 
 QString captionOf(QWidget *w)
 {
-    if (auto *b = qobject_cast<QPushButton *>(w))
+    if (auto *b = qobject_cast<QAbstractButton *>(w))
         return b->text();
     if (auto *l = qobject_cast<QLabel *>(w))
         return l->text();
@@ -138,6 +140,7 @@ private slots:
             QTest::newRow("step view of the sorts" + at) << &passoSortLayout() << "picBarre" << zoom;
             QTest::newRow("step view of the search" + at) << &passoRicBinLayout() << "picVettore" << zoom;
             QTest::newRow("step view of the tree" + at) << &passoAbrLayout() << "picAlbero" << zoom;
+            QTest::newRow("growth chart" + at) << &graficoLayout() << "picGrafico" << zoom;
         }
     }
 

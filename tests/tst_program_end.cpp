@@ -53,6 +53,7 @@ private slots:
         QTimer::singleShot(0, [&] {
             menu.cmdSort_Click();
             menu.sortSlot()->PassoPasso(0);
+            menu.sortSlot()->Grafico(); // still computing on its threads
             menu.cmdRicBin_Click();
             menu.cmdABR_Click();
             QTest::mouseClick(menu.button("cmdFine"), Qt::LeftButton);

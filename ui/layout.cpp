@@ -8,11 +8,14 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QSlider>
+#include <QSpinBox>
 
 #include <algorithm>
 #include <climits>
@@ -126,6 +129,18 @@ QWidget *create(const ControlSpec &c, QWidget *parent)
         v->setFocusPolicy(Qt::StrongFocus);
         return v;
     }
+    case Kind::CheckBox: {
+        auto *b = new QCheckBox(caption, parent);
+        b->setFocusPolicy(Qt::StrongFocus);
+        return b;
+    }
+    case Kind::SpinBox: {
+        auto *b = new QSpinBox(parent);
+        b->setFocusPolicy(Qt::StrongFocus);
+        return b;
+    }
+    case Kind::ProgressBar:
+        return new QProgressBar(parent);
     }
     return nullptr;
 }
@@ -135,7 +150,8 @@ QWidget *create(const ControlSpec &c, QWidget *parent)
 bool takesFocus(Kind kind)
 {
     return kind == Kind::Button || kind == Kind::ListBox || kind == Kind::TextBox ||
-           kind == Kind::Slider || kind == Kind::ComboBox || kind == Kind::Canvas;
+           kind == Kind::Slider || kind == Kind::ComboBox || kind == Kind::Canvas ||
+           kind == Kind::CheckBox || kind == Kind::SpinBox;
 }
 
 void buildControls(QWidget *window, const FormLayout &layout)
@@ -162,9 +178,9 @@ void buildControls(QWidget *window, const FormLayout &layout)
             w->setAccessibleDescription(QString::fromUtf8(c.accessibleName));
         else if (c.accessibleName)
             w->setAccessibleName(QString::fromUtf8(c.accessibleName));
-        // On Linux a combo box is read out by its current entry; its purpose
-        // goes into the description as well.
-        if (c.accessibleName && c.kind == Kind::ComboBox)
+        // On Linux a combo box is read out by its current entry, a spin box
+        // by its number; their purpose goes into the description as well.
+        if (c.accessibleName && (c.kind == Kind::ComboBox || c.kind == Kind::SpinBox))
             w->setAccessibleDescription(QString::fromUtf8(c.accessibleName));
         if (!takesFocus(c.kind))
             w->setFocusPolicy(Qt::NoFocus);

@@ -20,8 +20,11 @@ namespace quimbra {
 // windows were drawn. buildControls() turns a table into widgets.
 
 // Slider, ComboBox and Canvas (a custom-painted area, see Canvas in
-// widgets.h) take the focus like buttons, lists and text boxes.
-enum class Kind { Button, ListBox, TextBox, Label, Frame, Slider, ComboBox, Canvas };
+// widgets.h) take the focus like buttons, lists and text boxes; so do
+// CheckBox (its caption beside it) and SpinBox (a whole number with arrows).
+// A ProgressBar does not.
+enum class Kind { Button, ListBox, TextBox, Label, Frame, Slider, ComboBox, Canvas,
+                  CheckBox, SpinBox, ProgressBar };
 
 enum class Face { Sans, Mono }; // "MS Sans Serif" and "Courier", with fallbacks
 

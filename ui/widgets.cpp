@@ -183,7 +183,10 @@ QMenu *ListBox::createContextMenu()
 {
     auto *menu = new QMenu(this);
     menu->setFont(zoomedFont(QApplication::font(menu)));
-    const QList<QAction *> own = actions();
+    QList<QAction *> own = actions();
+    for (QAction *entry : std::as_const(menuEntries_))
+        if (entry)
+            own.append(entry);
     if (!own.isEmpty()) {
         menu->addActions(own);
         menu->addSeparator();
@@ -200,6 +203,11 @@ QMenu *ListBox::createContextMenu()
     connect(copy, &QAction::triggered, this, [this] { copyLines(linesToCopy()); });
     connect(copyAll, &QAction::triggered, this, [this] { copyLines(lines()); });
     return menu;
+}
+
+void ListBox::addMenuEntry(QAction *action)
+{
+    menuEntries_.append(action);
 }
 
 void ListBox::contextMenuEvent(QContextMenuEvent *event)

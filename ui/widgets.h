@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QListView>
+#include <QPointer>
 #include <QPushButton>
 
 #include <functional>
@@ -45,6 +46,9 @@ public:
     static void copyLines(const QStringList &lines);
     // The right-button menu; the caller owns it.
     QMenu *createContextMenu();
+    // Shows a command that is not the list's own (one of its window's) in
+    // the right-button menu too, after the list's own actions.
+    void addMenuEntry(QAction *action);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -52,6 +56,7 @@ protected:
 
 private:
     QStringListModel *model_;
+    QList<QPointer<QAction>> menuEntries_;
 };
 
 // A command button. Enter presses it like Space when it has the focus, and a

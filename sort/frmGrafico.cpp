@@ -1,0 +1,367 @@
+// SPDX-FileCopyrightText: 2026 The Quimbra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "frmGrafico.h"
+
+#include "layout.h"
+#include "step_action.h"
+#include "widgets.h"
+
+#include <QAction>
+#include <QBuffer>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QScreen>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QToolTip>
+
+#include <algorithm>
+
+namespace quimbra {
+
+namespace {
+
+constexpr FontSpec sans825{Face::Sans, 8.25, false};
+constexpr FontSpec sans825b{Face::Sans, 8.25, true};
+constexpr Colour paleYellow{Colour::Rgb, palette::paleYellow};
+constexpr Colour magenta{Colour::Rgb, palette::magenta};
+constexpr Colour none = defaultColour;
+
+constexpr int DefaultTrials = 5;
+
+// Where the last picture was saved during this run of the program.
+QString &lastImagePath()
+{
+    static QString path;
+    return path;
+}
+
+} // namespace
+
+// The choices in one row at the top, the chart under them, the progress, the
+// table and picture commands and cmdFine at the bottom. The chart comes first
+// in the tab order, so that the keys 1 to 4 (a sort shown or hidden) and
+// Ctrl+C work at once.
+const FormLayout &graficoLayout()
+{
+    static const FormLayout layout{
+        "frmGrafico", "Grafico della crescita - prof. Orvalde", 13800, 8655, none,
+        {
+            {"picGrafico", -1, Kind::Canvas, nullptr, 120, 600, 13560, 7320, nullptr, sans825,
+             paleYellow, none, NoFlags,
+             "Grafico della crescita: mosse o confronti dei quattro ordinamenti al crescere di n; "
+             "i tasti da 1 a 4 mostrano o nascondono un ordinamento"},
+            {"lblTitMisura", -1, Kind::Label, nullptr, 120, 195, 900, 300, "Misura:", sans825b,
+             none, magenta, NoFlags, nullptr},
+            {"cboMisura", -1, Kind::ComboBox, nullptr, 1020, 120, 1500, 375, nullptr, sans825,
+             none, none, NoFlags, "Che cosa si conta"},
+            {"lblTitDati", -1, Kind::Label, nullptr, 2700, 195, 600, 300, "Dati:", sans825b, none,
+             magenta, NoFlags, nullptr},
+            {"cboDati", -1, Kind::ComboBox, nullptr, 3300, 120, 1800, 375, nullptr, sans825, none,
+             none, NoFlags, "Dati da ordinare"},
+            {"lblTitMassimo", -1, Kind::Label, nullptr, 5280, 195, 1080, 300, "n fino a:",
+             sans825b, none, magenta, NoFlags, nullptr},
+            {"cboMassimo", -1, Kind::ComboBox, nullptr, 6360, 120, 1200, 375, nullptr, sans825,
+             none, none, NoFlags, "Numero massimo di elementi"},
+            {"lblTitProve", -1, Kind::Label, nullptr, 7740, 195, 750, 300, "Prove:", sans825b,
+             none, magenta, NoFlags, nullptr},
+            {"spnProve", -1, Kind::SpinBox, nullptr, 8490, 120, 900, 375, nullptr, sans825, none,
+             none, NoFlags, "Numero di vettori casuali per ogni punto"},
+            {"chkLogaritmica", -1, Kind::CheckBox, nullptr, 9600, 120, 2000, 375,
+             "Scala logaritmica", sans825, none, none, NoFlags, "Scala logaritmica per i conteggi"},
+            {"chkRiferimenti", -1, Kind::CheckBox, nullptr, 11640, 120, 2040, 375,
+             "Curve di riferimento", sans825, none, none, NoFlags,
+             "Curve di riferimento: n, n per logaritmo di n, n per n meno 1 mezzi"},
+            {"lblStato", -1, Kind::Label, nullptr, 120, 8160, 4500, 300, nullptr, sans825, none,
+             none, NoFlags, "Stato del calcolo"},
+            {"prgCalcolo", -1, Kind::ProgressBar, nullptr, 4680, 8145, 3000, 300, nullptr, sans825,
+             none, none, NoFlags, "Avanzamento del calcolo"},
+            {"cmdCopia", -1, Kind::Button, nullptr, 8400, 8040, 1500, 495, "Copia dati", sans825b,
+             none, none, NoFlags, "Copia la tabella del grafico (Ctrl+C)"},
+            {"cmdSalva", -1, Kind::Button, nullptr, 10020, 8040, 2100, 495, "Salva immagine\u2026",
+             sans825b, none, none, NoFlags, "Salva il grafico come immagine PNG"},
+            {"cmdFine", -1, Kind::Button, nullptr, 12330, 8040, 1350, 495, "Fine", sans825, none,
+             none, NoFlags, "Chiudi la finestra"},
+        }};
+    return layout;
+}
+
+int frmGrafico::open_ = 0;
+
+frmGrafico::frmGrafico(RandomSource &rnd, QObject *owner) : Form(graficoLayout(), owner), rnd_(rnd)
+{
+}
+
+frmGrafico::~frmGrafico()
+{
+    runner_.reset();
+    if (counted_)
+        --open_;
+}
+
+Canvas *frmGrafico::canvas() const
+{
+    return find<Canvas>("picGrafico");
+}
+
+void frmGrafico::connectControls()
+{
+    auto *measures = find<QComboBox>("cboMisura");
+    auto *inputs = find<QComboBox>("cboDati");
+    auto *maxima = find<QComboBox>("cboMassimo");
+    auto *trials = find<QSpinBox>("spnProve");
+    measures->addItems({QStringLiteral("Mosse"), QStringLiteral("Confronti")});
+    for (int d = 0; d < GrowthInputs; ++d)
+        inputs->addItem(QString::fromUtf8(growthInputName(d)));
+    for (int n : GrowthMaxima)
+        maxima->addItem(QString::number(n), n);
+    maxima->setCurrentIndex(int(GrowthMaxima.size()) - 1);
+    trials->setRange(1, GrowthMostTrials);
+    trials->setValue(DefaultTrials);
+    // A number typed counts once it is complete (Enter, or the focus leaves).
+    trials->setKeyboardTracking(false);
+    label("lblTitMisura")->setBuddy(measures);
+    label("lblTitDati")->setBuddy(inputs);
+    label("lblTitMassimo")->setBuddy(maxima);
+    label("lblTitProve")->setBuddy(trials);
+
+    connect(button("cmdFine"), &QPushButton::clicked, this, &frmGrafico::cmdFine_Click);
+    connect(button("cmdCopia"), &QPushButton::clicked, this, &frmGrafico::cmdCopia_Click);
+    connect(button("cmdSalva"), &QPushButton::clicked, this, &frmGrafico::cmdSalva_Click);
+    connect(addWindowAction(window(), QStringLiteral("Copia dati"), QKeySequence::Copy,
+                            QStringLiteral("actCopiaDati")),
+            &QAction::triggered, this, &frmGrafico::cmdCopia_Click);
+    // What is counted and how it is drawn changes the picture only; the
+    // data and their number change the computation.
+    connect(measures, &QComboBox::currentIndexChanged, this, [this](int index) {
+        chart_.measure = index == 1 ? MeasureComparisons : MeasureMoves;
+        canvas()->update();
+    });
+    connect(find<QCheckBox>("chkLogaritmica"), &QCheckBox::toggled, this, [this](bool on) {
+        chart_.logarithmic = on;
+        canvas()->update();
+    });
+    connect(find<QCheckBox>("chkRiferimenti"), &QCheckBox::toggled, this, [this](bool on) {
+        chart_.references = on;
+        canvas()->update();
+    });
+    connect(inputs, &QComboBox::currentIndexChanged, this, &frmGrafico::Calcola);
+    connect(maxima, &QComboBox::currentIndexChanged, this, &frmGrafico::Calcola);
+    connect(trials, &QSpinBox::valueChanged, this, &frmGrafico::Calcola);
+
+    Canvas *picture = canvas();
+    picture->setPaint([this](QPainter &painter, const QRect &area) { chart_.paint(painter, area); });
+    picture->installEventFilter(this);
+    find<QProgressBar>("prgCalcolo")->setTextVisible(false);
+}
+
+void frmGrafico::Form_Load()
+{
+    // Cascade from the centre like the step views, so that one chart does
+    // not hide another exactly.
+    const int offset = 32 * (open_ % 6);
+    QRect frame = window()->frameGeometry().translated(offset, offset);
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        if (!screen->availableGeometry().contains(frame))
+            frame = window()->frameGeometry();
+    window()->move(frame.topLeft());
+    ++open_;
+    counted_ = true;
+    Calcola();
+}
+
+void frmGrafico::unloaded()
+{
+    runner_.reset();
+    if (counted_) {
+        --open_;
+        counted_ = false;
+    }
+    deleteLater();
+}
+
+void frmGrafico::Calcola()
+{
+    if (!isLoaded())
+        return;
+    // The run under way stops here; none of its points is shown again.
+    runner_.reset();
+    const int input = find<QComboBox>("cboDati")->currentIndex();
+    const int maximum = find<QComboBox>("cboMassimo")->currentData().toInt();
+    auto *trials = find<QSpinBox>("spnProve");
+    trials->setEnabled(input == GrowthRandom);
+    auto run = std::make_shared<GrowthRun>(input, maximum, trials->value(), rnd_);
+    auto *progress = find<QProgressBar>("prgCalcolo");
+    progress->setRange(0, run->taskCount());
+    progress->setValue(0);
+    progress->show();
+    runner_ = std::make_unique<GrowthRunner>(run, mode_);
+    connect(runner_.get(), &GrowthRunner::progressed, this, &frmGrafico::Mostra);
+    connect(runner_.get(), &GrowthRunner::finished, this, &frmGrafico::computed);
+    Mostra();
+    runner_->start();
+}
+
+void frmGrafico::Mostra()
+{
+    if (!runner_ || !isLoaded())
+        return;
+    const GrowthRun &run = runner_->run();
+    // The chart is drawn again only when it has new points.
+    const bool fresh = chart_.data.sizes.size() != std::size_t(run.readyPoints()) ||
+                       chart_.data.maximum != run.maximum() || chart_.data.input != run.input() ||
+                       chart_.data.trials != run.trials() || run.readyPoints() == 0;
+    if (fresh)
+        chart_.data = GrowthData::from(run);
+    const QLocale locale = GrowthChart::locale();
+    if (runner_->isFinished()) {
+        find<QProgressBar>("prgCalcolo")->hide();
+        label("lblStato")->setText(
+            QStringLiteral("%1 valori di n, calcolati in %2 s")
+                .arg(run.sizes().size())
+                .arg(locale.toString(double(runner_->elapsedMs()) / 1000, 'f', 2)));
+    } else {
+        find<QProgressBar>("prgCalcolo")->setValue(run.tasksDone());
+        label("lblStato")->setText(QStringLiteral("Calcolo in corso: %1 valori di n su %2")
+                                       .arg(chart_.data.sizes.size())
+                                       .arg(run.sizes().size()));
+    }
+    if (fresh)
+        canvas()->update();
+}
+
+void frmGrafico::toggle(int column)
+{
+    if (column < 0 || column > 3)
+        return;
+    chart_.hidden[std::size_t(column)] = !chart_.hidden[std::size_t(column)];
+    canvas()->update();
+}
+
+bool frmGrafico::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != canvas())
+        return Form::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::ToolTip: {
+        const auto *help = static_cast<QHelpEvent *>(event);
+        const QString text = chart_.pointAt(help->pos());
+        if (text.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), text, canvas());
+        return true;
+    }
+    case QEvent::MouseButtonPress: {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() == Qt::LeftButton)
+            toggle(chart_.legendAt(mouse->position()));
+        return false;
+    }
+    case QEvent::KeyPress: {
+        // 1 to 4 show or hide a sort, as a click on its legend entry does.
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->modifiers() == Qt::NoModifier && key->key() >= Qt::Key_1 && key->key() <= Qt::Key_4) {
+            toggle(key->key() - Qt::Key_1);
+            return true;
+        }
+        return false;
+    }
+    default:
+        return false;
+    }
+}
+
+void frmGrafico::cmdFine_Click()
+{
+    Unload();
+}
+
+void frmGrafico::cmdCopia_Click()
+{
+    QGuiApplication::clipboard()->setText(chart_.table());
+    label("lblStato")->setText(QStringLiteral("Tabella copiata: %1 valori di n").arg(chart_.data.sizes.size()));
+}
+
+QImage frmGrafico::image() const
+{
+    Canvas *picture = canvas();
+    if (!picture)
+        return {};
+    const qreal ratio = picture->devicePixelRatioF();
+    QImage image(picture->size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(picture->palette().color(QPalette::Window));
+    QPainter painter(&image);
+    chart_.paint(painter, picture->area());
+    return image;
+}
+
+bool frmGrafico::SalvaImmagine(const QString &path, QString *error) const
+{
+    // The file appears under its name only once it is written whole.
+    QSaveFile file(path);
+    QString reason;
+    if (!file.open(QIODevice::WriteOnly))
+        reason = QStringLiteral("la cartella non esiste o non vi si può scrivere (%1)").arg(file.errorString());
+    else if (const QImage picture = image(); picture.isNull() || !picture.save(&file, "PNG"))
+        reason = QStringLiteral("l'immagine non si è potuta scrivere");
+    else if (!file.commit())
+        reason = QStringLiteral("il file non si è potuto completare, forse il disco è pieno (%1)")
+                     .arg(file.errorString());
+    if (reason.isEmpty())
+        return true;
+    file.cancelWriting();
+    if (error)
+        *error = reason;
+    return false;
+}
+
+void frmGrafico::cmdSalva_Click()
+{
+#ifdef Q_OS_WASM
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image().save(&buffer, "PNG");
+    QFileDialog::saveFileContent(png, QStringLiteral("grafico.png"));
+#else
+    QString path = lastImagePath();
+    if (path.isEmpty())
+        path = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation) +
+               QStringLiteral("/grafico.png");
+    QFileDialog dialog(window(), QStringLiteral("Salva immagine"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(QStringLiteral("Immagini PNG (*.png)"));
+    dialog.setDefaultSuffix(QStringLiteral("png"));
+    dialog.selectFile(path);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    path = dialog.selectedFiles().first();
+    QString error;
+    if (SalvaImmagine(path, &error)) {
+        lastImagePath() = path;
+        return;
+    }
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Quimbra"),
+                    QStringLiteral("Non è stato possibile salvare l'immagine in\n%1\n\n%2.")
+                        .arg(QDir::toNativeSeparators(path), error),
+                    QMessageBox::Ok, window());
+    box.exec();
+#endif
+}
+
+} // namespace quimbra

@@ -1,0 +1,73 @@
+// SPDX-FileCopyrightText: 2026 The Quimbra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "form.h"
+#include "growth_chart.h"
+#include "growth_runner.h"
+#include "random.h"
+
+#include <QImage>
+
+#include <memory>
+
+namespace quimbra {
+
+class Canvas;
+
+// How the moves or the comparisons of the four sorts grow with n: a chart
+// computed from the sorting window's own routines, on random, ascending,
+// descending or all-equal inputs, with its table for a spreadsheet and a
+// picture to save. Opened from the sorting window like a step view: several
+// may be open, each computes on its own, each is deleted when its window
+// closes. The computation runs away from the user's clicks, and a new choice
+// cancels it and starts over.
+class frmGrafico final : public Form
+{
+    Q_OBJECT
+public:
+    frmGrafico(RandomSource &rnd, QObject *owner);
+    ~frmGrafico() override;
+
+    void cmdFine_Click();
+    void cmdCopia_Click();
+    void cmdSalva_Click();
+    // Writes the chart as a PNG file, whole or not at all; false with the
+    // reason in `error` when it could not.
+    bool SalvaImmagine(const QString &path, QString *error = nullptr) const;
+    // The chart as it is drawn now, at the screen's pixel density.
+    QImage image() const;
+
+    const GrowthChart &chart() const { return chart_; }
+    // The computation shown (maybe still running); null before the window loads.
+    const GrowthRunner *runner() const { return runner_.get(); }
+    // Where the next computations run: on threads, or in slices between the
+    // window's events as in the browser.
+    void setRunnerMode(GrowthRunner::Mode mode) { mode_ = mode; }
+
+signals:
+    // A computation ended with every point in place.
+    void computed();
+
+private:
+    void connectControls() override;
+    void Form_Load() override;
+    void unloaded() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void Calcola();
+    void Mostra();
+    void toggle(int column);
+    Canvas *canvas() const;
+
+    RandomSource &rnd_;
+    GrowthChart chart_;
+    std::unique_ptr<GrowthRunner> runner_;
+    GrowthRunner::Mode mode_ = GrowthRunner::defaultMode();
+    bool counted_ = false;
+    static int open_;
+};
+
+// The layout of the growth chart's window.
+const FormLayout &graficoLayout();
+
+} // namespace quimbra

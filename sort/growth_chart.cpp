@@ -1,0 +1,521 @@
+// SPDX-FileCopyrightText: 2026 The Quimbra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "growth_chart.h"
+
+#include "layout.h"
+#include "sort_steps.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPolygonF>
+
+#include <algorithm>
+#include <cmath>
+
+namespace quimbra {
+
+namespace {
+
+const QColor axisColour(0, 0, 0);
+const QColor gridColour(224, 224, 208);
+const QColor referenceColour(90, 90, 90);
+const QColor hiddenColour(160, 160, 160);
+
+// The program's zoom as a factor, for line widths and gaps.
+double zoom()
+{
+    return zoomPercent() / 100.0;
+}
+
+// 1, 2 or 5 times a power of ten: the step that cuts `range` into about
+// `parts` parts.
+double niceStep(double range, int parts)
+{
+    const double raw = std::max(range / parts, 1.0);
+    const double power = std::pow(10.0, std::floor(std::log10(raw)));
+    for (double m : {1.0, 2.0, 5.0})
+        if (m * power >= raw)
+            return m * power;
+    return 10 * power;
+}
+
+QString measureName(int measure)
+{
+    return measure == MeasureComparisons ? QStringLiteral("confronti") : QStringLiteral("mosse");
+}
+
+QString inputWords(int input, int trials)
+{
+    switch (input) {
+    case GrowthAscending:
+        return QStringLiteral("dati in ordine crescente");
+    case GrowthDescending:
+        return QStringLiteral("dati in ordine decrescente");
+    case GrowthAllEqual:
+        return QStringLiteral("dati tutti uguali");
+    default:
+        return trials == 1 ? QStringLiteral("dati casuali, una prova")
+                           : QStringLiteral("dati casuali, media di %1 prove").arg(trials);
+    }
+}
+
+// The reference curves: n, n log2 n and n(n - 1)/2.
+constexpr int References = 3;
+double reference(int r, double n)
+{
+    switch (r) {
+    case 0:
+        return n;
+    case 1:
+        return n * std::log2(n);
+    default:
+        return n * (n - 1) / 2;
+    }
+}
+QString referenceName(int r)
+{
+    static const char *const names[] = {"n", "n\u00b7log\u2082 n", "n(n\u22121)/2"};
+    return QString::fromUtf8(names[r]);
+}
+
+// Continues `path` through the points (x steadily rising or falling) with a
+// smooth curve that passes through every one of them and, like the counts,
+// never turns back between two points: each point's tangent is the harmonic
+// mean of the slopes on its two sides, or level where they differ in sign.
+void addSmooth(QPainterPath &path, const QPolygonF &points)
+{
+    const qsizetype n = points.size();
+    if (n == 0)
+        return;
+    if (path.elementCount() == 0)
+        path.moveTo(points[0]);
+    else
+        path.lineTo(points[0]);
+    const auto slope = [&](qsizetype i) {
+        const QPointF d = points[i + 1] - points[i];
+        return d.x() == 0 ? 0.0 : d.y() / d.x();
+    };
+    std::vector<double> tangent(std::size_t(n), 0.0);
+    if (n > 1) {
+        tangent.front() = slope(0);
+        tangent.back() = slope(n - 2);
+    }
+    for (qsizetype i = 1; i + 1 < n; ++i) {
+        const double a = slope(i - 1), b = slope(i);
+        tangent[std::size_t(i)] = a * b > 0 ? 2 * a * b / (a + b) : 0.0;
+    }
+    for (qsizetype i = 0; i + 1 < n; ++i) {
+        const QPointF &p = points[i], &q = points[i + 1];
+        const double third = (q.x() - p.x()) / 3;
+        path.cubicTo(p + QPointF(third, tangent[std::size_t(i)] * third),
+                     q - QPointF(third, tangent[std::size_t(i + 1)] * third), q);
+    }
+}
+
+QString wholeOrTenths(const QLocale &locale, double v)
+{
+    if (v == std::floor(v))
+        return locale.toString(qlonglong(v));
+    return locale.toString(v, 'f', 1);
+}
+
+} // namespace
+
+GrowthData GrowthData::from(const GrowthRun &run)
+{
+    GrowthData d;
+    d.input = run.input();
+    d.trials = run.trials();
+    d.maximum = run.maximum();
+    const int ready = run.readyPoints();
+    d.sizes.assign(run.sizes().begin(), run.sizes().begin() + ready);
+    for (int m = 0; m < 2; ++m)
+        for (int k = 0; k < 4; ++k)
+            for (int p = 0; p < ready; ++p)
+                d.values[std::size_t(m)][std::size_t(k)].push_back(run.value(k, p, m));
+    return d;
+}
+
+QColor GrowthChart::colour(int column)
+{
+    // The bars, the positions moved and compared of the step views, and green.
+    static const QColor colours[] = {QColor(0, 0, 160), QColor(220, 0, 0), QColor(palette::magenta),
+                                     QColor(0, 128, 0)};
+    return colours[std::clamp(column, 0, 3)];
+}
+
+QLocale GrowthChart::locale()
+{
+    QLocale locale;
+    if (locale.language() == QLocale::C)
+        locale = QLocale(QLocale::Italian, QLocale::Italy);
+    return locale;
+}
+
+double GrowthChart::yOf(double value) const
+{
+    double f;
+    if (logarithmic)
+        f = (std::log10(std::max(value, 1e-9)) - std::log10(yLow_)) /
+            (std::log10(yHigh_) - std::log10(yLow_));
+    else
+        f = (value - yLow_) / (yHigh_ - yLow_);
+    return plot_.bottom() - f * plot_.height();
+}
+
+QPointF GrowthChart::position(int n, double value) const
+{
+    const double x = plot_.left() + plot_.width() * n / std::max(1, data.maximum);
+    return {x, yOf(value)};
+}
+
+void GrowthChart::paint(QPainter &painter, const QRectF &area) const
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QLocale loc = locale();
+    const auto &values = data.values[std::size_t(measure)];
+    const bool band = data.input == GrowthRandom && data.trials > 1;
+    const double gap = 6 * zoom();
+
+    // The range of the values shown, and the vertical scale.
+    double top = 0, lowest = 0;
+    bool any = false;
+    for (int k = 0; k < 4; ++k) {
+        if (hidden[std::size_t(k)])
+            continue;
+        for (const GrowthValue &v : values[std::size_t(k)]) {
+            const double high = band ? double(v.most) : v.mean;
+            const double low = band ? double(v.least) : v.mean;
+            top = std::max(top, high);
+            if (low > 0 && (!any || low < lowest)) {
+                lowest = low;
+                any = true;
+            }
+        }
+    }
+    if (top <= 0 && references && data.maximum > 0) {
+        top = reference(2, data.maximum);
+        lowest = GrowthSmallest;
+        any = true;
+    }
+    if (logarithmic) {
+        yLow_ = std::pow(10.0, std::floor(std::log10(any ? lowest : 1.0)));
+        yHigh_ = std::pow(10.0, std::ceil(std::log10(std::max(top, 1.0))));
+        if (yHigh_ <= yLow_)
+            yHigh_ = yLow_ * 10;
+    } else {
+        yLow_ = 0;
+        const double step = niceStep(std::max(top, 1.0), 5);
+        yHigh_ = std::max(step, std::ceil(std::max(top, 1.0) / step) * step);
+    }
+
+    // The fonts and the room that the texts take.
+    const QFont tickFont = fontFor({Face::Sans, 8.25, false});
+    const QFont nameFont = fontFor({Face::Sans, 8.25, true});
+    const QFont titleFont = fontFor({Face::Sans, 9.75, true});
+    const QFontMetricsF tickMetrics(tickFont), nameMetrics(nameFont), titleMetrics(titleFont);
+
+    std::vector<std::pair<double, QString>> yTicks;
+    if (logarithmic) {
+        const int decades = int(std::lround(std::log10(yHigh_ / yLow_)));
+        const int every = decades > 8 ? 2 : 1;
+        for (int d = 0; d <= decades; d += every) {
+            const double v = yLow_ * std::pow(10.0, d);
+            yTicks.emplace_back(v, loc.toString(qlonglong(std::llround(v))));
+        }
+    } else {
+        const double step = niceStep(yHigh_, 5);
+        for (double v = 0; v <= yHigh_ + step / 2; v += step)
+            yTicks.emplace_back(v, loc.toString(qlonglong(std::llround(v))));
+    }
+    double tickWidth = 0;
+    for (const auto &t : yTicks)
+        tickWidth = std::max(tickWidth, tickMetrics.horizontalAdvance(t.second));
+    double nameWidth = 0;
+    for (int k = 0; k < 4; ++k)
+        nameWidth = std::max(nameWidth, nameMetrics.horizontalAdvance(QString::fromUtf8(sortTitle(k))));
+
+    const double titleHeight = titleMetrics.height();
+    const double legendHeight = nameMetrics.height() + gap;
+    const double left = area.left() + gap + nameMetrics.height() + gap + tickWidth + gap;
+    const double right = area.right() - gap - nameWidth - gap;
+    const double topEdge = area.top() + gap + titleHeight + gap + legendHeight + gap;
+    const double bottom = area.bottom() - gap - nameMetrics.height() - tickMetrics.height() - gap;
+    plot_ = QRectF(QPointF(left, topEdge), QPointF(right, bottom));
+
+    // Title and legend.
+    painter.setFont(titleFont);
+    painter.setPen(axisColour);
+    const QString title = (measure == MeasureComparisons ? QStringLiteral("Confronti")
+                                                         : QStringLiteral("Mosse")) +
+                          QStringLiteral(" al crescere di n: ") + inputWords(data.input, data.trials);
+    painter.drawText(QRectF(area.left(), area.top() + gap, area.width(), titleHeight),
+                     Qt::AlignHCenter | Qt::AlignVCenter, title);
+    painter.setFont(nameFont);
+    const double swatch = 24 * zoom();
+    double x = plot_.left();
+    const double legendY = area.top() + gap + titleHeight + gap;
+    for (int k = 0; k < 4; ++k) {
+        const QString name = QString::fromUtf8(sortTitle(k));
+        const double w = swatch + gap + nameMetrics.horizontalAdvance(name);
+        legend_[std::size_t(k)] = QRectF(x - gap / 2, legendY, w + gap, nameMetrics.height());
+        const bool off = hidden[std::size_t(k)];
+        const double mid = legendY + nameMetrics.height() / 2;
+        painter.setPen(QPen(off ? hiddenColour : colour(k), 3 * zoom(), off ? Qt::DotLine : Qt::SolidLine));
+        painter.drawLine(QPointF(x, mid), QPointF(x + swatch, mid));
+        QFont f = nameFont;
+        f.setStrikeOut(off);
+        painter.setFont(f);
+        painter.setPen(off ? hiddenColour : axisColour);
+        painter.drawText(QRectF(x + swatch + gap, legendY, w, nameMetrics.height()),
+                         Qt::AlignLeft | Qt::AlignVCenter, name);
+        x += w + 3 * gap;
+    }
+    if (references) {
+        painter.setFont(tickFont);
+        const double mid = legendY + nameMetrics.height() / 2;
+        painter.setPen(QPen(referenceColour, 1.5 * zoom(), Qt::DashLine));
+        painter.drawLine(QPointF(x, mid), QPointF(x + swatch, mid));
+        painter.setPen(referenceColour);
+        painter.drawText(QRectF(x + swatch + gap, legendY, 400 * zoom(), nameMetrics.height()),
+                         Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("riferimenti"));
+    }
+
+    // The plotting area, its grid and its axes.
+    painter.fillRect(plot_, Qt::white);
+    painter.setFont(tickFont);
+    const double xStep = niceStep(std::max(data.maximum, 1), 5);
+    std::vector<double> xTicks;
+    for (double n = 0; n <= data.maximum + xStep / 2 && data.maximum > 0; n += xStep)
+        xTicks.push_back(n);
+    const double tick = 4 * zoom();
+    for (double n : xTicks) {
+        const double px = plot_.left() + plot_.width() * n / data.maximum;
+        painter.setPen(QPen(gridColour, 1));
+        painter.drawLine(QPointF(px, plot_.top()), QPointF(px, plot_.bottom()));
+        painter.setPen(QPen(axisColour, zoom()));
+        painter.drawLine(QPointF(px, plot_.bottom()), QPointF(px, plot_.bottom() + tick));
+        const QString text = loc.toString(qlonglong(std::llround(n)));
+        const double w = tickMetrics.horizontalAdvance(text);
+        painter.drawText(QRectF(px - w / 2 - gap, plot_.bottom() + tick, w + 2 * gap, tickMetrics.height()),
+                         Qt::AlignHCenter | Qt::AlignTop, text);
+    }
+    for (const auto &[v, text] : yTicks) {
+        const double py = yOf(v);
+        painter.setPen(QPen(gridColour, 1));
+        painter.drawLine(QPointF(plot_.left(), py), QPointF(plot_.right(), py));
+        painter.setPen(QPen(axisColour, zoom()));
+        painter.drawLine(QPointF(plot_.left() - tick, py), QPointF(plot_.left(), py));
+        painter.drawText(QRectF(plot_.left() - tick - gap / 2 - tickWidth, py - tickMetrics.height() / 2,
+                                tickWidth, tickMetrics.height()),
+                         Qt::AlignRight | Qt::AlignVCenter, text);
+    }
+    painter.setPen(QPen(axisColour, zoom()));
+    painter.drawLine(plot_.bottomLeft(), plot_.bottomRight());
+    painter.drawLine(plot_.bottomLeft(), plot_.topLeft());
+    painter.setFont(nameFont);
+    painter.drawText(QRectF(plot_.left(), area.bottom() - gap - nameMetrics.height(), plot_.width(),
+                            nameMetrics.height()),
+                     Qt::AlignHCenter | Qt::AlignVCenter, QStringLiteral("n, numero di elementi"));
+    painter.save();
+    painter.translate(area.left() + gap, plot_.center().y());
+    painter.rotate(-90);
+    painter.drawText(QRectF(-plot_.height() / 2, 0, plot_.height(), nameMetrics.height()),
+                     Qt::AlignHCenter | Qt::AlignVCenter,
+                     measureName(measure) + (logarithmic ? QStringLiteral(" (scala logaritmica)") : QString()));
+    painter.restore();
+
+    painter.save();
+    painter.setClipRect(plot_.adjusted(-1, -2 * zoom(), 1, 1));
+    // Reference curves, dashed and named where they leave the chart or end.
+    if (references && !data.sizes.empty()) {
+        painter.setFont(tickFont);
+        const std::vector<int> &all = growthSizes(data.maximum);
+        for (int r = 0; r < References; ++r) {
+            QPolygonF line;
+            for (int n : all)
+                line << position(n, reference(r, n));
+            painter.setPen(QPen(referenceColour, 1.5 * zoom(), Qt::DashLine));
+            painter.drawPolyline(line);
+            // The name above the curve's end, or, where the curve leaves
+            // through the top, just right of that point, where it is gone.
+            const auto inside = std::find_if(line.rbegin(), line.rend(),
+                                             [&](const QPointF &p) { return p.y() >= plot_.top(); });
+            if (inside == line.rend())
+                continue;
+            painter.setPen(referenceColour);
+            const QString name = referenceName(r);
+            const double w = tickMetrics.horizontalAdvance(name), h = tickMetrics.height();
+            if (inside == line.rbegin())
+                painter.drawText(QRectF(inside->x() - w - gap, inside->y() - h - 2, w + gap / 2, h),
+                                 Qt::AlignRight | Qt::AlignBottom, name);
+            else
+                painter.drawText(QRectF(std::min(inside->x() + gap, plot_.right() - w), plot_.top() + 2, w, h),
+                                 Qt::AlignLeft | Qt::AlignTop, name);
+        }
+    }
+    const std::vector<int> &sizes = data.sizes;
+    // Bands first, so that no curve goes under another sort's band.
+    if (band)
+        for (int k = 0; k < 4; ++k) {
+            if (hidden[std::size_t(k)] || sizes.empty())
+                continue;
+            const auto &curve = values[std::size_t(k)];
+            QPolygonF upper, lower;
+            for (std::size_t p = 0; p < sizes.size(); ++p)
+                upper << position(sizes[p], drawable(double(curve[p].most)) ? double(curve[p].most) : yLow_);
+            for (std::size_t p = sizes.size(); p-- > 0;)
+                lower << position(sizes[p], drawable(double(curve[p].least)) ? double(curve[p].least) : yLow_);
+            QPainterPath area;
+            addSmooth(area, upper);
+            addSmooth(area, lower);
+            area.closeSubpath();
+            QColor fill = colour(k);
+            fill.setAlpha(48);
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(fill);
+            painter.drawPath(area);
+        }
+    painter.setBrush(Qt::NoBrush);
+    std::vector<std::pair<double, int>> ends; // where each curve ends, for its name
+    for (int k = 0; k < 4; ++k) {
+        if (hidden[std::size_t(k)] || sizes.empty())
+            continue;
+        const auto &curve = values[std::size_t(k)];
+        painter.setPen(QPen(colour(k), 2 * zoom(), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        // A zero has no place on a logarithmic scale: the curve breaks there.
+        QPolygonF line;
+        for (std::size_t p = 0; p <= sizes.size(); ++p) {
+            if (p < sizes.size() && drawable(curve[p].mean)) {
+                line << position(sizes[p], curve[p].mean);
+                continue;
+            }
+            if (line.size() == 1) {
+                painter.drawPoint(line.first());
+            } else {
+                QPainterPath path;
+                addSmooth(path, line);
+                painter.drawPath(path);
+            }
+            line.clear();
+        }
+        if (drawable(curve.back().mean))
+            ends.emplace_back(position(sizes.back(), curve.back().mean).y(), k);
+    }
+    painter.restore();
+
+    // The sorts' names at the right of their curves' ends, kept apart.
+    std::sort(ends.begin(), ends.end());
+    const double lineHeight = nameMetrics.height();
+    for (std::size_t i = 1; i < ends.size(); ++i)
+        ends[i].first = std::max(ends[i].first, ends[i - 1].first + lineHeight);
+    for (std::size_t i = ends.size(); i-- > 0;) {
+        ends[i].first = std::min(ends[i].first, plot_.bottom() - lineHeight / 2 -
+                                                    double(ends.size() - 1 - i) * lineHeight);
+        ends[i].first = std::max(ends[i].first, plot_.top());
+    }
+    const double endX = position(sizes.empty() ? 0 : sizes.back(), 0).x() + gap;
+    painter.setFont(nameFont);
+    for (const auto &[y, k] : ends) {
+        painter.setPen(colour(k));
+        painter.drawText(QRectF(endX, y - lineHeight / 2, nameWidth + gap, lineHeight),
+                         Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8(sortTitle(k)));
+    }
+
+    if (data.sizes.empty()) {
+        painter.setFont(nameFont);
+        painter.setPen(referenceColour);
+        painter.drawText(plot_, Qt::AlignCenter, QStringLiteral("Calcolo in corso\u2026"));
+    } else if (logarithmic) {
+        // Say so when a shown count of 0 left a curve out.
+        bool zero = false;
+        for (int k = 0; k < 4; ++k)
+            if (!hidden[std::size_t(k)])
+                for (const GrowthValue &v : values[std::size_t(k)])
+                    zero = zero || v.mean <= 0;
+        if (zero) {
+            painter.setFont(tickFont);
+            painter.setPen(referenceColour);
+            painter.drawText(plot_.adjusted(gap, 0, -gap, -gap), Qt::AlignRight | Qt::AlignBottom,
+                             QStringLiteral("i conteggi uguali a 0 non compaiono in scala logaritmica"));
+        }
+    }
+    painter.restore();
+}
+
+int GrowthChart::legendAt(const QPointF &at) const
+{
+    for (int k = 0; k < 4; ++k)
+        if (legend_[std::size_t(k)].contains(at))
+            return k;
+    return -1;
+}
+
+QString GrowthChart::pointAt(const QPointF &at) const
+{
+    const auto &values = data.values[std::size_t(measure)];
+    const double reach = 8 * zoom();
+    double best = reach * reach;
+    int column = -1;
+    std::size_t point = 0;
+    // The pointer on a curve's line, between two points, names the nearer one.
+    for (int k = 0; k < 4; ++k) {
+        if (hidden[std::size_t(k)])
+            continue;
+        const auto &curve = values[std::size_t(k)];
+        for (std::size_t p = 0; p < data.sizes.size(); ++p) {
+            if (!drawable(curve[p].mean))
+                continue;
+            const QPointF a = position(data.sizes[p], curve[p].mean);
+            const bool segment = p + 1 < data.sizes.size() && drawable(curve[p + 1].mean);
+            const QPointF b = segment ? position(data.sizes[p + 1], curve[p + 1].mean) : a;
+            const QPointF ab = b - a;
+            const double length = QPointF::dotProduct(ab, ab);
+            const double t = length > 0 ? std::clamp(QPointF::dotProduct(at - a, ab) / length, 0.0, 1.0) : 0;
+            const QPointF d = a + t * ab - at;
+            const double distance = QPointF::dotProduct(d, d);
+            if (distance <= best) {
+                best = distance;
+                column = k;
+                point = t > 0.5 ? p + 1 : p;
+            }
+        }
+    }
+    if (column < 0)
+        return {};
+    const QLocale loc = locale();
+    const GrowthValue &v = values[std::size_t(column)][point];
+    QString text = QStringLiteral("%1, n = %2\n%3: %4")
+                       .arg(QString::fromUtf8(sortTitle(column)), loc.toString(data.sizes[point]),
+                            measureName(measure), wholeOrTenths(loc, v.mean));
+    if (data.input == GrowthRandom && data.trials > 1)
+        text += QStringLiteral(" (media di %1 prove, da %2 a %3)")
+                    .arg(data.trials)
+                    .arg(loc.toString(qlonglong(v.least)), loc.toString(qlonglong(v.most)));
+    return text;
+}
+
+QString GrowthChart::table() const
+{
+    QLocale loc = locale();
+    loc.setNumberOptions(QLocale::OmitGroupSeparator);
+    const auto &values = data.values[std::size_t(measure)];
+    QStringList lines;
+    QStringList header{QStringLiteral("n")};
+    for (int k = 0; k < 4; ++k)
+        if (!hidden[std::size_t(k)])
+            header << QString::fromUtf8(sortTitle(k));
+    lines << header.join(QLatin1Char('\t'));
+    for (std::size_t p = 0; p < data.sizes.size(); ++p) {
+        QStringList row{loc.toString(data.sizes[p])};
+        for (int k = 0; k < 4; ++k)
+            if (!hidden[std::size_t(k)])
+                row << wholeOrTenths(loc, values[std::size_t(k)][p].mean);
+        lines << row.join(QLatin1Char('\t'));
+    }
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+} // namespace quimbra
