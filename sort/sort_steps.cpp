@@ -5,7 +5,6 @@
 #include "sorts.h"
 
 #include <algorithm>
-#include <source_location>
 #include <utility>
 
 namespace quimbra {
@@ -72,31 +71,32 @@ constexpr int lineOf(std::uint64_t e) { return int(e >> 32); }
 // An exchange or a shift belongs to the step of the comparison before it.
 constexpr bool beginsStep(std::uint64_t e) { return opOf(e) != OpExchange && opOf(e) != OpShift; }
 
-using Where = std::source_location;
-
 // Turns each report of a routine into an event carrying the line of the
-// routine that made it (the default argument is taken where the call stands).
+// routine that made it: __builtin_LINE() as a default argument is taken where
+// the call stands. It stands in for std::source_location, which clang 14 with
+// libstdc++ 12 (the fuzzing build) does not provide; GCC, MinGW and
+// emscripten's clang all have the builtin.
 template <class Sink>
 class Reporter
 {
 public:
     explicit Reporter(Sink &sink) : sink_(sink) {}
 
-    bool compare(int a, int b, bool outcome, Where at = Where::current())
+    bool compare(int a, int b, bool outcome, int line = __builtin_LINE())
     {
-        return sink_.add(pack(OpCompare, a, b, outcome, at.line())), outcome;
+        return sink_.add(pack(OpCompare, a, b, outcome, line)), outcome;
     }
-    bool compareHeld(int a, bool outcome, Where at = Where::current())
+    bool compareHeld(int a, bool outcome, int line = __builtin_LINE())
     {
-        return sink_.add(pack(OpCompareHeld, a, 0, outcome, at.line())), outcome;
+        return sink_.add(pack(OpCompareHeld, a, 0, outcome, line)), outcome;
     }
-    void exchange(int a, int b, Where at = Where::current()) { sink_.add(pack(OpExchange, a, b, false, at.line())); }
-    void shift(int to, int from, Where at = Where::current()) { sink_.add(pack(OpShift, to, from, false, at.line())); }
-    void hold(int a, Where at = Where::current()) { sink_.add(pack(OpHold, a, 0, false, at.line())); }
-    void place(int a, Where at = Where::current()) { sink_.add(pack(OpPlace, a, 0, false, at.line())); }
-    void pivotPlaced(int a, int b, Where at = Where::current()) { sink_.add(pack(OpPivotPlaced, a, b, false, at.line())); }
-    void pass(int n, Where at = Where::current()) { sink_.add(pack(OpPass, n, 0, false, at.line())); }
-    void range(int a, int b, Where at = Where::current()) { sink_.add(pack(OpRange, a, b, false, at.line())); }
+    void exchange(int a, int b, int line = __builtin_LINE()) { sink_.add(pack(OpExchange, a, b, false, line)); }
+    void shift(int to, int from, int line = __builtin_LINE()) { sink_.add(pack(OpShift, to, from, false, line)); }
+    void hold(int a, int line = __builtin_LINE()) { sink_.add(pack(OpHold, a, 0, false, line)); }
+    void place(int a, int line = __builtin_LINE()) { sink_.add(pack(OpPlace, a, 0, false, line)); }
+    void pivotPlaced(int a, int b, int line = __builtin_LINE()) { sink_.add(pack(OpPivotPlaced, a, b, false, line)); }
+    void pass(int n, int line = __builtin_LINE()) { sink_.add(pack(OpPass, n, 0, false, line)); }
+    void range(int a, int b, int line = __builtin_LINE()) { sink_.add(pack(OpRange, a, b, false, line)); }
 
 private:
     Sink &sink_;
