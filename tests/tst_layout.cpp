@@ -295,6 +295,7 @@ private slots:
             buildControls(&window, table);
             placeControl(canvas, QRect(1500, 0, 1500, 1500), {Face::Mono, 12, false});
         }
+        installZoomKeys(); // as loading any window of the program does
         window.show();
         setZoom(200);
         QCOMPARE(window.size(), QSize(400, 200));

@@ -47,6 +47,7 @@ void Form::load()
 {
     window_ = new FormWindow(*this);
     buildControls(window_, layout_);
+    installZoomKeys(); // once for the program: every window takes the zoom keys
     const QScreen *screen = QGuiApplication::primaryScreen();
     if (screen) {
         const QRect area = screen->availableGeometry();

@@ -4,7 +4,6 @@
 #include "layout.h"
 
 #include "widgets.h"
-#include "zoom.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -24,6 +23,15 @@
 #include <string_view>
 
 namespace quimbra {
+
+namespace {
+int zoom = 100;
+} // namespace
+
+int zoomPercent()
+{
+    return zoom;
+}
 
 QFont fontFor(const FontSpec &wanted)
 {
@@ -161,7 +169,6 @@ void buildControls(QWidget *window, const FormLayout &layout)
     window->setProperty(TwipsProperty, QSize(layout.width, layout.height));
     window->setFixedSize(px(layout.width), px(layout.height));
     window->setFont(fontFor({}));
-    installZoomKeys();
     applyColours(window, Kind::Frame, layout.background, defaultColour);
 
     auto place = [&](const ControlSpec &c, const std::map<std::string, QWidget *> &frames) {
@@ -220,6 +227,19 @@ void placeControl(QWidget *control, const QRect &twips, const FontSpec &font)
 bool isLayoutWindow(const QWidget *window)
 {
     return window && window->isWindow() && window->property(TwipsProperty).userType() == QMetaType::QSize;
+}
+
+QList<QWidget *> setLayoutZoom(int percent)
+{
+    zoom = percent;
+    QList<QWidget *> placed;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (!isLayoutWindow(window))
+            continue;
+        placeAgain(window);
+        placed.append(window);
+    }
+    return placed;
 }
 
 void placeAgain(QWidget *window)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QColor>
+#include <QList>
 #include <QFont>
 #include <QMetaType>
 #include <QRect>
@@ -90,9 +91,14 @@ struct FormLayout
 inline constexpr int TwipsPerPixel = 15;
 
 // The zoom of all the program's windows, in percent of their drawn size
-// (zoom.h changes it). Every twip measure and every font size is multiplied
+// (zoom.h steps it). Every twip measure and every font size is multiplied
 // by it, on top of the screen's own scaling.
 int zoomPercent();
+
+// Sets that factor and places every window that buildControls() built again
+// at it; returns those windows. Only the zoom (zoom.h) calls it: the layouts
+// know nothing of keys, steps or screens.
+QList<QWidget *> setLayoutZoom(int percent);
 
 // Twips to pixels at the current zoom, rounded to the nearest pixel.
 inline int px(int twips)

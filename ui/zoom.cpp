@@ -16,7 +16,24 @@ namespace quimbra {
 
 namespace {
 
-int zoom = 100;
+// The zoom that many steps up (down when negative) from percent, held at the
+// first and last step.
+int stepsFrom(int percent, qint64 steps)
+{
+    for (; steps > 0; --steps) {
+        const auto next = std::upper_bound(ZoomSteps.begin(), ZoomSteps.end(), percent);
+        if (next == ZoomSteps.end())
+            break;
+        percent = *next;
+    }
+    for (; steps < 0; ++steps) {
+        const auto next = std::lower_bound(ZoomSteps.begin(), ZoomSteps.end(), percent);
+        if (next == ZoomSteps.begin())
+            break;
+        percent = *(next - 1);
+    }
+    return percent;
+}
 
 // Watches the keys and the wheel of the whole program; in a window built by
 // buildControls() it takes the zoom keys before any control sees them.
@@ -39,11 +56,17 @@ protected:
         if (!(input->modifiers() & Qt::ControlModifier) || others)
             return false;
         if (event->type() == QEvent::Wheel) {
+            // A mouse wheel sends a notch of 120 at a time, a touchpad many
+            // small deltas: the angle adds up and each full notch, either way,
+            // is one step, so that both feel the same. Turning back starts
+            // afresh, as Qt's own scrolling does.
             const int delta = static_cast<QWheelEvent *>(event)->angleDelta().y();
-            if (delta > 0)
-                zoomIn();
-            else if (delta < 0)
-                zoomOut();
+            if ((wheelAngle_ > 0 && delta < 0) || (wheelAngle_ < 0 && delta > 0))
+                wheelAngle_ = 0;
+            const qint64 angle = wheelAngle_ + qint64(delta);
+            const qint64 notches = angle / Notch; // towards zero: the rest keeps its sign
+            wheelAngle_ = int(angle - notches * Notch);
+            setZoom(stepsFrom(zoomPercent(), notches));
             event->accept();
             return true;
         }
@@ -64,42 +87,32 @@ protected:
         event->accept();
         return true;
     }
+
+private:
+    static constexpr int Notch = 120; // QWheelEvent's eighths of a degree in one notch
+    int wheelAngle_ = 0; // turned but not yet a whole notch
 };
 
 } // namespace
 
-int zoomPercent()
-{
-    return zoom;
-}
-
 void setZoom(int percent)
 {
     percent = std::clamp(percent, ZoomSteps.front(), ZoomSteps.back());
-    if (percent == zoom)
+    if (percent == zoomPercent())
         return;
-    zoom = percent;
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (!isLayoutWindow(window))
-            continue;
-        placeAgain(window);
+    for (QWidget *window : setLayoutZoom(percent))
         if (window->isVisible())
             keepOnScreen(window);
-    }
 }
 
 void zoomIn()
 {
-    const auto next = std::upper_bound(ZoomSteps.begin(), ZoomSteps.end(), zoom);
-    if (next != ZoomSteps.end())
-        setZoom(*next);
+    setZoom(stepsFrom(zoomPercent(), 1));
 }
 
 void zoomOut()
 {
-    const auto next = std::lower_bound(ZoomSteps.begin(), ZoomSteps.end(), zoom);
-    if (next != ZoomSteps.begin())
-        setZoom(*(next - 1));
+    setZoom(stepsFrom(zoomPercent(), -1));
 }
 
 void keepOnScreen(QWidget *window)
