@@ -53,6 +53,9 @@ private slots:
     void cleanup()
     {
         setZoom(100);
+        // A fresh wheel for every test: what a row turned short of a notch
+        // does not carry over (the next window loaded installs it again).
+        delete qApp->findChild<QObject *>(QStringLiteral("quimbraZoomKeys"), Qt::FindDirectChildrenOnly);
         closeAllWindows();
         menu.reset();
     }
@@ -289,18 +292,27 @@ private slots:
         QTest::addColumn<QString>("window"); // where the key or the wheel goes
         QTest::addColumn<int>("key"); // 0: the wheel
         QTest::addColumn<int>("modifiers");
-        QTest::addColumn<int>("wheel");
+        QTest::addColumn<QList<int>>("wheel"); // the wheel's deltas, one event each
         QTest::addColumn<int>("zoom"); // after, from 150
         const int ctrl = Qt::ControlModifier;
-        QTest::newRow("Ctrl +, menu") << "menu" << int(Qt::Key_Plus) << ctrl << 0 << 175;
-        QTest::newRow("Ctrl Shift +, text box") << "ricbin" << int(Qt::Key_Plus) << int(ctrl | Qt::ShiftModifier) << 0 << 175;
-        QTest::newRow("Ctrl =, tree") << "abr" << int(Qt::Key_Equal) << ctrl << 0 << 175;
-        QTest::newRow("Ctrl -, sorts") << "sort" << int(Qt::Key_Minus) << ctrl << 0 << 125;
-        QTest::newRow("Ctrl 0, tree") << "abr" << int(Qt::Key_0) << ctrl << 0 << 100;
-        QTest::newRow("Ctrl wheel up, list") << "sort" << 0 << ctrl << 120 << 175;
-        QTest::newRow("Ctrl wheel down, menu") << "menu" << 0 << ctrl << -120 << 125;
-        QTest::newRow("+ alone") << "abr" << int(Qt::Key_Plus) << 0 << 0 << 150;
-        QTest::newRow("Ctrl Alt +") << "menu" << int(Qt::Key_Plus) << int(ctrl | Qt::AltModifier) << 0 << 150;
+        QTest::newRow("Ctrl +, menu") << "menu" << int(Qt::Key_Plus) << ctrl << QList<int>{} << 175;
+        QTest::newRow("Ctrl Shift +, text box") << "ricbin" << int(Qt::Key_Plus) << int(ctrl | Qt::ShiftModifier) << QList<int>{} << 175;
+        QTest::newRow("Ctrl =, tree") << "abr" << int(Qt::Key_Equal) << ctrl << QList<int>{} << 175;
+        QTest::newRow("Ctrl -, sorts") << "sort" << int(Qt::Key_Minus) << ctrl << QList<int>{} << 125;
+        QTest::newRow("Ctrl 0, tree") << "abr" << int(Qt::Key_0) << ctrl << QList<int>{} << 100;
+        QTest::newRow("Ctrl wheel up, list") << "sort" << 0 << ctrl << QList<int>{120} << 175;
+        QTest::newRow("Ctrl wheel down, menu") << "menu" << 0 << ctrl << QList<int>{-120} << 125;
+        QTest::newRow("touchpad, 12 small deltas up") << "sort" << 0 << ctrl << QList<int>(12, 10) << 175;
+        QTest::newRow("touchpad, 11 small deltas: not yet a notch") << "menu" << 0 << ctrl << QList<int>(11, 10) << 150;
+        QTest::newRow("touchpad, 30 small deltas down") << "abr" << 0 << ctrl << QList<int>(30, -8) << 100;
+        QTest::newRow("touchpad, two notches and a half") << "ricbin" << 0 << ctrl << QList<int>(25, 10) << 200;
+        QTest::newRow("one large delta of three notches") << "sort" << 0 << ctrl << QList<int>{360} << 250;
+        QTest::newRow("one large delta past the last step") << "menu" << 0 << ctrl << QList<int>{1200} << 300;
+        QTest::newRow("half a notch and back, twice") << "abr" << 0 << ctrl << QList<int>{60, -60, 60, -60} << 150;
+        QTest::newRow("turning back starts afresh") << "sort" << 0 << ctrl << QList<int>{100, -30, -90} << 125;
+        QTest::newRow("the rest of a large delta counts") << "menu" << 0 << ctrl << QList<int>{300, 30, 30} << 250;
+        QTest::newRow("+ alone") << "abr" << int(Qt::Key_Plus) << 0 << QList<int>{} << 150;
+        QTest::newRow("Ctrl Alt +") << "menu" << int(Qt::Key_Plus) << int(ctrl | Qt::AltModifier) << QList<int>{} << 150;
     }
 
     // A zoom key in any window zooms all of them, and is no activation: no
@@ -310,7 +322,7 @@ private slots:
         QFETCH(QString, window);
         QFETCH(int, key);
         QFETCH(int, modifiers);
-        QFETCH(int, wheel);
+        QFETCH(QList<int>, wheel);
         QFETCH(int, zoom);
         click("cmdABR");
         click("cmdSort");
@@ -330,9 +342,11 @@ private slots:
             QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         } else {
             const QPointF at(5, 5);
-            QWheelEvent event(at, target->mapToGlobal(at), {}, {0, wheel}, Qt::NoButton,
-                              Qt::KeyboardModifiers(modifiers), Qt::NoScrollPhase, false);
-            QApplication::sendEvent(target, &event);
+            for (const int delta : wheel) {
+                QWheelEvent event(at, target->mapToGlobal(at), {}, {0, delta}, Qt::NoButton,
+                                  Qt::KeyboardModifiers(modifiers), Qt::NoScrollPhase, false);
+                QApplication::sendEvent(target, &event);
+            }
         }
         QCoreApplication::processEvents();
         QCOMPARE(zoomPercent(), zoom);
