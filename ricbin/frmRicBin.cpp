@@ -68,11 +68,8 @@ void frmRicBin::cmdFattoriale_Click()
 {
     const Integer n = textToInteger(textBox("txtFatt")->text().toStdString());
     if (n > ricbin::LargestFactorial) {
-        QMessageBox box(QMessageBox::Warning, QStringLiteral("Quimbra"),
-                        QStringLiteral("Numero troppo grande, al massimo calcolo il fattoriale di 12"),
-                        QMessageBox::Ok, window());
-        box.setFont(zoomedFont(QApplication::font(&box))); // as large as the zoomed windows
-        box.exec();
+        showMessage(QMessageBox::Warning,
+                    QStringLiteral("Numero troppo grande, al massimo calcolo il fattoriale di 12"), window());
         // The window under the box is the active one again; not every window
         // system hands the activation back by itself once the box is gone.
         if (QWidget *w = window())

@@ -356,11 +356,10 @@ void frmGrafico::cmdSalva_Click()
         lastImagePath() = path;
         return;
     }
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Quimbra"),
-                    QStringLiteral("Non è stato possibile salvare l'immagine in\n%1\n\n%2.")
-                        .arg(QDir::toNativeSeparators(path), error),
-                    QMessageBox::Ok, window());
-    box.exec();
+    showMessage(QMessageBox::Warning,
+                QStringLiteral("Non è stato possibile salvare l'immagine in\n%1\n\n%2.")
+                    .arg(QDir::toNativeSeparators(path), error),
+                window());
 #endif
 }
 

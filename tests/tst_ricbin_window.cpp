@@ -11,6 +11,7 @@
 #include "support.h"
 #include "window_support.h"
 #include "widgets.h"
+#include "zoom.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -122,6 +123,8 @@ struct SeenBox
     bool hasOk = false;
     Qt::WindowModality modality = Qt::NonModal;
     bool closedByOk = false;
+    QSize iconSize; // the warning icon as drawn, in pixels before the screen's scaling
+    qreal textPoints = 0;
 };
 
 } // namespace
@@ -241,6 +244,10 @@ class tst_RicBinWindow final : public QObject
             seen.isMessageBox = true;
             seen.text = box->text();
             seen.icon = box->icon();
+            for (const QLabel *label : box->findChildren<QLabel *>())
+                if (!label->pixmap().isNull())
+                    seen.iconSize = label->pixmap().deviceIndependentSize().toSize();
+            seen.textPoints = box->font().pointSizeF();
             seen.buttonCount = box->buttons().size();
             QAbstractButton *ok = box->button(QMessageBox::Ok);
             seen.hasOk = ok != nullptr;
@@ -668,6 +675,33 @@ private slots:
         QCOMPARE(w->list("lstV")->lines(), linesB);
         QCOMPARE(w->label("lblFatt")->text(), shown);
         QCOMPARE(rnd->seeds, 1);
+    }
+
+    void warningBoxFollowsTheZoom_data()
+    {
+        QTest::addColumn<int>("zoom");
+        QTest::newRow("100 %") << 100;
+        QTest::newRow("150 %") << 150;
+        QTest::newRow("300 %") << 300;
+    }
+
+    // At the projector the box is as large as the windows: its text, and its
+    // icon too, grow with the zoom; at 100 % it is the toolkit's own box.
+    void warningBoxFollowsTheZoom()
+    {
+        QFETCH(int, zoom);
+        frmRicBin *w = open();
+        type(w->textBox("txtFatt"), "13");
+        const SeenBox plain = pressAndAnswer(w->button("cmdFattoriale"));
+        setZoom(zoom);
+        const SeenBox box = pressAndAnswer(w->button("cmdFattoriale"));
+        setZoom(100);
+        QVERIFY(plain.closedByOk && box.closedByOk);
+        QCOMPARE(box.icon, QMessageBox::Warning);
+        QVERIFY(!plain.iconSize.isEmpty());
+        QCOMPARE(box.iconSize, plain.iconSize * zoom / 100);
+        QCOMPARE(plain.textPoints, QApplication::font("QMessageBox").pointSizeF());
+        QCOMPARE(box.textPoints, plain.textPoints * zoom / 100);
     }
 
     void reactivationKeepsTraceAndResult_data()

@@ -15,10 +15,14 @@
 #include <QMenu>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QProxyStyle>
+#include <QStyleFactory>
 #include <QStyledItemDelegate>
 #include <QStringListModel>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+
+#include <optional>
 
 namespace quimbra {
 
@@ -253,6 +257,57 @@ QFont zoomedFont(QFont font)
             font.setPixelSize(font.pixelSize() * zoomPercent() / 100);
     }
     return font;
+}
+
+namespace {
+
+// The application's style with the icon of a message box enlarged by the
+// zoom. A style's icon may be smaller than its metric asks (Fusion draws 32
+// pixels where the metric says 48): what grows is the icon as drawn at 100 %.
+class ZoomedIconStyle final : public QProxyStyle
+{
+public:
+    ZoomedIconStyle() : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {}
+
+    int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
+    {
+        const int size = QProxyStyle::pixelMetric(metric, option, widget);
+        return metric == PM_MessageBoxIconSize ? size * zoomPercent() / 100 : size;
+    }
+
+    QIcon standardIcon(StandardPixmap which, const QStyleOption *option, const QWidget *widget) const override
+    {
+        const QIcon icon = QProxyStyle::standardIcon(which, option, widget);
+        if (icon.isNull() || (which != SP_MessageBoxInformation && which != SP_MessageBoxWarning &&
+                              which != SP_MessageBoxCritical && which != SP_MessageBoxQuestion))
+            return icon;
+        const int metric = QProxyStyle::pixelMetric(PM_MessageBoxIconSize, option, widget);
+        const QSize wanted = icon.actualSize(QSize(metric, metric)) * zoomPercent() / 100;
+        const qreal ratio = widget ? widget->devicePixelRatioF() : qApp->devicePixelRatio();
+        QPixmap pixmap = icon.pixmap(wanted, ratio);
+        if (pixmap.deviceIndependentSize().toSize() != wanted) {
+            // No image that large: the nearest one, smoothly enlarged.
+            pixmap = pixmap.scaled(wanted * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+            pixmap.setDevicePixelRatio(ratio);
+        }
+        QIcon grown;
+        grown.addPixmap(pixmap);
+        return grown;
+    }
+};
+
+} // namespace
+
+void showMessage(QMessageBox::Icon icon, const QString &text, QWidget *parent)
+{
+    std::optional<ZoomedIconStyle> style; // declared first: it outlives the box
+    QMessageBox box(icon, QStringLiteral("Quimbra"), text, QMessageBox::Ok, parent ? parent->window() : nullptr);
+    if (zoomPercent() != 100) {
+        box.setFont(zoomedFont(QApplication::font(&box)));
+        box.setStyle(&style.emplace());
+        box.setIcon(icon); // the icon again, at the size that style gives it
+    }
+    box.exec();
 }
 
 void Button::keyPressEvent(QKeyEvent *event)

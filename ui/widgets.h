@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QListView>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 
@@ -102,5 +103,10 @@ void makeCopyable(QLabel *label);
 
 // A font of the desktop's (menus) enlarged by the program's zoom.
 QFont zoomedFont(QFont font);
+
+// Shows a modal message box titled "Quimbra" with one OK button over parent's
+// window and returns once it is answered. Its text, button and icon are as
+// large as the zoomed windows; at 100 % it is the toolkit's own box.
+void showMessage(QMessageBox::Icon icon, const QString &text, QWidget *parent);
 
 } // namespace quimbra
