@@ -8,7 +8,7 @@ BUILD ?= build
 JOBS  ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build run test test-asan bench fuzz package windows screenshots clean
+.PHONY: all deps build program run test test-asan bench fuzz package windows screenshots clean
 
 all: build
 
@@ -21,7 +21,11 @@ $(BUILD)/build.ninja: | deps
 build: deps $(BUILD)/build.ninja
 	@cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+# Only what the program needs: the tests are built by `make test`.
+program: deps $(BUILD)/build.ninja
+	@cmake --build $(BUILD) -j $(JOBS) --target quimbra
+
+run: program
 	./$(BUILD)/app/quimbra
 
 test: build
