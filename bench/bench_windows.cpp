@@ -18,6 +18,7 @@
 #include "identity.h"
 #include "random.h"
 #include "report.h"
+#include "ricbin.h"
 #include "sort_steps.h"
 #include "sorts.h"
 #include "step_player.h"
@@ -660,6 +661,188 @@ void growthChart(frmSort &sort, int runs)
     report(gapRow("  the window's longest gap between two events meanwhile", sliced));
 }
 
+// A window of stock Qt standing in for a program window: a QListView with a
+// QStringListModel where the window has a list (with its size and font, and
+// uniform item sizes, as every line is one row high) and a QLabel where it
+// has a count.
+struct StockWindow
+{
+    QWidget host;
+    std::vector<QListView *> views;
+    std::vector<QLabel *> counts;
+
+    StockWindow(const QWidget *window, const std::vector<ListBox *> &lists, const std::vector<QLabel *> &labels)
+    {
+        host.resize(window->size());
+        for (const ListBox *list : lists) {
+            auto *view = new QListView(&host);
+            view->setModel(new QStringListModel(view));
+            view->setUniformItemSizes(true);
+            view->setGeometry(QRect(list->mapTo(window, QPoint(0, 0)), list->size()));
+            view->setFont(list->font());
+            views.push_back(view);
+        }
+        for (const QLabel *label : labels) {
+            auto *count = new QLabel(&host);
+            count->setGeometry(QRect(label->mapTo(window, QPoint(0, 0)), label->size()));
+            count->setFont(label->font());
+            counts.push_back(count);
+        }
+        host.move(window->pos());
+        host.show();
+    }
+
+    // New lines in every list and the counts, then the whole window repainted.
+    void show(const std::vector<QStringList> &lines, const QStringList &numbers)
+    {
+        for (std::size_t k = 0; k < views.size(); ++k) {
+            static_cast<QStringListModel *>(views[k]->model())->setStringList(lines[k]);
+            views[k]->doItemsLayout(); // laid out lazily otherwise: the repaint would show nothing
+        }
+        for (std::size_t k = 0; k < counts.size(); ++k)
+            counts[k]->setText(numbers[k]);
+        host.repaint();
+    }
+
+    bool full() const
+    {
+        return std::all_of(views.begin(), views.end(),
+                           [](const QListView *v) { return v->model()->rowCount() == 1000; });
+    }
+};
+
+// The sorting window's activation done with stock widgets: the same draws
+// and the same four sorts, the lines made by QString::number.
+void stockSortActivation(StockWindow &stock, RandomSource &rnd)
+{
+    Values original{}, V{};
+    drawValues(rnd, original);
+    std::vector<QStringList> lines(4);
+    QStringList counts;
+    for (int k = 0; k < 4; ++k) {
+        V = original;
+        Long moves = 0;
+        switch (k) {
+        case 0: ExchangeSort(V, 1000, moves); break;
+        case 1: BubbleSort(V, 1000, moves); break;
+        case 2: ShellSort(V, 1000, moves); break;
+        default: QuickSort(V, 1, 1000, moves); break;
+        }
+        lines[k].reserve(1000);
+        for (int p = 1; p <= 1000; ++p)
+            lines[k].append(QString::number(V[p]));
+        counts.append(QString::number(moves));
+    }
+    stock.show(lines, counts);
+}
+
+// The binary search window's activation with a stock list: the same routine
+// draws and sorts the vector and writes its lines.
+void stockRicBinActivation(StockWindow &stock, RandomSource &rnd)
+{
+    std::array<Integer, 1001> V{};
+    ricbin::DrawSortedVector(V, 1000, rnd);
+    QStringList lines;
+    lines.reserve(1000);
+    for (const std::string &line : ricbin::VectorLines(V, 1000))
+        lines.append(QString::fromStdString(line));
+    stock.show({lines}, {});
+}
+
+// An activation of a program window as a user meets it (the menu's button
+// pressed again: a new vector, its lines, the window repainted) against the
+// same work shown by stock widgets, in turns within one run so that both
+// meet the same machine. Prints both and their ratio.
+void activationAgainstStock(const std::string &name, int runs, CountingRandom &rnd, QWidget *window,
+                            const std::vector<ListBox *> &lists, const std::vector<QLabel *> &labels,
+                            const std::function<void()> &activate,
+                            const std::function<void(StockWindow &, RandomSource &)> &stockActivate,
+                            const std::string &stockName, double goalRatio)
+{
+    StockWindow stock(window, lists, labels);
+    waitExposed(&stock.host);
+    std::vector<double> ours, theirs;
+    const long draws = rnd.draws;
+    int paints = 0;
+    for (int i = 0; i < Warmup + runs; ++i) {
+        PaintCounter painted(window);
+        QElapsedTimer timer;
+        timer.start();
+        activate();
+        window->repaint();
+        const qint64 activation = timer.nsecsElapsed();
+        drain();
+        timer.restart();
+        stockActivate(stock, rnd);
+        const qint64 reference = timer.nsecsElapsed();
+        drain();
+        paints += painted.paints > 0;
+        if (i >= Warmup) {
+            ours.push_back(double(activation));
+            theirs.push_back(double(reference));
+        }
+    }
+    const bool valid = rnd.draws - draws == 2000L * (Warmup + runs) && paints == Warmup + runs && stock.full() &&
+                       std::all_of(lists.begin(), lists.end(), [](const ListBox *l) { return l->count() == 1000; });
+    report(timingRow(name, ours, 0, valid));
+    report(timingRow("  reference: " + stockName, theirs, 0, valid));
+    const double ratio = bench::percentile(ours, 0.5) / bench::percentile(theirs, 0.5);
+    Row row;
+    char text[32];
+    std::snprintf(text, sizeof text, "× %.2f", ratio);
+    row.measurement = "  " + name.substr(0, name.find(' ')) + " activation ÷ reference, same run";
+    row.samples = "medians";
+    row.median = text;
+    row.p90 = "—";
+    std::snprintf(text, sizeof text, "≤ %.2f", goalRatio);
+    row.goal = text;
+    row.verdict = !valid ? "INVALID" : ratio <= goalRatio ? "met" : "MISSED";
+    report(row);
+}
+
+// The two activations against stock Qt, as `make bench` and `--activation` run them.
+void activationsAgainstStock(frm_Quimbra &menu, CountingRandom &rnd, int runs, bool shortNames)
+{
+    frmRicBin &ricBin = *menu.ricBinSlot();
+    frmSort &sort = *menu.sortSlot();
+    activationAgainstStock(shortNames ? "frmRicBin activation"
+                                      : "frmRicBin activation from the menu (draw, sort, 1000 lines) + repaint",
+                           runs, rnd, ricBin.window(), {ricBin.list("lstV")}, {},
+                           [&] { menu.cmdRicBin_Click(); }, stockRicBinActivation,
+                           "the same draw and sort, 1 stock QListView + QStringListModel, + repaint", 0.95);
+    std::vector<ListBox *> lists;
+    std::vector<QLabel *> counts;
+    for (int k = 0; k < 4; ++k) {
+        lists.push_back(sort.list("lstSort", k));
+        counts.push_back(sort.label("lblSort", k));
+    }
+    activationAgainstStock(shortNames ? "frmSort activation"
+                                      : "frmSort activation from the menu (draw, 4 sorts, 4 × 1000 lines, counts) + repaint",
+                           runs, rnd, sort.window(), lists, counts, [&] { menu.cmdSort_Click(); },
+                           stockSortActivation,
+                           "the same draw and sorts, 4 stock QListView + QStringListModel, 4 QLabel, + repaint", 0.95);
+}
+
+// Only the two activations against plain Qt (`--activation`): quick to run
+// again while working on them, and a short program to profile.
+int activationsOnly(int argc, char **argv, int runs)
+{
+    QApplication app(argc, argv);
+    applyIdentity(app);
+    FixedClock clock;
+    CountingRandom rnd;
+    frm_Quimbra menu(rnd, clock);
+    menu.Show();
+    menu.cmdRicBin_Click();
+    frmRicBin &ricBin = *menu.ricBinSlot();
+    menu.cmdSort_Click();
+    frmSort &sort = *menu.sortSlot();
+    if (!waitExposed(menu.window()) || !waitExposed(ricBin.window()) || !waitExposed(sort.window()))
+        return 1;
+    activationsAgainstStock(menu, rnd, runs, true);
+    return failures == 0 ? 0 : 1;
+}
+
 int interactions(int argc, char **argv, int runs)
 {
     QApplication app(argc, argv);
@@ -811,6 +994,7 @@ int interactions(int argc, char **argv, int runs)
     if (!waitExposed(sortWindow))
         return 1;
     const int sortRuns = std::max(20, runs / 4);
+    activationsAgainstStock(menu, rnd, sortRuns, false);
     std::vector<double> comparison;
     {
         const long draws = rnd.draws;
@@ -1092,6 +1276,9 @@ int main(int argc, char **argv)
         else if (std::strcmp(argv[i], "--startup-runs") == 0)
             startupRuns = std::max(1, std::atoi(argv[i + 1]));
     }
+
+    if (mode == "--activation")
+        return activationsOnly(1, argv, argc > 2 ? std::max(1, std::atoi(argv[2])) : 50);
 
     std::fprintf(stderr, "bench_windows: start-up and memory in fresh processes\n");
     measureStartup(startupRuns, false);
