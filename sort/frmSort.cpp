@@ -149,9 +149,9 @@ void frmSort::Mostra(int k)
     QLabel *count = label("lblSort", k);
     column->setLines(lines);
     count->setText(QString::fromStdString(plain(NMosse)));
-    // Each column shows its result before the next sort starts.
+    // Each column shows its result before the next sort starts: the list and
+    // its count are painted now, together, in one pass over the window.
     column->repaintNow();
-    count->repaint();
 }
 
 } // namespace quimbra

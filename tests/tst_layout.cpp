@@ -59,6 +59,35 @@ QWidget *find(QWidget *window, const ControlSpec &c)
 
 } // namespace
 
+// The frame alone (not the controls in it) over the colour beneath it, as
+// a plain QGroupBox with its caption, colours, font and size draws: the same
+// pixels, give or take one level of 255 where a blend rounds the other way.
+bool looksLikeGroupBox(GroupFrame *frame)
+{
+    frame->repaint(); // its picture drawn for what it shows now
+    QGroupBox plain(frame->title(), frame->parentWidget());
+    plain.setPalette(frame->palette());
+    plain.setFont(frame->font());
+    plain.setGeometry(frame->geometry());
+    plain.setAutoFillBackground(frame->autoFillBackground());
+    const QColor beneath = frame->window()->palette().color(QPalette::Window);
+    const auto picture = [&](QWidget *w) {
+        QImage image(w->size(), QImage::Format_ARGB32);
+        image.fill(beneath);
+        w->render(&image, {}, {}, QWidget::DrawWindowBackground);
+        return image;
+    };
+    const QImage mine = picture(frame), theirs = picture(&plain);
+    for (int y = 0; y < mine.height(); ++y)
+        for (int x = 0; x < mine.width(); ++x) {
+            const QRgb a = mine.pixel(x, y), b = theirs.pixel(x, y);
+            if (std::abs(qRed(a) - qRed(b)) > 1 || std::abs(qGreen(a) - qGreen(b)) > 1 ||
+                std::abs(qBlue(a) - qBlue(b)) > 1 || qAlpha(a) != qAlpha(b))
+                return false;
+        }
+    return true;
+}
+
 class tst_Layout final : public QObject
 {
     Q_OBJECT
@@ -169,6 +198,17 @@ private slots:
         QVERIFY(w->windowIcon().availableSizes().contains(QSize(32, 32)));
         QVERIFY(w->focusWidget());
         QCOMPARE(w->focusWidget()->objectName(), firstFocus);
+        // Every frame draws exactly what the toolkit's group box draws, also
+        // once its caption or colours change after it was first drawn.
+        for (GroupFrame *frame : w->findChildren<GroupFrame *>()) {
+            QVERIFY2(looksLikeGroupBox(frame), qPrintable(frame->objectName()));
+            frame->setTitle(frame->title() + QStringLiteral(" bis"));
+            QVERIFY2(looksLikeGroupBox(frame), qPrintable(frame->objectName()));
+            QPalette palette = frame->palette();
+            palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
+            frame->setPalette(palette);
+            QVERIFY2(looksLikeGroupBox(frame), qPrintable(frame->objectName()));
+        }
         form.Unload();
     }
 

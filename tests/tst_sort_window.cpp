@@ -489,6 +489,59 @@ private slots:
         QCOMPARE(qobject_cast<QLabel *>(title)->text(), titles.at(k));
     }
 
+    void columnsPaintedInTurn_data() { columnsLeftToRight_data(); }
+
+    // A run paints each column, its list and its count with their new
+    // contents, before the next column's sort ends: the columns appear one
+    // after another, not all at the end.
+    void columnsPaintedInTurn()
+    {
+        QFETCH(int, k);
+        Values second = descending();
+        for (auto &v : second)
+            ++v; // other lines, and other counts in every column
+        pin({ascending(), second});
+        frmSort *w = open();
+        QVERIFY(w);
+        ListBox *list = w->list("lstSort", k);
+        QLabel *count = w->label("lblSort", k);
+        ListBox *next = k < 3 ? w->list("lstSort", k + 1) : nullptr;
+        // What each watched widget showed at each paint, in order.
+        struct Log final : QObject {
+            std::function<QVariant(QObject *)> shown;
+            std::vector<std::pair<QObject *, QVariant>> paints;
+            bool eventFilter(QObject *o, QEvent *e) override
+            {
+                if (e->type() == QEvent::Paint)
+                    paints.emplace_back(o, shown(o));
+                return false;
+            }
+        } log;
+        log.shown = [&](QObject *o) -> QVariant {
+            if (o == count)
+                return count->text();
+            return o == list->viewport() ? list->lines() : next->lines();
+        };
+        for (QWidget *watched : {list->viewport(), static_cast<QWidget *>(count)})
+            watched->installEventFilter(&log);
+        if (next)
+            next->viewport()->installEventFilter(&log);
+        QTest::mouseClick(w->button("cmdSort"), Qt::LeftButton);
+        QCoreApplication::processEvents();
+        const auto firstShowing = [&](QObject *o, const QVariant &final) {
+            for (std::size_t i = 0; i < log.paints.size(); ++i)
+                if (log.paints[i].first == o && log.paints[i].second == final)
+                    return int(i);
+            return -1;
+        };
+        const int listAt = firstShowing(list->viewport(), list->lines());
+        const int countAt = firstShowing(count, count->text());
+        QVERIFY(listAt >= 0);
+        QVERIFY(countAt >= 0);
+        if (next)
+            QVERIFY(firstShowing(next->viewport(), next->lines()) > std::max(listAt, countAt));
+    }
+
     // The step view driven through its controls and keys.
     void stepView_data()
     {

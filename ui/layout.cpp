@@ -120,7 +120,7 @@ QWidget *create(const ControlSpec &c, QWidget *parent)
         return l;
     }
     case Kind::Frame:
-        return new QGroupBox(caption, parent);
+        return new GroupFrame(caption, parent);
     case Kind::Slider: {
         auto *s = new QSlider(Qt::Horizontal, parent);
         s->setFocusPolicy(Qt::StrongFocus);

@@ -6,6 +6,7 @@
 #include "layout.h"
 
 #include <QAction>
+#include <QBackingStore>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -20,6 +21,7 @@
 #include <QStyledItemDelegate>
 #include <QStringListModel>
 #include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
 #include <QStylePainter>
 
 #include <optional>
@@ -320,6 +322,74 @@ void Button::keyPressEvent(QKeyEvent *event)
         return;
     }
     QPushButton::keyPressEvent(event);
+}
+
+namespace {
+
+// The brush that fills a widget's area before it draws: its own where it
+// fills its background, else that of the nearest widget beneath that does (a
+// window always does).
+QBrush brushBeneath(const QWidget *widget)
+{
+    for (; widget; widget = widget->parentWidget())
+        if (widget->autoFillBackground() || widget->isWindow())
+            return widget->palette().brush(widget->backgroundRole());
+    return {};
+}
+
+} // namespace
+
+void GroupFrame::paintEvent(QPaintEvent *)
+{
+    QStyleOptionGroupBox option;
+    initStyleOption(&option);
+    const qreal ratio = devicePixelRatioF();
+    // On a plain colour the picture holds that colour too and covers the
+    // frame: nothing beneath it needs painting, and copying it is a plain
+    // copy of pixels. It is drawn in the pixel format of the window's own
+    // buffer, so that every blend rounds as it would there.
+    const QBrush beneath = brushBeneath(this);
+    const bool opaque = beneath.style() == Qt::SolidPattern && beneath.color().alpha() == 255;
+    QImage::Format format = QImage::Format_ARGB32_Premultiplied;
+    QBackingStore *store = window()->backingStore();
+    if (opaque && store && store->paintDevice() && store->paintDevice()->devType() == QInternal::Image)
+        format = static_cast<const QImage *>(store->paintDevice())->format();
+    // Everything the picture depends on.
+    const QString key = QStringLiteral("%1x%2@%3|%4|%5|%6|%7|%8|%9|%10|%11")
+                            .arg(option.rect.width())
+                            .arg(option.rect.height())
+                            .arg(ratio)
+                            .arg(int(option.state))
+                            .arg(option.text)
+                            .arg(option.palette.cacheKey())
+                            .arg(font().key())
+                            .arg(quintptr(style()))
+                            .arg(int(option.subControls) << 8 | int(option.activeSubControls))
+                            .arg(opaque ? beneath.color().rgb() : 0, 0, 16)
+                            .arg(int(format));
+    if (pictures_[0].key != key) {
+        std::swap(pictures_[0], pictures_[1]);
+        if (pictures_[0].key != key) {
+            QImage picture((QSizeF(size()) * ratio).toSize(), format);
+            picture.setDevicePixelRatio(ratio);
+            picture.fill(opaque ? beneath.color() : QColor(Qt::transparent));
+            QPainter painter(&picture);
+            // What a painter on the frame itself would start with.
+            painter.setFont(font());
+            painter.setPen(palette().color(foregroundRole()));
+            painter.setBackground(palette().brush(backgroundRole()));
+            style()->drawComplexControl(QStyle::CC_GroupBox, &option, &painter, this);
+            painter.end();
+            pictures_[0] = {key, picture};
+        }
+    }
+    QPainter painter(this);
+    painter.drawImage(0, 0, pictures_[0].image);
+    if (opaque != testAttribute(Qt::WA_OpaquePaintEvent)) {
+        setAttribute(Qt::WA_OpaquePaintEvent, opaque);
+        if (!opaque)
+            update(); // once more, with what lies beneath painted first
+    }
 }
 
 Canvas::Canvas(QWidget *parent) : QWidget(parent)

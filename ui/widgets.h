@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QGroupBox>
 #include <QListView>
 #include <QMessageBox>
 #include <QPointer>
@@ -71,6 +72,31 @@ public:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+};
+
+// A frame that groups controls: a QGroupBox that keeps its drawing. The
+// style draws a group box's border by stretching an image over the whole
+// frame, and every repaint of a control inside (a scroll bar, a label)
+// repaints the frame beneath it; the frame draws the style's picture once
+// per look (size, caption, state, palette, font, screen scale) and after
+// that copies it. It keeps two looks: a window's frame changes look each
+// time the window gains or loses the focus.
+class GroupFrame final : public QGroupBox
+{
+    Q_OBJECT
+public:
+    using QGroupBox::QGroupBox;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    struct Picture
+    {
+        QString key;
+        QImage image;
+    };
+    Picture pictures_[2]; // the last one drawn first
 };
 
 // A custom-painted area. Its owner gives the painting, which draws relative
