@@ -136,6 +136,7 @@ shoot_all() {
         click "$passo" 13830 9690 1350 495                # Fine
         # Grafico della crescita: F3 on the window; the default chart, on a
         # logarithmic scale with the reference curves, once computed
+        xdotool windowfocus --sync "$sort"   # no window manager hands the focus back
         xdotool key F3
         grafico=$(window "Grafico della crescita - prof. Orvalde")
         sleep 1
