@@ -23,7 +23,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSaveFile>
-#include <QScreen>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QToolTip>
@@ -108,8 +107,6 @@ frmGrafico::frmGrafico(RandomSource &rnd, QObject *owner) : Form(graficoLayout()
 frmGrafico::~frmGrafico()
 {
     runner_.reset();
-    if (counted_)
-        --open_;
 }
 
 Canvas *frmGrafico::canvas() const
@@ -170,26 +167,14 @@ void frmGrafico::connectControls()
 
 void frmGrafico::Form_Load()
 {
-    // Cascade from the centre like the step views, so that one chart does
-    // not hide another exactly.
-    const int offset = 32 * (open_ % 6);
-    QRect frame = window()->frameGeometry().translated(offset, offset);
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        if (!screen->availableGeometry().contains(frame))
-            frame = window()->frameGeometry();
-    window()->move(frame.topLeft());
-    ++open_;
-    counted_ = true;
+    cascade_.take(window());
     Calcola();
 }
 
 void frmGrafico::unloaded()
 {
     runner_.reset();
-    if (counted_) {
-        --open_;
-        counted_ = false;
-    }
+    cascade_.leave();
     deleteLater();
 }
 

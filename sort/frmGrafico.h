@@ -63,8 +63,8 @@ private:
     GrowthChart chart_;
     std::unique_ptr<GrowthRunner> runner_;
     GrowthRunner::Mode mode_ = GrowthRunner::defaultMode();
-    bool counted_ = false;
     static int open_;
+    Cascade cascade_{open_};
 };
 
 // The layout of the growth chart's window.

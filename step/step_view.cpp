@@ -9,10 +9,8 @@
 #include <QComboBox>
 #include <QStringListModel>
 #include <QStyledItemDelegate>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
 namespace quimbra {
 
@@ -45,11 +43,7 @@ StepView::StepView(const FormLayout &layout, QObject *owner) : Form(layout, owne
 {
 }
 
-StepView::~StepView()
-{
-    if (counted_)
-        --open_;
-}
+StepView::~StepView() = default;
 
 Canvas *StepView::canvas() const
 {
@@ -98,15 +92,7 @@ void StepView::connectControls()
 
 void StepView::Form_Load()
 {
-    // Cascade from the centre, where every window of the program opens.
-    const int offset = 32 * (open_ % 6);
-    QRect frame = window()->frameGeometry().translated(offset, offset);
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        if (!screen->availableGeometry().contains(frame))
-            frame = window()->frameGeometry();
-    window()->move(frame.topLeft());
-    ++open_;
-    counted_ = true;
+    cascade_.take(window());
 }
 
 void StepView::startRecordedRun(ReplayStepper &stepper, int count)
@@ -191,10 +177,7 @@ void StepView::unloaded()
     player_.blockSignals(true);
     player_.pause();
     player_.setStepper(nullptr);
-    if (counted_) {
-        --open_;
-        counted_ = false;
-    }
+    cascade_.leave();
     deleteLater();
 }
 

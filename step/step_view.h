@@ -87,8 +87,8 @@ private:
     std::vector<std::string> variables_;
     std::vector<bool> changed_;
     std::size_t linesShown_ = std::size_t(-1);
-    bool counted_ = false;
     static int open_;
+    Cascade cascade_{open_};
 };
 
 } // namespace quimbra

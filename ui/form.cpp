@@ -161,4 +161,24 @@ void ActivationTracker::focusWindowChanged(QWindow *window)
         target->Form_Activate();
 }
 
+void Cascade::take(QWidget *window)
+{
+    const int offset = 32 * (open_ % 6);
+    QRect frame = window->frameGeometry().translated(offset, offset);
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        if (!screen->availableGeometry().contains(frame))
+            frame = window->frameGeometry();
+    window->move(frame.topLeft());
+    if (!counted_)
+        ++open_;
+    counted_ = true;
+}
+
+void Cascade::leave()
+{
+    if (counted_)
+        --open_;
+    counted_ = false;
+}
+
 } // namespace quimbra

@@ -109,4 +109,27 @@ private:
     QList<Form *> forms_;
 };
 
+// A window's place among the open windows of its kind (the step views, the
+// growth charts): each one opens 32 pixels further down and to the right
+// than the one before, in a cycle of six, so that one does not hide another
+// exactly, and never off the screen. Every window of the program opens
+// centred; the count is shared by the kind, through `open`.
+class Cascade
+{
+public:
+    explicit Cascade(int &open) : open_(open) {}
+    ~Cascade() { leave(); }
+    Cascade(const Cascade &) = delete;
+    Cascade &operator=(const Cascade &) = delete;
+
+    // Moves the window to its place and counts it among the open ones.
+    void take(QWidget *window);
+    // Counts it no more (its window is closing).
+    void leave();
+
+private:
+    int &open_;
+    bool counted_ = false;
+};
+
 } // namespace quimbra
