@@ -3,7 +3,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Installs the Debian packages that a task needs, only those missing.
-# Usage: scripts/deps.sh GROUP...   (build, bench, screenshots, package, fuzz, windows)
+# Usage: scripts/deps.sh GROUP...   (build, bench, screenshots, package, fuzz, windows, web)
 # Quiet when nothing is missing; runs apt-get update once before installing.
 set -euo pipefail
 
@@ -26,6 +26,10 @@ for group in "$@"; do
         windows) packages+=(cmake ninja-build dpkg-dev qt6-base-dev qt6-base-dev-tools
                             g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine nsis
                             xvfb xauth xdotool x11-utils imagemagick fonts-wine zip unzip) ;;
+        # The page: Qt from Debian's source package for WebAssembly with
+        # emscripten, and headless Chromium with Node.js for the browser test.
+        web) packages+=(cmake ninja-build dpkg-dev qt6-base-dev qt6-base-dev-tools emscripten
+                        chromium nodejs python3 zip) ;;
         *) echo "deps.sh: unknown group '$group'" >&2; exit 2 ;;
     esac
 done
