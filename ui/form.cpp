@@ -64,7 +64,9 @@ void Form::Show()
     if (!window_)
         load();
     window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
-    window_->show();
+    // Not show(): in the browser it opens every window full screen, as the
+    // platform asks; on the desktop the two do the same.
+    window_->setVisible(true);
     window_->raise();
     window_->activateWindow();
     ActivationTracker::instance().shown(this);

@@ -4,8 +4,9 @@
 #include "random.h"
 
 #include <algorithm>
-#include <bit>
 #include <chrono>
+#include <cstdint>
+#include <cstring>
 #include <ctime>
 
 namespace quimbra {
@@ -17,7 +18,12 @@ int scaledDraw(double r, int m)
 
 void MersenneRandom::seed(float secondsSinceMidnight)
 {
-    engine_.seed(std::bit_cast<std::uint32_t>(secondsSinceMidnight));
+    // The float's bits as the seed (memcpy rather than std::bit_cast, which
+    // emscripten's C++ library lacks).
+    static_assert(sizeof(float) == sizeof(std::uint32_t));
+    std::uint32_t bits;
+    std::memcpy(&bits, &secondsSinceMidnight, sizeof bits);
+    engine_.seed(bits);
 }
 
 double MersenneRandom::next()
