@@ -8,7 +8,7 @@ BUILD ?= build
 JOBS  ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build program run test test-asan bench fuzz package windows screenshots clean
+.PHONY: all deps build program run test test-asan bench fuzz package windows web web-run web-bench screenshots clean
 
 all: build
 
@@ -51,6 +51,22 @@ package:
 # installer, then the tests under Wine. Builds Qt for Windows the first time.
 windows:
 	@scripts/windows.sh
+
+# Quimbra as a static web page under build-web/site/, and a zip of it, then
+# the browser test. Builds Qt for WebAssembly the first time.
+web:
+	@scripts/web.sh
+
+# Serves the page at http://127.0.0.1:8080/, building it first if needed.
+web-run:
+	@[ -f build-web/site/index.html ] || WEB_TESTS=0 scripts/web.sh
+	@echo "Quimbra: http://127.0.0.1:8080/"
+	@cd build-web/site && python3 -m http.server 8080 --bind 127.0.0.1
+
+# The page's speed in headless Chromium (figures in docs/performance.md).
+web-bench:
+	@[ -f build-web/site/index.html ] || WEB_TESTS=0 scripts/web.sh
+	@node --experimental-websocket --no-warnings bench/web_bench.mjs build-web/site
 
 # One PNG per window under docs/, taken from the real program under Xvfb.
 screenshots:

@@ -6,10 +6,17 @@
 
 #include <QApplication>
 
+#ifdef Q_OS_WASM
+#include "web.h"
+#endif
+
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     quimbra::applyIdentity(app);
+#ifdef Q_OS_WASM
+    quimbra::prepareForTheBrowser(app);
+#endif
 
     quimbra::frm_Quimbra menu(quimbra::programRandom(), quimbra::systemClock());
     menu.Show();

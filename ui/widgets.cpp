@@ -18,6 +18,8 @@
 #include <QPainter>
 #include <QProxyStyle>
 #include <QStyleFactory>
+#include <QTimer>
+#include <QWindow>
 #include <QStyledItemDelegate>
 #include <QStringListModel>
 #include <QStyleOptionButton>
@@ -300,16 +302,48 @@ public:
 
 } // namespace
 
+// Zoomed, the box takes the zoomed font and the style that enlarges its icon.
+static void dressForTheZoom(QMessageBox &box, ZoomedIconStyle &style, QMessageBox::Icon icon)
+{
+    box.setFont(zoomedFont(QApplication::font(&box)));
+    box.setStyle(&style);
+    box.setIcon(icon); // the icon again, at the size that style gives it
+}
+
 void showMessage(QMessageBox::Icon icon, const QString &text, QWidget *parent)
 {
+#ifdef Q_OS_WASM
+    // A page cannot wait for the box in a loop of its own (that needs
+    // asyncify, which doubles the program): the box is shown modal to the
+    // whole program and goes when it is closed; no caller waits for its
+    // answer. Not open(): it makes the box modal to its window only, which
+    // the browser's window stack of this Qt raises in an endless loop.
+    auto *box = new QMessageBox(icon, QStringLiteral("Quimbra"), text, QMessageBox::Ok,
+                                parent ? parent->window() : nullptr);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::ApplicationModal);
+    if (zoomPercent() != 100) {
+        auto *style = new ZoomedIconStyle;
+        style->setParent(box); // deleted with the box, after it
+        dressForTheZoom(*box, *style, icon);
+    }
+    box->show();
+    // No window manager hands the keyboard to the box, nor back to its window
+    // when it closes: the box takes it once the event that opened it is done
+    // with, and gives it back to the control that had it.
+    // (Asked of the platform window itself: Qt counts the box as active
+    // already while the window it belongs to is.)
+    QTimer::singleShot(0, box, [box] { box->windowHandle()->requestActivate(); });
+    if (QWidget *owner = parent ? parent->window() : nullptr)
+        QObject::connect(box, &QDialog::finished, owner,
+                         [owner] { owner->windowHandle()->requestActivate(); });
+#else
     std::optional<ZoomedIconStyle> style; // declared first: it outlives the box
     QMessageBox box(icon, QStringLiteral("Quimbra"), text, QMessageBox::Ok, parent ? parent->window() : nullptr);
-    if (zoomPercent() != 100) {
-        box.setFont(zoomedFont(QApplication::font(&box)));
-        box.setStyle(&style.emplace());
-        box.setIcon(icon); // the icon again, at the size that style gives it
-    }
+    if (zoomPercent() != 100)
+        dressForTheZoom(box, style.emplace(), icon);
     box.exec();
+#endif
 }
 
 void Button::keyPressEvent(QKeyEvent *event)

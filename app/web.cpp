@@ -1,0 +1,109 @@
+// SPDX-FileCopyrightText: 2026 The Quimbra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "web.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QFontDatabase>
+#include <QMenu>
+#include <QWidget>
+
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+
+#include <string>
+
+namespace quimbra {
+
+namespace {
+
+// The page shows that Quimbra has ended, once, however it ended.
+void tellThePageItEnded()
+{
+    static bool told = false;
+    if (told)
+        return;
+    told = true;
+    const emscripten::val ended = emscripten::val::global("quimbraEnded");
+    if (ended.typeOf().as<std::string>() == "function")
+        ended();
+}
+
+// "Fine" of the menu quits the application, and so does closing its last
+// window; both arrive as the application's Quit event.
+class QuitWatcher final : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == qApp && event->type() == QEvent::Quit)
+            tellThePageItEnded();
+        return false;
+    }
+};
+
+// Where a shown control is on the page, as "x,y,width,height" in CSS pixels
+// from the canvas's top-left corner; empty when it is not shown. The path is
+// "window/control" or "window", the window named by its object name or its
+// class (a message box, a menu), the control by its object name (in a menu,
+// an entry's). The browser test finds what it clicks by this.
+std::string controlRect(const std::string &path)
+{
+    const QString name = QString::fromStdString(path);
+    const QString windowName = name.section(QLatin1Char('/'), 0, 0);
+    const QString controlName = name.section(QLatin1Char('/'), 1);
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (!top->isVisible() ||
+            (top->objectName() != windowName &&
+             QLatin1String(top->metaObject()->className()) != windowName))
+            continue;
+        QRect rect(QPoint(0, 0), top->size());
+        QWidget *control = top;
+        if (!controlName.isEmpty()) {
+            control = top->findChild<QWidget *>(controlName);
+            if (control) {
+                rect = QRect(QPoint(0, 0), control->size());
+            } else if (auto *menu = qobject_cast<QMenu *>(top)) {
+                QAction *entry = menu->findChild<QAction *>(controlName);
+                if (!entry || !menu->actions().contains(entry))
+                    continue;
+                control = menu;
+                rect = menu->actionGeometry(entry);
+            }
+        }
+        if (!control || !control->isVisible())
+            continue;
+        const QPoint at = control->mapToGlobal(rect.topLeft());
+        return QStringLiteral("%1,%2,%3,%4")
+            .arg(at.x())
+            .arg(at.y())
+            .arg(rect.width())
+            .arg(rect.height())
+            .toStdString();
+    }
+    return {};
+}
+
+} // namespace
+
+void prepareForTheBrowser(QApplication &app)
+{
+    // The same faces as on the desktop, so that every window lays out as
+    // there; Qt's own fonts of the platform plugin cover the other symbols.
+    for (const char *file : {"LiberationSans-Regular.ttf", "LiberationSans-Bold.ttf",
+                             "LiberationMono-Regular.ttf", "LiberationMono-Bold.ttf"})
+        QFontDatabase::addApplicationFont(QStringLiteral(":/webfonts/") + QLatin1String(file));
+    app.installEventFilter(new QuitWatcher(&app));
+    QObject::connect(&app, &QGuiApplication::lastWindowClosed, &app, tellThePageItEnded);
+}
+
+} // namespace quimbra
+
+EMSCRIPTEN_BINDINGS(quimbra)
+{
+    emscripten::function("controlRect", &quimbra::controlRect);
+}
