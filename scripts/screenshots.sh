@@ -182,3 +182,11 @@ if [[ "${SCREENSHOTS_WINDOWS:-1}" != 0 ]]; then
     shoot_all
     echo "screenshots taken from $exe under Wine"
 fi
+
+# The page in headless Chromium: the browser test saves its two pictures.
+if [[ "${SCREENSHOTS_WEB:-1}" != 0 ]]; then
+    WEB_TESTS=0 scripts/web.sh >/dev/null
+    node --experimental-websocket --no-warnings tests/web/browser_test.mjs build-web/site docs >/dev/null ||
+        { echo "screenshots.sh: the browser test failed" >&2; exit 1; }
+    echo "screenshots taken from build-web/site in Chromium"
+fi

@@ -1,0 +1,136 @@
+// SPDX-FileCopyrightText: 2026 The Quimbra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// The web page as a student meets it, in headless Chromium with real mouse
+// and keyboard input (page_driver.mjs): the menu, the three windows opened
+// and moved, a search, a list copied to the browser's clipboard, the
+// factorial's warning box, and "Fine"; no console error, no request that
+// leaves the page's origin. Screenshots for the README go to SCREENSHOT_DIR.
+//
+//   node --experimental-websocket browser_test.mjs SITE [SCREENSHOT_DIR]
+import { existsSync } from "node:fs";
+import { join } from "node:path";
+import { openBrowser, serve, sleep } from "./page_driver.mjs";
+
+const [site, shots] = process.argv.slice(2);
+if (!site || !existsSync(join(site, "index.html"))) {
+    console.error("usage: browser_test.mjs SITE [SCREENSHOT_DIR] (no index.html in SITE)");
+    process.exit(2);
+}
+
+const failures = [];
+function check(ok, what) {
+    console.log(`${ok ? "ok  " : "FAIL"} ${what}`);
+    if (!ok)
+        failures.push(what);
+}
+
+const host = await serve(site);
+const origin = host.origin;
+const page = await openBrowser(origin);
+const { evaluate, where, waitFor, gone, click, drag, key, type, selectAllIn, framed } = page;
+const screenshot = (file, rect) => page.screenshot(shots && file ? join(shots, file) : null, rect);
+setTimeout(async () => {
+    console.error("FAIL the browser test ran out of time");
+    await page.close();
+    process.exit(1);
+}, 240000);
+
+// ---- the run
+try {
+    const started = Date.now();
+    await page.send("Page.navigate", { url: origin + "/" });
+    const menu = await waitFor("frm_Quimbra", 60000);
+    check(menu !== null, "the main menu appears");
+    if (!menu)
+        throw new Error("no menu");
+    console.log(`     the menu was shown ${Date.now() - started} ms after the page was opened`);
+    check(await evaluate(`document.title`) === "Quimbra", "the page's title is \"Quimbra\"");
+    await sleep(300);
+    // A drawn window does not compress like an empty area of its size.
+    const menuPicture = await screenshot("web-menu.png", framed(menu));
+    check(menuPicture.length > 4000, `the menu is drawn (${menuPicture.length} bytes of PNG)`);
+
+    // Each window opens centred, over the menu as on the desktop, and is
+    // dragged by its title bar to a place of its own.
+    for (const [button, window, x, y] of [["cmdSort", "frmSort", 1080, 60], ["cmdABR", "frmABR", 1070, 620],
+                                          ["cmdRicBin", "frmRicBin", 20, 60]]) {
+        await click(`frm_Quimbra/${button}`);
+        check(await waitFor(window, 10000) !== null, `${button} opens ${window}`);
+        const moved = await drag(window, x, y);
+        check(Math.abs(moved.x - x) <= 2 && Math.abs(moved.y - y) <= 2,
+              `${window} moves by its title bar (to ${moved.x},${moved.y})`);
+    }
+
+    // The binary search: a key typed and "Ricerca" pressed.
+    await selectAllIn("frmRicBin/txtX");
+    await type("500");
+    await click("frmRicBin/cmdRicBin");
+    await screenshot("web-ricbin.png", framed(await where("frmRicBin")));
+
+    // "Copia tutto" on the vector's list, and the clipboard read back.
+    await click("frmRicBin/lstV", "right");
+    const entry = await waitFor("QMenu/actCopiaTutto", 5000);
+    check(entry !== null, "the vector list's menu offers \"Copia tutto\"");
+    if (entry) {
+        await click("QMenu/actCopiaTutto");
+        await sleep(300);
+        const text = await evaluate(`navigator.clipboard.readText()`);
+        const lines = text.replace(/\r/g, "").split("\n");
+        let inFormat = lines.length === 1000;
+        let sorted = true;
+        let previous = -Infinity;
+        lines.forEach((line, i) => {
+            const match = /^( *\d+) - ( *\d+)$/.exec(line);
+            if (!match || line.length !== 12 || Number(match[1]) !== i + 1)
+                inFormat = false;
+            const value = match ? Number(match[2]) : NaN;
+            if (!(value >= previous))
+                sorted = false;
+            previous = value;
+        });
+        check(inFormat, `the clipboard holds 1000 lines "   i -     V(i)" (${lines.length} lines)`);
+        check(sorted, "the copied values are sorted");
+    }
+
+    // 13 typed for the factorial: the warning box, closed with Enter.
+    await selectAllIn("frmRicBin/txtFatt");
+    await type("13");
+    await click("frmRicBin/cmdFattoriale");
+    const box = await waitFor("QMessageBox", 5000);
+    check(box !== null, "13! gives the warning box");
+    await key("Enter", "Enter", 13, { text: "\r" });
+    check(await gone("QMessageBox"), "Enter closes the warning box");
+    // The keyboard is back on "Fattoriale", as on the desktop: Enter presses it again.
+    await key("Enter", "Enter", 13, { text: "\r" });
+    check(await waitFor("QMessageBox", 5000) !== null, "the focus is back on \"Fattoriale\": Enter asks again");
+    const buttons = await where("QMessageBox/qt_msgbox_buttonbox");
+    if (buttons) {
+        // OK stands at the right end of the box's buttons.
+        const x = buttons.x + buttons.width - 30, y = buttons.y + buttons.height / 2;
+        await page.send("Input.dispatchMouseEvent", { type: "mousePressed", x, y, button: "left", clickCount: 1,
+                                                      buttons: 1 });
+        await page.send("Input.dispatchMouseEvent", { type: "mouseReleased", x, y, button: "left", clickCount: 1 });
+    }
+    check(await gone("QMessageBox"), "a click on OK closes the box");
+
+    // "Fine" of the menu ends the program, and the page says so.
+    await click("frm_Quimbra/cmdFine");
+    let ended = "";
+    for (let i = 0; i < 100 && !ended.includes("terminato"); ++i, await sleep(50))
+        ended = await evaluate(`document.getElementById("quimbra-message").hidden ? "" :
+                                document.getElementById("quimbra-message").innerText`);
+    check(/Quimbra è terminato\./.test(ended) && /Ricomincia/.test(ended),
+          `"Fine" ends the program and the page says so (${JSON.stringify(ended)})`);
+
+    const { errors, foreign } = page;
+    check(errors.length === 0, `no error on the console${errors.length ? ": " + errors.join(" | ") : ""}`);
+    check(foreign.length === 0, `no request outside ${origin}${foreign.length ? ": " + foreign.join(" ") : ""}`);
+    console.log(`     files served: ${[...new Set(host.served)].join(" ")}`);
+} catch (error) {
+    check(false, `the run went through (${error.message})`);
+}
+console.log(failures.length ? `${failures.length} check(s) failed` : "all browser checks passed");
+await page.close();
+host.close();
+process.exit(failures.length ? 1 : 0);
