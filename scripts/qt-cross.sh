@@ -45,6 +45,27 @@ common=(
     -DFEATURE_gui=ON
     -DFEATURE_widgets=ON
 )
+unused=(
+    -DFEATURE_sql=OFF
+    -DFEATURE_network=OFF
+    -DFEATURE_dbus=OFF
+    -DFEATURE_printsupport=OFF
+    -DFEATURE_concurrent=OFF
+    -DFEATURE_xml=OFF
+    -DFEATURE_vulkan=OFF
+    -DFEATURE_icu=OFF
+    -DFEATURE_zstd=OFF
+    -DFEATURE_jpeg=OFF
+    -DFEATURE_gif=OFF
+)
+bundled=(
+    -DFEATURE_system_zlib=OFF
+    -DFEATURE_system_pcre2=OFF
+    -DFEATURE_system_png=OFF
+    -DFEATURE_system_freetype=OFF
+    -DFEATURE_system_harfbuzz=OFF
+    -DFEATURE_system_doubleconversion=OFF
+)
 if [[ $target == windows ]]; then
     # Core, Gui, Widgets with the windows platform plugin and the Vista style,
     # Test for the tests, accessibility. The windows platform plugin of this Qt
@@ -64,24 +85,9 @@ if [[ $target == windows ]]; then
         -DFEATURE_accessibility=ON
         -DFEATURE_style_windowsvista=ON
         -DINPUT_opengl=dynamic
-        -DFEATURE_sql=OFF
-        -DFEATURE_network=OFF
-        -DFEATURE_dbus=OFF
-        -DFEATURE_printsupport=OFF
-        -DFEATURE_concurrent=OFF
-        -DFEATURE_xml=OFF
-        -DFEATURE_vulkan=OFF
-        -DFEATURE_icu=OFF
-        -DFEATURE_zstd=OFF
-        -DFEATURE_jpeg=OFF
-        -DFEATURE_gif=OFF
+        "${unused[@]}"
         -DFEATURE_tabletevent=OFF
-        -DFEATURE_system_zlib=OFF
-        -DFEATURE_system_pcre2=OFF
-        -DFEATURE_system_png=OFF
-        -DFEATURE_system_freetype=OFF
-        -DFEATURE_system_harfbuzz=OFF
-        -DFEATURE_system_doubleconversion=OFF
+        "${bundled[@]}"
     )
 else
     # Static and single-threaded (a page needs no special headers then), the
@@ -96,17 +102,7 @@ else
         -DFEATURE_testlib=OFF
         -DFEATURE_accessibility=ON
         -DFEATURE_opengl=ON
-        -DFEATURE_sql=OFF
-        -DFEATURE_network=OFF
-        -DFEATURE_dbus=OFF
-        -DFEATURE_printsupport=OFF
-        -DFEATURE_concurrent=OFF
-        -DFEATURE_xml=OFF
-        -DFEATURE_vulkan=OFF
-        -DFEATURE_icu=OFF
-        -DFEATURE_zstd=OFF
-        -DFEATURE_jpeg=OFF
-        -DFEATURE_gif=OFF
+        "${unused[@]}"
         -DFEATURE_sessionmanager=OFF
         # Left out for the page's size: what a static link keeps because Qt
         # registers or reaches it (the item views' editor factory, the text
@@ -127,12 +123,7 @@ else
         -DFEATURE_fontdialog=OFF
         -DFEATURE_wizard=OFF
         -DFEATURE_mdiarea=OFF
-        -DFEATURE_system_zlib=OFF
-        -DFEATURE_system_pcre2=OFF
-        -DFEATURE_system_png=OFF
-        -DFEATURE_system_freetype=OFF
-        -DFEATURE_system_harfbuzz=OFF
-        -DFEATURE_system_doubleconversion=OFF
+        "${bundled[@]}"
     )
 fi
 
