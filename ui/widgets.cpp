@@ -329,10 +329,11 @@ void showMessage(QMessageBox::Icon icon, const QString &text, QWidget *parent)
     }
     box->show();
     // No window manager hands the keyboard to the box, nor back to its window
-    // when it closes: the box takes it once the event that opened it is done
-    // with, and gives it back to the control that had it.
+    // when it closes: the box asks for it now and again once the event that
+    // opened it is done with, and gives it back to the control that had it.
     // (Asked of the platform window itself: Qt counts the box as active
     // already while the window it belongs to is.)
+    box->windowHandle()->requestActivate();
     QTimer::singleShot(0, box, [box] { box->windowHandle()->requestActivate(); });
     if (QWidget *owner = parent ? parent->window() : nullptr)
         QObject::connect(box, &QDialog::finished, owner,
