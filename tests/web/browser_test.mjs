@@ -74,9 +74,9 @@ try {
     check(entry !== null, "the vector list's menu offers \"Copia tutto\"");
     if (entry) {
         await click("QMenu/actCopiaTutto");
-        await sleep(300);
-        const text = await evaluate(`navigator.clipboard.readText()`);
-        const lines = text.replace(/\r/g, "").split("\n");
+        let lines = [];
+        for (let i = 0; i < 50 && lines.length < 1000; ++i, await sleep(100))
+            lines = (await evaluate(`navigator.clipboard.readText()`)).replace(/\r/g, "").split("\n");
         let inFormat = lines.length === 1000;
         let sorted = true;
         let previous = -Infinity;
@@ -99,13 +99,13 @@ try {
     await click("frmRicBin/cmdFattoriale");
     const box = await waitFor("QMessageBox", 5000);
     check(box !== null, "13! gives the warning box");
-    await sleep(300); // a student reads it first: the box takes the keyboard meanwhile
+    await sleep(600); // a student reads it first: the box takes the keyboard meanwhile
     await key("Enter", "Enter", 13, { text: "\r" });
     check(await gone("QMessageBox"), "Enter closes the warning box");
     // The keyboard is back on "Fattoriale", as on the desktop: Enter presses it again.
     await key("Enter", "Enter", 13, { text: "\r" });
     check(await waitFor("QMessageBox", 5000) !== null, "the focus is back on \"Fattoriale\": Enter asks again");
-    await sleep(300);
+    await sleep(600);
     await key("Enter", "Enter", 13, { text: "\r" });
     check(await gone("QMessageBox"), "and Enter closes the box again");
 

@@ -157,8 +157,10 @@ export async function openBrowser(origin, { width = 1800, height = 1100 } = {}) 
             await mouse("mouseMoved", grip.x + (x - from.x) * i / 10, grip.y + (y - from.y) * i / 10,
                         { button: "left", buttons: 1 });
         await mouse("mouseReleased", grip.x + x - from.x, grip.y + y - from.y, { button: "left", clickCount: 1 });
-        await sleep(150);
-        return await page.where(window);
+        let to = from;
+        for (let i = 0; i < 40 && (Math.abs(to.x - x) > 2 || Math.abs(to.y - y) > 2); ++i, await sleep(50))
+            to = await page.where(window);
+        return to;
     };
     page.key = async (keyName, code, keyCode, { text = "", modifiers = 0 } = {}) => {
         const event = { key: keyName, code, windowsVirtualKeyCode: keyCode, nativeVirtualKeyCode: keyCode,
