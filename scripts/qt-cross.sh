@@ -98,6 +98,7 @@ else
         "${common[@]}"
         -DBUILD_SHARED_LIBS=OFF
         -DQT_QMAKE_TARGET_MKSPEC=wasm-emscripten
+        -DFEATURE_optimize_size=ON
         -DFEATURE_thread=OFF
         -DFEATURE_testlib=OFF
         -DFEATURE_accessibility=ON
@@ -127,7 +128,19 @@ else
     )
 fi
 
-key=$( { echo "$debver"; printf '%s\n' "${options[@]}"; cat "$toolchain"; "${compiler[@]}" | head -1; } \
+# Changes made to the source before it is configured (a sed script per file).
+declare -A edits=()
+if [[ $target == web ]]; then
+    # The wasm plugin embeds three fonts and stops loading them at the first
+    # one missing. Quimbra brings its own faces and needs only DejaVu Sans,
+    # for the symbols they lack: the other two (0.18 MB of a compressed page)
+    # stay out, and the plugin loads what is there.
+    edits[src/plugins/platforms/wasm/CMakeLists.txt]='/3rdparty\/wasm\/\(Vera\|DejaVuSansMono\)\.ttf"/d'
+    edits[src/plugins/platforms/wasm/qwasmfontdatabase.cpp]='s/^\( *\)break;$/\1continue;/'
+fi
+
+key=$( { echo "$debver"; printf '%s\n' "${options[@]}"; cat "$toolchain"; "${compiler[@]}" | head -1;
+         for file in "${!edits[@]}"; do echo "$file ${edits[$file]}"; done | sort; } \
        | sha256sum | cut -c1-12)
 cache=${XDG_CACHE_HOME:-$HOME/.cache}/quimbra
 prefix="$cache/qt-$qtver-$key"
@@ -210,6 +223,9 @@ if [[ ! -f "$scratch/.source-complete" ]]; then
 fi
 srcdir=$(find "$scratch" -maxdepth 1 -type d -name 'qt6-base-*' | head -1)
 [[ -n "$srcdir" && -f "$srcdir/CMakeLists.txt" ]] || { log "no unpacked source in $scratch"; exit 1; }
+for file in "${!edits[@]}"; do
+    sed -i "${edits[$file]}" "$srcdir/$file"
+done
 
 # The installed qt.toolchain.cmake chains to the toolchain file by path, so
 # it must outlive this work tree: the project's own goes into the prefix,
