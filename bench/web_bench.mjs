@@ -5,8 +5,9 @@
 //  - from navigation to the menu drawn, cold (the browser's cache off);
 //  - opening the sorting window from the menu, from the click's release to
 //    the frame that shows the window;
-//  - the step view at its fastest speed: the main thread's work in each frame
-//    (every timer and animation-frame callback between two frames).
+//  - the step view of Bubble at its fastest speed: the main thread's work in
+//    each frame of the run (every timer and animation-frame callback between
+//    two frames).
 // Times are taken inside the page with performance.now().
 //
 //   node --experimental-websocket web_bench.mjs SITE [LOADS]
@@ -73,10 +74,13 @@ for (let i = 0; i < 10; ++i) {
     await page.gone("frmSort");
 }
 
-// The step view of Insertion on the window's 1000 values, at full speed.
+// The step view of Bubble (the second column) on the window's 1000 values, at
+// full speed: some 750,000 steps, 10,000 a frame.
 await page.click("frm_Quimbra/cmdSort");
-await page.waitFor("frmSort");
-await page.click("frmSort/lstSort");
+const insertion = await page.waitFor("frmSort/lstSort");
+const bubble = { x: insertion.x + insertion.width / 2 + 88, y: insertion.y + insertion.height / 2 };
+await page.send("Input.dispatchMouseEvent", { type: "mousePressed", ...bubble, button: "left", clickCount: 1, buttons: 1 });
+await page.send("Input.dispatchMouseEvent", { type: "mouseReleased", ...bubble, button: "left", clickCount: 1 });
 await page.key("F2", "F2", 113);
 await page.waitFor("frmPassoSort");
 await page.click("frmPassoSort/sldVelocita");
@@ -84,13 +88,18 @@ await page.key("End", "End", 35);
 await page.evaluate(`window.__frames = []; window.__measure = true`);
 await page.click("frmPassoSort/cmdAvvia");
 await sleep(3000);
-const frames = await page.evaluate(`window.__measure = false; window.__frames`);
+// The frames of the run: those with work, the first (which readies the run)
+// apart.
+const [first, ...frames] = (await page.evaluate(`window.__measure = false; window.__frames`)).filter((w) => w > 0);
 await page.close();
 host.close();
 
+if (page.errors.length)
+    console.log(`errors on the console: ${page.errors.join(" | ")}`);
 console.log(`navigation to the menu drawn, cold (${loads} loads): median ${ms(median(loadTimes))}, ` +
             `all ${loadTimes.map((t) => t.toFixed(0)).join(" ")} ms (goal: median under 1500 ms)`);
 console.log(`opening frmSort (4 sorts of 1000, 4 lists) to its first frame (10 runs): median ${ms(median(openTimes))}, ` +
             `longest ${ms(Math.max(...openTimes))} (goal: under 100 ms)`);
-console.log(`step view at the fastest speed, main thread's work per frame (${frames.length} frames): ` +
-            `median ${ms(median(frames))}, p99 ${ms(percentile(frames, 0.99))} (goal: p99 under 16.7 ms)`);
+console.log(`step view at the fastest speed (Bubble, 10,000 steps a frame), main thread's work per frame ` +
+            `(${frames.length} frames): median ${ms(median(frames))}, p99 ${ms(percentile(frames, 0.99))}, ` +
+            `the first ${ms(first)} (goal: p99 under 16.7 ms)`);
