@@ -7,6 +7,7 @@
 #include "random.h"
 
 #include <cmath>
+#include <random>
 #include <vector>
 
 using namespace quimbra;
@@ -228,10 +229,11 @@ void ActivationTest::drawsStayBelowOne()
 void ActivationTest::sameSeedSameSequence_data()
 {
     QTest::addColumn<float>("seed");
+    QTest::addColumn<quint32>("bits"); // the float's IEEE 754 bits: the engine's seed
 
-    QTest::newRow("midnight") << 0.0f;
-    QTest::newRow("noon and a half second") << 43200.5f;
-    QTest::newRow("evening") << 72000.75f;
+    QTest::newRow("midnight") << 0.0f << quint32(0x00000000);
+    QTest::newRow("noon and a half second") << 43200.5f << quint32(0x4728c080);
+    QTest::newRow("evening") << 72000.75f << quint32(0x478ca060);
 }
 
 void ActivationTest::sameSeedSameSequence()
@@ -250,6 +252,11 @@ void ActivationTest::sameSeedSameSequence()
     first.seed(seed);
     for (int i = 0; i < 1000; ++i)
         QCOMPARE(first.next(), drawn[i]);
+    // The same numbers on every platform: the seed is the float's bits.
+    QFETCH(quint32, bits);
+    std::mt19937_64 engine(bits);
+    for (int i = 0; i < 10; ++i)
+        QCOMPARE(drawn[i], static_cast<double>(engine() >> 11) * 0x1.0p-53);
 }
 
 void ActivationTest::differentSeedDifferentSequence_data()
