@@ -47,7 +47,9 @@ struct SortCount
     std::int64_t comparisons = 0; // every test the routine reports to its observer
 };
 
-// Thrown out of a sort when its run was cancelled.
+// Thrown out of a sort when its run was cancelled. Only worker threads meet
+// it: where the tasks run in slices on the window's thread (the browser,
+// whose build has no exceptions) a cancel can only come between two tasks.
 struct GrowthCancelled
 {
 };

@@ -118,7 +118,7 @@ public:
     std::size_t memoryBytes() const;
     long checkpointEvery() const { return every_; }
 
-    static constexpr std::size_t ChunkEvents = 1 << 15;
+    static constexpr std::size_t ChunkEvents = 1 << 17;
 
 private:
     struct Checkpoint
@@ -143,7 +143,6 @@ private:
     std::vector<std::uint64_t> chunk_; // events base_ .. base_ + size - 1
     std::uint64_t base_ = 0;
     std::uint64_t next_ = 0;           // the next event to play, in the whole run
-    bool routineEnded_ = false;        // chunk_ reaches the end of the run
     std::vector<Checkpoint> checkpoints_; // steps 0, every_, 2 every_, ...
     long every_ = 1;
     Checkpoint end_;

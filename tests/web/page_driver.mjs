@@ -137,11 +137,12 @@ export async function openBrowser(origin, { width = 1800, height = 1100 } = {}) 
         return false;
     };
     const mouse = (type, x, y, extra = {}) => send("Input.dispatchMouseEvent", { type, x, y, ...extra });
-    page.click = async (name, button = "left") => {
+    // dx: that far right of the control's centre.
+    page.click = async (name, button = "left", { dx = 0 } = {}) => {
         const rect = await page.where(name);
         if (!rect)
             throw new Error(`${name} is not shown`);
-        const x = rect.x + rect.width / 2, y = rect.y + rect.height / 2;
+        const x = rect.x + rect.width / 2 + dx, y = rect.y + rect.height / 2;
         await mouse("mouseMoved", x, y);
         await mouse("mousePressed", x, y, { button, clickCount: 1, buttons: button === "left" ? 1 : 2 });
         await mouse("mouseReleased", x, y, { button, clickCount: 1 });
