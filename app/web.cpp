@@ -9,7 +9,10 @@
 #include <QMenu>
 #include <QWidget>
 
+#include "step_player.h"
+
 #include <emscripten/bind.h>
+#include <emscripten/html5.h>
 #include <emscripten/val.h>
 
 #include <string>
@@ -98,6 +101,22 @@ void prepareForTheBrowser(QApplication &app)
                              "LiberationMono-Regular.ttf", "LiberationMono-Bold.ttf"})
         QFontDatabase::addApplicationFont(QStringLiteral(":/webfonts/") + QLatin1String(file));
     app.installEventFilter(new QuitWatcher(&app));
+    // The step views make one update for each frame that the browser draws.
+    StepPlayer::setFrameWait([](void (*shown)(void *), void *context) {
+        struct Call
+        {
+            void (*shown)(void *);
+            void *context;
+        };
+        emscripten_request_animation_frame(
+            [](double, void *call) -> EM_BOOL {
+                const Call *c = static_cast<Call *>(call);
+                c->shown(c->context);
+                delete c;
+                return EM_FALSE;
+            },
+            new Call{shown, context});
+    });
     QObject::connect(&app, &QGuiApplication::lastWindowClosed, &app, tellThePageItEnded);
 }
 

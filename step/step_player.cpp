@@ -29,7 +29,14 @@ constexpr std::array<double, 20> levels{1,     2,     3,     5,      10,     20,
                                         60,    120,   300,   600,    1200,   3000,  6000,
                                         12000, 30000, 60000, 120000, 300000, 600000};
 
+StepPlayer::FrameWait frameWait = nullptr;
+
 } // namespace
+
+void StepPlayer::setFrameWait(FrameWait wait)
+{
+    frameWait = wait;
+}
 
 StepPlayer::StepPlayer(QObject *parent) : QObject(parent)
 {
@@ -155,6 +162,7 @@ void StepPlayer::run()
     if (!stepper_ || stepper_->finished() || isRunning())
         return;
     restartClock();
+    awaitingFrame_ = false;
     timer_.start(intervalMs());
     if (controls_.run)
         controls_.run->setText(QStringLiteral("Pausa"));
@@ -237,6 +245,8 @@ void StepPlayer::restartClock()
 
 void StepPlayer::tick()
 {
+    if (awaitingFrame_)
+        return; // the steps stay due, and go into the next update
     const double sps = stepsPerSecond(level_);
     qint64 due = static_cast<qint64>(sps * static_cast<double>(clock_.nsecsElapsed()) / 1e9) - done_;
     // After a stall (a busy machine, a window being dragged) the run goes on
@@ -264,6 +274,15 @@ int StepPlayer::advance(qint64 n)
         else if (controls_.view)
             controls_.view->update();
         emit changed();
+        if (frameWait && isRunning()) {
+            awaitingFrame_ = true;
+            frameWait([](void *context) {
+                auto *player = static_cast<QPointer<StepPlayer> *>(context);
+                if (*player)
+                    (*player)->awaitingFrame_ = false;
+                delete player;
+            }, new QPointer<StepPlayer>(this));
+        }
     }
     updateButtons();
     return taken;

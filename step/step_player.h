@@ -97,6 +97,12 @@ public:
 
     // The screen's frames per second, as the timer follows them.
     double framesPerSecond() const;
+    // Where frames may be drawn slower than the timer ticks (a browser that
+    // draws in software), a running player waits for the frame that shows
+    // one update before it makes the next, instead of piling up updates that
+    // no one sees: `wait` calls `shown(context)` once that frame is drawn.
+    using FrameWait = void (*)(void (*shown)(void *context), void *context);
+    static void setFrameWait(FrameWait wait);
     // Takes up to n steps and repaints the view once; returns the steps taken.
     // A timer tick calls it with the steps due; a benchmark can call it with
     // the steps of one frame.
@@ -123,6 +129,7 @@ private:
     QTimer timer_;
     QElapsedTimer clock_; // since the run (or the last change of speed) started
     qint64 done_ = 0;     // steps counted against the clock since then
+    bool awaitingFrame_ = false;
     int level_ = 7;
 };
 

@@ -19,6 +19,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSlider>
 #include <QtTest>
 
@@ -26,6 +27,7 @@
 #include <array>
 #include <memory>
 #include <random>
+#include <utility>
 #include <vector>
 
 using namespace quimbra;
@@ -595,6 +597,26 @@ private slots:
             QTest::qWait(100);
             QCOMPARE(comparisons->text(), paused);
             QVERIFY(!view->player().isRunning());
+
+            // Where the frames come late, no update is made before the frame
+            // that shows the last one has been drawn.
+            static std::vector<std::pair<void (*)(void *), void *>> frames;
+            StepPlayer::setFrameWait([](void (*shown)(void *), void *context) { frames.emplace_back(shown, context); });
+            const auto drawAll = qScopeGuard([] {
+                StepPlayer::setFrameWait(nullptr);
+                for (auto [shown, context] : std::exchange(frames, {}))
+                    shown(context);
+            });
+            QTest::keyClick(window->focusWidget(), Qt::Key_Return);
+            const QString first = comparisons->text();
+            QVERIFY(first != paused);
+            QTest::qWait(100);
+            QCOMPARE(comparisons->text(), first);
+            QCOMPARE(frames.size(), std::size_t(1));
+            auto [shown, context] = std::exchange(frames, {}).front();
+            shown(context);
+            QTRY_VERIFY(comparisons->text() != first);
+            QTest::keyClick(window->focusWidget(), Qt::Key_Enter);
             break;
         }
         case 2: {
