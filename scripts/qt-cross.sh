@@ -138,9 +138,15 @@ if [[ $target == web ]]; then
     edits[src/plugins/platforms/wasm/CMakeLists.txt]='/3rdparty\/wasm\/\(Vera\|DejaVuSansMono\)\.ttf"/d'
     edits[src/plugins/platforms/wasm/qwasmfontdatabase.cpp]='s/^\( *\)break;$/\1continue;/'
 fi
+# Larger changes, as patches (scripts/qt-patches/*.patch, applied with -p1).
+patches=()
+if [[ $target == web ]]; then
+    patches+=("$root/scripts/qt-patches/wasm-window-frames.patch")
+fi
 
 key=$( { echo "$debver"; printf '%s\n' "${options[@]}"; cat "$toolchain"; "${compiler[@]}" | head -1;
-         for file in "${!edits[@]}"; do echo "$file ${edits[$file]}"; done | sort; } \
+         for file in "${!edits[@]}"; do echo "$file ${edits[$file]}"; done | sort;
+         [[ ${#patches[@]} -eq 0 ]] || cat "${patches[@]}"; } \
        | sha256sum | cut -c1-12)
 cache=${XDG_CACHE_HOME:-$HOME/.cache}/quimbra
 prefix="$cache/qt-$qtver-$key"
@@ -225,6 +231,11 @@ srcdir=$(find "$scratch" -maxdepth 1 -type d -name 'qt6-base-*' | head -1)
 [[ -n "$srcdir" && -f "$srcdir/CMakeLists.txt" ]] || { log "no unpacked source in $scratch"; exit 1; }
 for file in "${!edits[@]}"; do
     sed -i "${edits[$file]}" "$srcdir/$file"
+done
+for patch in "${patches[@]}"; do
+    # A source kept from an earlier build may have it already.
+    patch -d "$srcdir" -p1 -R --dry-run -s -f <"$patch" >/dev/null 2>&1 ||
+        patch -d "$srcdir" -p1 -s -f <"$patch" >&2
 done
 
 # The installed qt.toolchain.cmake chains to the toolchain file by path, so
