@@ -110,8 +110,8 @@ try {
     check(await gone("QMessageBox"), "and Enter closes the box again");
 
     // Bubble's step view on the sorting window's 1000 values, run to its end
-    // (some half a million events or more, replayed in chunks) and one step back: the
-    // program is still there, and "Fine" closes the view.
+    // (over half a million events, replayed in chunks) and one step back:
+    // the program is still there, and "Fine" closes the view.
     await click("frmSort/lstSort", "left", { dx: 88 }); // the next column's list
     await key("F2", "F2", 113);
     check(await waitFor("frmPassoSort", 5000) !== null, "F2 on Bubble's list opens its step view");
@@ -121,7 +121,7 @@ try {
     await key("ArrowLeft", "ArrowLeft", 37);
     await click("frmPassoSort/cmdFine");
     check(alive !== null && await gone("frmPassoSort"),
-          "the step view runs Bubble's million events to the end and back, and \"Fine\" closes it");
+          "the step view plays Bubble's whole run (over half a million events) to the end and back, and \"Fine\" closes it");
 
     // "Fine" of the menu ends the program, and the page says so.
     await click("frm_Quimbra/cmdFine");
