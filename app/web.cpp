@@ -102,20 +102,13 @@ void prepareForTheBrowser(QApplication &app)
         QFontDatabase::addApplicationFont(QStringLiteral(":/webfonts/") + QLatin1String(file));
     app.installEventFilter(new QuitWatcher(&app));
     // The step views make one update for each frame that the browser draws.
-    StepPlayer::setFrameWait([](void (*shown)(void *), void *context) {
-        struct Call
-        {
-            void (*shown)(void *);
-            void *context;
-        };
+    StepPlayer::setFrameWait([](void *context) {
         emscripten_request_animation_frame(
-            [](double, void *call) -> EM_BOOL {
-                const Call *c = static_cast<Call *>(call);
-                c->shown(c->context);
-                delete c;
+            [](double, void *shown) -> EM_BOOL {
+                StepPlayer::frameShown(shown);
                 return EM_FALSE;
             },
-            new Call{shown, context});
+            context);
     });
     QObject::connect(&app, &QGuiApplication::lastWindowClosed, &app, tellThePageItEnded);
 }

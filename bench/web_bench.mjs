@@ -78,10 +78,8 @@ for (let i = 0; i < 10; ++i) {
 // The step view of Bubble (the second column) on the window's 1000 values, at
 // full speed: some 750,000 steps, 10,000 a frame.
 await page.click("frm_Quimbra/cmdSort");
-const insertion = await page.waitFor("frmSort/lstSort");
-const bubble = { x: insertion.x + insertion.width / 2 + 88, y: insertion.y + insertion.height / 2 };
-await page.send("Input.dispatchMouseEvent", { type: "mousePressed", ...bubble, button: "left", clickCount: 1, buttons: 1 });
-await page.send("Input.dispatchMouseEvent", { type: "mouseReleased", ...bubble, button: "left", clickCount: 1 });
+await page.waitFor("frmSort/lstSort");
+await page.click("frmSort/lstSort", "left", { dx: 88 }); // the next column's list
 await page.key("F2", "F2", 113);
 await page.waitFor("frmPassoSort");
 await page.click("frmPassoSort/sldVelocita");

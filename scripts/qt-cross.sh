@@ -128,8 +128,10 @@ else
     )
 fi
 
-# Changes made to the source before it is configured (a sed script per file).
+# Changes made to the source before it is configured: a sed script per file,
+# and larger ones as patches (scripts/qt-patches/*.patch, applied with -p1).
 declare -A edits=()
+patches=()
 if [[ $target == web ]]; then
     # The wasm plugin embeds three fonts and stops loading them at the first
     # one missing. Quimbra brings its own faces and needs only DejaVu Sans,
@@ -137,10 +139,6 @@ if [[ $target == web ]]; then
     # stay out, and the plugin loads what is there.
     edits[src/plugins/platforms/wasm/CMakeLists.txt]='/3rdparty\/wasm\/\(Vera\|DejaVuSansMono\)\.ttf"/d'
     edits[src/plugins/platforms/wasm/qwasmfontdatabase.cpp]='s/^\( *\)break;$/\1continue;/'
-fi
-# Larger changes, as patches (scripts/qt-patches/*.patch, applied with -p1).
-patches=()
-if [[ $target == web ]]; then
     patches+=("$root/scripts/qt-patches/wasm-window-frames.patch")
 fi
 

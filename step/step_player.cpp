@@ -38,6 +38,14 @@ void StepPlayer::setFrameWait(FrameWait wait)
     frameWait = wait;
 }
 
+void StepPlayer::frameShown(void *context)
+{
+    auto *player = static_cast<QPointer<StepPlayer> *>(context);
+    if (*player)
+        (*player)->awaitingFrame_ = false;
+    delete player;
+}
+
 StepPlayer::StepPlayer(QObject *parent) : QObject(parent)
 {
     timer_.setTimerType(Qt::PreciseTimer);
@@ -276,12 +284,7 @@ int StepPlayer::advance(qint64 n)
         emit changed();
         if (frameWait && isRunning()) {
             awaitingFrame_ = true;
-            frameWait([](void *context) {
-                auto *player = static_cast<QPointer<StepPlayer> *>(context);
-                if (*player)
-                    (*player)->awaitingFrame_ = false;
-                delete player;
-            }, new QPointer<StepPlayer>(this));
+            frameWait(new QPointer<StepPlayer>(this));
         }
     }
     updateButtons();

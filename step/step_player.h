@@ -100,9 +100,11 @@ public:
     // Where frames may be drawn slower than the timer ticks (a browser that
     // draws in software), a running player waits for the frame that shows
     // one update before it makes the next, instead of piling up updates that
-    // no one sees: `wait` calls `shown(context)` once that frame is drawn.
-    using FrameWait = void (*)(void (*shown)(void *context), void *context);
+    // no one sees: `wait(context)` has frameShown(context) called once that
+    // frame is drawn.
+    using FrameWait = void (*)(void *context);
     static void setFrameWait(FrameWait wait);
+    static void frameShown(void *context);
     // Takes up to n steps and repaints the view once; returns the steps taken.
     // A timer tick calls it with the steps due; a benchmark can call it with
     // the steps of one frame.

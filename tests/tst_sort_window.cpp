@@ -600,12 +600,12 @@ private slots:
 
             // Where the frames come late, no update is made before the frame
             // that shows the last one has been drawn.
-            static std::vector<std::pair<void (*)(void *), void *>> frames;
-            StepPlayer::setFrameWait([](void (*shown)(void *), void *context) { frames.emplace_back(shown, context); });
+            static std::vector<void *> frames;
+            StepPlayer::setFrameWait([](void *context) { frames.push_back(context); });
             const auto drawAll = qScopeGuard([] {
                 StepPlayer::setFrameWait(nullptr);
-                for (auto [shown, context] : std::exchange(frames, {}))
-                    shown(context);
+                for (void *context : std::exchange(frames, {}))
+                    StepPlayer::frameShown(context);
             });
             QTest::keyClick(window->focusWidget(), Qt::Key_Return);
             const QString first = comparisons->text();
@@ -613,8 +613,7 @@ private slots:
             QTest::qWait(100);
             QCOMPARE(comparisons->text(), first);
             QCOMPARE(frames.size(), std::size_t(1));
-            auto [shown, context] = std::exchange(frames, {}).front();
-            shown(context);
+            StepPlayer::frameShown(std::exchange(frames, {}).front());
             QTRY_VERIFY(comparisons->text() != first);
             QTest::keyClick(window->focusWidget(), Qt::Key_Enter);
             break;
