@@ -123,4 +123,12 @@ StepCode StepCodeAt(const Tabella &ABR, const TreeSteps &steps, int step)
     return code;
 }
 
+Variables VariablesAt(const Tabella &ABR, const TreeSteps &steps, int step)
+{
+    std::vector<std::string> now = StepCodeAt(ABR, steps, step).variables;
+    if (step < 0)
+        return changedSince(now, now);
+    return changedSince(std::move(now), StepCodeAt(ABR, steps, step - 1).variables);
+}
+
 } // namespace quimbra::abr

@@ -4,6 +4,7 @@
 
 #include "abr.h"
 #include "code_listing.h"
+#include "variables.h"
 
 #include <string>
 #include <vector>
@@ -27,5 +28,7 @@ struct StepCode
     std::vector<std::string> variables;
 };
 StepCode StepCodeAt(const Tabella &ABR, const TreeSteps &steps, int step);
+// The variables after that step, each marked where the step changed it.
+Variables VariablesAt(const Tabella &ABR, const TreeSteps &steps, int step);
 
 } // namespace quimbra::abr

@@ -15,25 +15,62 @@
 
 namespace quimbra {
 
+using namespace fonts;
+using namespace colours;
+
+const FormLayout &abrLayout()
+{
+    static const FormLayout layout{
+        "frmABR", "ABR (Albero Binario di Ricerca) - prof. Orvalde", 10890, 6690, none,
+        {
+            {"cmdFine", -1, Kind::Button, "frameRic", 720, 6120, 975, 495, "Fine", sans825, none,
+             none, NoFlags, "Chiudi la finestra"},
+            {"cmdV", 0, Kind::Button, "frameRic", 720, 120, 975, 495, "Visita Anticipata",
+             sans825, none, none, NoFlags, "Visita anticipata dell'albero"},
+            {"cmdV", 1, Kind::Button, "frameRic", 720, 720, 975, 495, "Visita Simmetrica",
+             sans825, none, none, NoFlags, "Visita simmetrica dell'albero"},
+            {"cmdV", 2, Kind::Button, "frameRic", 720, 1320, 975, 495, "Visita Posticipata",
+             sans825, none, none, NoFlags, "Visita posticipata dell'albero"},
+            {"txtX", -1, Kind::TextBox, "frameRic", 720, 2280, 975, 375, nullptr, mono12b, white,
+             blue, Centred, "Chiave da cercare nell'albero"},
+            {"cmdRicerca", -1, Kind::Button, "frameRic", 720, 2760, 975, 495, "Ricerca", sans825b,
+             none, none, NoFlags, "Ricerca la chiave nell'albero"},
+            {"lstX", -1, Kind::ListBox, nullptr, 1320, 120, 3375, 6495, nullptr, mono975, none,
+             none, NoFlags, "Tabella dei nodi dell'albero"},
+            {"lstABR", -1, Kind::ListBox, nullptr, 4800, 120, 4095, 6495, nullptr, mono975,
+             paleYellow, darkRed, NoFlags, "Disegno dell'albero"},
+            {"lstVet", -1, Kind::ListBox, nullptr, 120, 120, 1095, 6495, nullptr, mono975, none,
+             none, NoFlags, "Vettore delle chiavi ordinate"},
+            {"frameRic", -1, Kind::Frame, nullptr, 9000, 0, 1815, 6660, nullptr, sans825, none,
+             none, NoFlags, nullptr},
+            {"lstRic", -1, Kind::ListBox, "frameRic", 720, 3360, 975, 1815, nullptr, mono975,
+             paleCyan, blue, NoFlags, "Percorso della ricerca"},
+            {"lstV", -1, Kind::ListBox, "frameRic", 0, 120, 615, 6495, nullptr, mono975, paleCyan,
+             darkRed, NoFlags, "Chiavi nell'ordine della visita"},
+        }};
+    return layout;
+}
+
 frmABR::frmABR(RandomSource &rnd, const Clock &clock) : Form(abrLayout()), rnd_(rnd), clock_(clock)
 {
 }
 
 void frmABR::connectControls()
 {
-    connect(button("cmdFine"), &QPushButton::clicked, this, &frmABR::cmdFine_Click);
-    connect(button("cmdRicerca"), &QPushButton::clicked, this, &frmABR::cmdRicerca_Click);
+    ui_ = {need<QLineEdit>("txtX"), need<ListBox>("lstVet"), need<ListBox>("lstX"),
+           need<ListBox>("lstABR"), need<ListBox>("lstRic"), need<ListBox>("lstV")};
+    connect(need<QPushButton>("cmdFine"), &QPushButton::clicked, this, &frmABR::cmdFine_Click);
+    connect(need<QPushButton>("cmdRicerca"), &QPushButton::clicked, this, &frmABR::cmdRicerca_Click);
     for (int index = 0; index < 3; ++index)
-        connect(button("cmdV", index), &QPushButton::clicked, this,
+        connect(need<QPushButton>("cmdV", index), &QPushButton::clicked, this,
                 [this, index] { cmdV_Click(index); });
-    connect(addStepViewAction(window(), {list("lstVet"), list("lstX"), list("lstABR"),
-                                         list("lstRic"), list("lstV")}),
+    connect(addStepViewAction(window(), {ui_.lstVet, ui_.lstX, ui_.lstABR, ui_.lstRic, ui_.lstV}),
             &QAction::triggered, this, &frmABR::PassoPasso);
 }
 
 void frmABR::PassoPasso()
 {
-    auto *view = new frmPassoABR(ABR, textBox("txtX")->text(), this);
+    auto *view = new frmPassoABR(ABR, ui_.txtX->text(), this);
     view->Show();
 }
 
@@ -47,10 +84,10 @@ void frmABR::Form_Load()
 void frmABR::GeneraABR()
 {
     abr::DrawKeys(Vet, rnd_);
-    list("lstVet")->setLines(abr::VectorLines(Vet));
+    ui_.lstVet->setLines(abr::VectorLines(Vet));
     abr::CostruisciABR(Vet, ABR, 1, N, 1, 0, 0);
-    list("lstX")->setLines(abr::NodeTableLines(ABR));
-    list("lstABR")->setLines(abr::DrawingLines(ABR));
+    ui_.lstX->setLines(abr::NodeTableLines(ABR));
+    ui_.lstABR->setLines(abr::DrawingLines(ABR));
 }
 
 void frmABR::cmdFine_Click()
@@ -60,12 +97,12 @@ void frmABR::cmdFine_Click()
 
 void frmABR::cmdRicerca_Click()
 {
-    list("lstRic")->setLines(abr::SearchLines(ABR, textBox("txtX")->text().toStdString()));
+    ui_.lstRic->setLines(abr::SearchLines(ABR, ui_.txtX->text().toStdString()));
 }
 
 void frmABR::cmdV_Click(int Index)
 {
-    list("lstV")->setLines(abr::VisitLines(ABR, Index));
+    ui_.lstV->setLines(abr::VisitLines(ABR, Index));
 }
 
 } // namespace quimbra

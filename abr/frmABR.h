@@ -7,7 +7,11 @@
 #include "form.h"
 #include "random.h"
 
+class QLineEdit;
+
 namespace quimbra {
+
+class ListBox;
 
 // A balanced binary search tree of 31 random keys: the sorted keys, the node
 // table, a sideways drawing, a traced search and the three visits. The tree is
@@ -29,11 +33,26 @@ private:
     void connectControls() override;
     void GeneraABR();
 
+    // The controls that the handlers use, resolved when the window loads.
+    struct Controls
+    {
+        QLineEdit *txtX;
+        ListBox *lstVet;
+        ListBox *lstX;
+        ListBox *lstABR;
+        ListBox *lstRic;
+        ListBox *lstV;
+    };
+
     RandomSource &rnd_;
     const Clock &clock_;
+    Controls ui_{};
     Integer N = 0;
     abr::Vettore Vet{};
     abr::Tabella ABR{};
 };
+
+// The layout of the tree window.
+const FormLayout &abrLayout();
 
 } // namespace quimbra

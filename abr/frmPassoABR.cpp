@@ -4,6 +4,7 @@
 
 #include "abr_code.h"
 
+#include "step_rows.h"
 #include "widgets.h"
 
 #include <QComboBox>
@@ -13,6 +14,59 @@
 #include <QPushButton>
 
 namespace quimbra {
+
+using namespace fonts;
+using namespace colours;
+
+// The tree step by step: the tree drawn across most of the window with the
+// sentence under it and the player in one row at the bottom; at the right the
+// list of the steps, the visits, the key to search and cmdFine. The drawing
+// comes first in the tab order, so that Space and Enter work at once.
+const FormLayout &passoAbrLayout()
+{
+    static const FormLayout layout = [] {
+        FormLayout l{
+            "frmPassoABR", "Passo passo: ABR - prof. Orvalde", 14070, 10330, none,
+            {
+                {"picAlbero", -1, Kind::Canvas, nullptr, 120, 120, 11400, 5400, nullptr, mono975b,
+                 paleYellow, darkRed, NoFlags,
+                 "L'albero disegnato: ogni nodo con la sua chiave e il suo numero"},
+                {"cmdV", 0, Kind::Button, nullptr, 12735, 120, 1215, 495, "Anticipata", sans825,
+                 none, none, NoFlags, "Visita anticipata dell'albero"},
+                {"cmdV", 1, Kind::Button, nullptr, 12735, 720, 1215, 495, "Simmetrica", sans825,
+                 none, none, NoFlags, "Visita simmetrica dell'albero"},
+                {"cmdV", 2, Kind::Button, nullptr, 12735, 1320, 1215, 495, "Posticipata", sans825,
+                 none, none, NoFlags, "Visita posticipata dell'albero"},
+                {"lblTitChiave", -1, Kind::Label, nullptr, 12735, 2040, 1215, 300, "Chiave:",
+                 sans825b, none, magenta, NoFlags, nullptr},
+                {"txtChiave", -1, Kind::TextBox, nullptr, 12735, 2340, 1215, 375, nullptr, mono12b,
+                 white, blue, Centred, "Chiave da cercare nell'albero"},
+                {"cmdRicerca", -1, Kind::Button, nullptr, 12735, 2820, 1215, 495, "Ricerca",
+                 sans825b, none, none, NoFlags,
+                 "Ricerca la chiave nell'albero, un passo alla volta"},
+                {"lblPasso", -1, Kind::Label, nullptr, 120, 5580, 11400, 780, nullptr, sans12b,
+                 none, magenta, NoFlags, "Che cosa ha fatto l'ultimo passo"},
+            }};
+        const auto player = playerRows({{12735, 5880, 1215, 495}, {120, 6480, 1350, 495},
+                                        {1590, 6480, 1350, 495}, {3060, 6480, 1650, 495},
+                                        {4950, 6600}, {6000, 6480, 3000, 495},
+                                        {9150, 6600, 2370, 300}, {120, 7110, 9000, 375},
+                                        {9240, 7170, 2280, 300}, "nella ricerca o nella visita",
+                                        "la ricerca o la visita"});
+        l.controls.insert(l.controls.end(), player.begin(), player.end());
+        l.controls.push_back({"lstPassi", -1, Kind::ListBox, nullptr, 11640, 120, 975, 6855,
+                              nullptr, mono975, paleCyan, darkRed, NoFlags,
+                              "Passi della ricerca o della visita"});
+        const auto code = codeRows({{1080, 7545}, {120, 8010, 8520, 2200}, {8760, 7620},
+                                    {8760, 8010, 5190, 2200}, "della ricerca o della visita",
+                                    "e i loro valori"});
+        l.controls.insert(l.controls.end(), code.begin(), code.end());
+        l.controls.push_back({"cmdFine", -1, Kind::Button, nullptr, 12735, 6480, 1215, 495, "Fine",
+                              sans825, none, none, NoFlags, "Chiudi la finestra"});
+        return withExerciseStrip(std::move(l), true);
+    }();
+    return layout;
+}
 
 frmPassoABR::frmPassoABR(const abr::Tabella &tree, const QString &typed, QObject *owner)
     : StepView(passoAbrLayout(), owner), ABR(tree), typed_(typed)
@@ -34,60 +88,56 @@ frmPassoABR::frmPassoABR(const abr::Tabella &tree, const QString &typed, QObject
         return nodes;
     };
     hooks.vertical = [this](int k, bool up) { return int(up ? shownTree()[k].Pd : shownTree()[k].Sx); };
-    exercise_ = new ExercisePanel(*this, std::move(hooks));
-    connect(exercise_, &ExercisePanel::startRequested, this, &frmPassoABR::startExercise);
+    exercisePanel().setHooks(std::move(hooks));
 }
 
-void frmPassoABR::connectControls()
+const abr::Tabella &frmPassoABR::shownTree() const
 {
-    StepView::connectControls();
-    canvas()->setPaint([this](QPainter &painter, const QRect &area) {
-        drawing_.paint(painter, area);
-        exercise_->paint(painter, area);
-    });
-    label("lblPasso")->setWordWrap(true);
-    label("lblTitCodice")->setBuddy(find<QComboBox>("cboCodice"));
-    label("lblTitVariabili")->setBuddy(list("lstVariabili"));
-    connect(button("cmdRicerca"), &QPushButton::clicked, this, &frmPassoABR::cmdRicerca_Click);
+    return exercisePanel().shown() ? exerciseTree_ : ABR;
+}
+
+void frmPassoABR::connectViewControls()
+{
+    txtChiave_ = need<QLineEdit>("txtChiave");
+    controls().lblPasso->setWordWrap(true);
+    connect(need<QPushButton>("cmdRicerca"), &QPushButton::clicked, this, &frmPassoABR::cmdRicerca_Click);
     for (int index = 0; index < 3; ++index)
-        connect(button("cmdV", index), &QPushButton::clicked, this,
+        connect(need<QPushButton>("cmdV", index), &QPushButton::clicked, this,
                 [this, index] { cmdV_Click(index); });
     // Enter in the key box starts the search of that key; the player then
     // takes the same Enter and runs it.
-    connect(textBox("txtChiave"), &QLineEdit::returnPressed, this, [this] {
+    connect(txtChiave_, &QLineEdit::returnPressed, this, [this] {
         // During an exercise the box shows its key and takes no search.
-        if (!textBox("txtChiave")->isReadOnly())
+        if (!txtChiave_->isReadOnly())
             cmdRicerca_Click();
     });
-    connect(&player(), &StepPlayer::changed, this, &frmPassoABR::showSteps);
-    connect(textBox("txtChiave"), &QLineEdit::textEdited, this, &frmPassoABR::leaveExercise);
-    exercise_->connectControls();
+    connect(txtChiave_, &QLineEdit::textEdited, this, &frmPassoABR::leaveExercise);
 }
 
 void frmPassoABR::Form_Load()
 {
     StepView::Form_Load();
-    textBox("txtChiave")->setText(typed_);
+    txtChiave_->setText(typed_);
     play({});
 }
 
 void frmPassoABR::cmdRicerca_Click()
 {
     // During an exercise the buttons choose what is practised on its tree.
-    if (exercise_->running()) {
+    if (exercisePanel().running()) {
         exerciseKind_ = -1;
-        startExercise(exercise_->exercise().code());
+        startExercise(exercisePanel().exercise().code());
         return;
     }
     leaveExercise();
-    play(abr::RecordSearch(ABR, textBox("txtChiave")->text().toStdString()));
+    play(abr::RecordSearch(ABR, txtChiave_->text().toStdString()));
 }
 
 void frmPassoABR::cmdV_Click(int Index)
 {
-    if (exercise_->running()) {
+    if (exercisePanel().running()) {
         exerciseKind_ = std::clamp(Index, 0, 2);
-        startExercise(exercise_->exercise().code());
+        startExercise(exercisePanel().exercise().code());
         return;
     }
     leaveExercise();
@@ -100,16 +150,16 @@ void frmPassoABR::startExercise(int code)
     const exercise::Data data = exercise::MakeData(exercise::Kind::Tree, code);
     exerciseTree_ = abr::TreeOfKeys(data.values);
     const std::string key = plain(data.key);
-    textBox("txtChiave")->setText(QString::fromStdString(key));
+    txtChiave_->setText(QString::fromStdString(key));
     drawing_.setTree(exerciseTree_);
     abr::TreeSteps steps = exerciseKind_ < 0 ? abr::RecordSearch(exerciseTree_, key)
                                              : abr::RecordVisit(exerciseTree_, exerciseKind_);
     std::vector<exercise::Expected> expected = abr::ExerciseSteps(exerciseTree_, steps);
     const std::string name = abr::ExerciseName(steps);
     play(std::move(steps));
-    exercise_->begin({code, name, std::move(expected)});
-    textBox("txtChiave")->setReadOnly(exercise_->running());
-    label("lblPasso")->setText(
+    exercisePanel().begin({code, name, std::move(expected)});
+    txtChiave_->setReadOnly(exercisePanel().running());
+    controls().lblPasso->setText(
         exerciseKind_ < 0
             ? QStringLiteral("Si cerca %1: clicca, uno dopo l'altro, i nodi che la ricerca visita; se %1 "
                              "non c'\u00e8, \"Non c'\u00e8\" dove la ricerca uscirebbe dall'albero")
@@ -120,9 +170,9 @@ void frmPassoABR::startExercise(int code)
 
 void frmPassoABR::leaveExercise()
 {
-    if (!exercise_->shown())
+    if (!exercisePanel().shown())
         return;
-    exercise_->leave();
+    exercisePanel().leave();
     drawing_.setTree(ABR);
     play({});
 }
@@ -131,22 +181,28 @@ void frmPassoABR::play(abr::TreeSteps steps)
 {
     steps_ = std::move(steps);
     startRecordedRun(stepper_, steps_.count());
-    showSteps();
+    showState();
 }
 
-void frmPassoABR::showSteps()
+QString frmPassoABR::stepSentence() const
 {
-    if (!window())
-        return;
+    return QString::fromStdString(abr::StepSentence(shownTree(), steps_, stepper_.done() - 1));
+}
+
+void frmPassoABR::paintView(QPainter &painter, const QRect &area) const
+{
+    drawing_.paint(painter, area);
+}
+
+void frmPassoABR::showState()
+{
     const int step = stepper_.done() - 1;
-    textBox("txtChiave")->setReadOnly(exercise_->running());
+    txtChiave_->setReadOnly(exercisePanel().running());
     showRecordedLines(steps_.lines, steps_.linesAfter(step));
-    label("lblPasso")->setText(QString::fromStdString(abr::StepSentence(shownTree(), steps_, step)));
+    controls().lblPasso->setText(stepSentence());
     const abr::StepCode code = abr::StepCodeAt(shownTree(), steps_, step);
     showCode(abr::listingOf(steps_), code.line, code.branch);
-    showVariables(code.variables,
-                  changedLines(code.variables,
-                               step < 0 ? code.variables : abr::StepCodeAt(shownTree(), steps_, step - 1).variables));
+    showVariables(abr::VariablesAt(shownTree(), steps_, step));
 
     std::vector<int> lit;
     for (int i = 0; i <= step; ++i)

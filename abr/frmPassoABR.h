@@ -3,10 +3,11 @@
 #pragma once
 
 #include "abr.h"
-#include "exercise_panel.h"
 #include "replay_stepper.h"
 #include "step_view.h"
 #include "tree_drawing.h"
+
+class QLineEdit;
 
 namespace quimbra {
 
@@ -28,27 +29,31 @@ public:
     void cmdV_Click(int Index);
     // A graded exercise on the tree of 15 keys of this code: the search of
     // its key, or a visit, as last chosen with the buttons.
-    void startExercise(int code);
-    ExercisePanel &exercisePanel() const { return *exercise_; }
+    void startExercise(int code) override;
 
 private:
-    void connectControls() override;
+    void connectViewControls() override;
     void Form_Load() override;
     void play(abr::TreeSteps steps);
     // Shows the steps done so far: the list, the sentence, the lit nodes.
-    void showSteps();
+    void showState() override;
+    void paintView(QPainter &painter, const QRect &area) const override;
+    QString stepSentence() const override;
+    const abr::Tabella &shownTree() const;
+    void leaveExercise();
 
     abr::Tabella ABR{};
     QString typed_;
+    QLineEdit *txtChiave_ = nullptr;
     abr::TreeSteps steps_;
     ReplayStepper stepper_;
     TreeDrawing drawing_;
     // While an exercise is shown, its own tree stands in for the window's.
     abr::Tabella exerciseTree_{};
     int exerciseKind_ = -1; // -1 the search, 0..2 a visit
-    ExercisePanel *exercise_;
-    const abr::Tabella &shownTree() const { return exercise_->shown() ? exerciseTree_ : ABR; }
-    void leaveExercise();
 };
+
+// The layout of the tree's step view.
+const FormLayout &passoAbrLayout();
 
 } // namespace quimbra

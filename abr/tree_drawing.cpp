@@ -3,6 +3,7 @@
 #include "tree_drawing.h"
 
 #include "layout.h"
+#include "step_colours.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -15,7 +16,7 @@ namespace quimbra {
 namespace {
 
 const QColor paleYellow(palette::paleYellow);
-const QColor magenta(palette::magenta);
+const QColor &magenta = stepColour::lit;
 const QColor paleMagenta(255, 200, 255);
 const QColor darkRed(palette::darkRed);
 

@@ -12,6 +12,26 @@
 
 namespace quimbra {
 
+using namespace fonts;
+using namespace colours;
+
+const FormLayout &menuLayout()
+{
+    static const FormLayout layout{
+        "frm_Quimbra", "Quimbra - prof. Orvalde", 4800, 4890, rgb(192, 255, 255),
+        {
+            {"cmdFine", -1, Kind::Button, nullptr, 1680, 4080, 1455, 615, "Fine", sans825, none,
+             none, NoFlags, "Fine: esci dal programma"},
+            {"cmdSort", -1, Kind::Button, nullptr, 1680, 360, 1455, 615, "Ordinamenti", sans975b,
+             none, none, NoFlags, "Ordinamenti: confronto tra algoritmi di ordinamento"},
+            {"cmdRicBin", -1, Kind::Button, nullptr, 1680, 1320, 1455, 615, "Ricerca Binaria",
+             sans975b, none, none, NoFlags, "Ricerca Binaria: ricerca in un vettore ordinato"},
+            {"cmdABR", -1, Kind::Button, nullptr, 1680, 2280, 1455, 615, "ABR", sans975b, none,
+             none, NoFlags, "ABR: albero binario di ricerca"},
+        }};
+    return layout;
+}
+
 frm_Quimbra::frm_Quimbra(RandomSource &rnd, const Clock &clock)
     : Form(menuLayout()), rnd_(rnd), clock_(clock)
 {
@@ -21,10 +41,10 @@ frm_Quimbra::~frm_Quimbra() = default;
 
 void frm_Quimbra::connectControls()
 {
-    connect(button("cmdSort"), &QPushButton::clicked, this, &frm_Quimbra::cmdSort_Click);
-    connect(button("cmdRicBin"), &QPushButton::clicked, this, &frm_Quimbra::cmdRicBin_Click);
-    connect(button("cmdABR"), &QPushButton::clicked, this, &frm_Quimbra::cmdABR_Click);
-    connect(button("cmdFine"), &QPushButton::clicked, this, &frm_Quimbra::cmdFine_Click);
+    connect(need<QPushButton>("cmdSort"), &QPushButton::clicked, this, &frm_Quimbra::cmdSort_Click);
+    connect(need<QPushButton>("cmdRicBin"), &QPushButton::clicked, this, &frm_Quimbra::cmdRicBin_Click);
+    connect(need<QPushButton>("cmdABR"), &QPushButton::clicked, this, &frm_Quimbra::cmdABR_Click);
+    connect(need<QPushButton>("cmdFine"), &QPushButton::clicked, this, &frm_Quimbra::cmdFine_Click);
 }
 
 void frm_Quimbra::cmdSort_Click()

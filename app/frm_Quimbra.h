@@ -43,4 +43,7 @@ private:
     std::unique_ptr<frmABR> abr_;
 };
 
+// The layout of the main menu.
+const FormLayout &menuLayout();
+
 } // namespace quimbra

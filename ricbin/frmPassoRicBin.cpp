@@ -4,6 +4,7 @@
 
 #include "ricbin_code.h"
 
+#include "step_rows.h"
 #include "widgets.h"
 
 #include <QComboBox>
@@ -16,6 +17,54 @@
 #include <algorithm>
 
 namespace quimbra {
+
+using namespace fonts;
+using namespace colours;
+
+// The binary search step by step: the vector as a column at the left, the
+// number searched, the sentence, the probe lines and the player at the right.
+// The column comes first in the tab order, so that Space and Enter work at once.
+const FormLayout &passoRicBinLayout()
+{
+    static const FormLayout layout = [] {
+        FormLayout l{
+            "frmPassoRicBin", "Passo passo: Ricerca Binaria - prof. Orvalde", 15720, 7200, none,
+            {
+                {"picVettore", -1, Kind::Canvas, nullptr, 120, 120, 2895, 6960, nullptr, mono975b,
+                 paleYellow, none, NoFlags,
+                 "Il vettore ordinato: posizioni e valori, con l'intervallo in cui si cerca"},
+                {"lblTitX", -1, Kind::Label, nullptr, 3240, 195, 1680, 300, "Numero da cercare:",
+                 sans825b, none, magenta, NoFlags, nullptr},
+                {"txtX", -1, Kind::TextBox, nullptr, 4920, 120, 1095, 375, nullptr, mono12b, white,
+                 blue, Centred, "Numero da cercare"},
+                {"lblPasso", -1, Kind::Label, nullptr, 3240, 600, 6360, 780, nullptr, sans12b, none,
+                 magenta, NoFlags, "Che cosa ha deciso l'ultimo passo"},
+            }};
+        const auto player = playerRows({{3240, 6585, 1350, 495}, {6600, 1500, 1350, 495},
+                                        {6600, 2100, 1350, 495}, {6600, 2700, 1650, 495},
+                                        {6600, 3420}, {6600, 3720, 3000, 495},
+                                        {6600, 4260, 3000, 300}, {3240, 5940, 6360, 375},
+                                        {4710, 6690, 2400, 300}, "nella ricerca", "la ricerca"});
+        l.controls.insert(l.controls.end(), player.begin(), player.end());
+        l.controls.push_back({"lstPassi", -1, Kind::ListBox, nullptr, 3240, 1500, 3195, 3135,
+                              nullptr, mono975, paleCyan, blue, NoFlags,
+                              "Passi della ricerca binaria"});
+        l.controls.push_back(
+            {"lblLegenda", -1, Kind::Label, nullptr, 3240, 4920, 6360, 900,
+             "In giallo le posizioni in cui si cerca ancora, in grigio quelle scartate, in "
+             "magenta la posizione di mezzo. La striscia a destra della colonna mostra tutto il "
+             "vettore.",
+             sans825, none, none, NoFlags, nullptr});
+        const auto code = codeRows({{10800, 120}, {9840, 600, 5760, 4200}, {9840, 4920},
+                                    {9840, 5220, 5760, 1860}, "della ricerca",
+                                    "della ricerca e i loro valori"});
+        l.controls.insert(l.controls.end(), code.begin(), code.end());
+        l.controls.push_back({"cmdFine", -1, Kind::Button, nullptr, 8625, 6705, 975, 375, "Fine",
+                              sans825, none, none, NoFlags, "Chiudi la finestra"});
+        return withExerciseStrip(std::move(l), true);
+    }();
+    return layout;
+}
 
 frmPassoRicBin::frmPassoRicBin(std::span<const Integer> values, int n, const QString &typed,
                                QObject *owner)
@@ -31,52 +80,41 @@ frmPassoRicBin::frmPassoRicBin(std::span<const Integer> values, int n, const QSt
     hooks.rect = [this](const QRect &area, int position) { return QRectF(column_.rowRect(area, position)); };
     hooks.elements = [this] {
         std::vector<int> positions;
-        if (exercise_->shown())
+        if (exercisePanel().shown())
             for (int p = 1; p <= exercise::SearchSize; ++p)
                 positions.push_back(p);
         return positions;
     };
-    exercise_ = new ExercisePanel(*this, std::move(hooks));
-    connect(exercise_, &ExercisePanel::startRequested, this, &frmPassoRicBin::startExercise);
+    exercisePanel().setHooks(std::move(hooks));
 }
 
-void frmPassoRicBin::connectControls()
+void frmPassoRicBin::connectViewControls()
 {
-    StepView::connectControls();
-    Canvas *picture = canvas();
-    picture->setPaint([this](QPainter &painter, const QRect &area) {
-        column_.paint(painter, area);
-        exercise_->paint(painter, area);
-    });
-    picture->installEventFilter(this);
-    label("lblPasso")->setWordWrap(true);
-    label("lblLegenda")->setWordWrap(true);
-    label("lblTitCodice")->setBuddy(find<QComboBox>("cboCodice"));
-    label("lblTitVariabili")->setBuddy(list("lstVariabili"));
-    connect(textBox("txtX"), &QLineEdit::textChanged, this, &frmPassoRicBin::txtX_Change);
-    connect(&player(), &StepPlayer::changed, this, &frmPassoRicBin::showSteps);
-    exercise_->connectControls();
+    txtX_ = need<QLineEdit>("txtX");
+    canvas()->installEventFilter(this);
+    controls().lblPasso->setWordWrap(true);
+    need<QLabel>("lblLegenda")->setWordWrap(true);
+    connect(txtX_, &QLineEdit::textChanged, this, &frmPassoRicBin::txtX_Change);
 }
 
 void frmPassoRicBin::Form_Load()
 {
     StepView::Form_Load();
-    QLineEdit *txtX = textBox("txtX");
-    const QSignalBlocker quiet(txtX);
-    txtX->setText(typed_);
+    const QSignalBlocker quiet(txtX_);
+    txtX_->setText(typed_);
     txtX_Change();
 }
 
 void frmPassoRicBin::txtX_Change()
 {
-    if (exercise_->shown()) {
-        exercise_->leave();
+    if (exercisePanel().shown()) {
+        exercisePanel().leave();
         column_.setVector(V, N);
     }
     // The same reading as the window's button: a new search from its start.
-    search_ = ricbin::RecordSearch(V, N, textBox("txtX")->text().toStdString());
+    search_ = ricbin::RecordSearch(V, N, txtX_->text().toStdString());
     startRecordedRun(stepper_, search_.count());
-    showSteps();
+    showState();
 }
 
 void frmPassoRicBin::startExercise(int code)
@@ -86,39 +124,50 @@ void frmPassoRicBin::startExercise(int code)
     column_.setVector(exerciseV_, exercise::SearchSize);
     const std::string key = plain(data.key);
     {
-        const QSignalBlocker quiet(textBox("txtX"));
-        textBox("txtX")->setText(QString::fromStdString(key));
+        const QSignalBlocker quiet(txtX_);
+        txtX_->setText(QString::fromStdString(key));
     }
     search_ = ricbin::RecordSearch(exerciseV_, exercise::SearchSize, key);
     startRecordedRun(stepper_, search_.count());
-    showSteps();
-    exercise_->begin({code, "Ricerca binaria", ricbin::ExerciseSteps(search_)});
-    textBox("txtX")->setReadOnly(exercise_->running());
-    label("lblPasso")->setText(QStringLiteral("Si cerca %1: clicca, una dopo l'altra, le posizioni che "
-                                              "la ricerca guarda; se %1 non c'\u00e8, alla fine \"Non c'\u00e8\"")
-                                   .arg(data.key));
+    showState();
+    exercisePanel().begin({code, "Ricerca binaria", ricbin::ExerciseSteps(search_)});
+    txtX_->setReadOnly(exercisePanel().running());
+    controls().lblPasso->setText(
+        QStringLiteral("Si cerca %1: clicca, una dopo l'altra, le posizioni che "
+                       "la ricerca guarda; se %1 non c'\u00e8, alla fine \"Non c'\u00e8\"")
+            .arg(data.key));
 }
 
-void frmPassoRicBin::showSteps()
+int frmPassoRicBin::shownSize() const
 {
-    if (!window())
-        return;
-    const int step = stepper_.done() - 1;
     // An exercise searches its own 15 values.
-    const int N = exercise_->shown() ? exercise::SearchSize : this->N;
-    textBox("txtX")->setReadOnly(exercise_->running());
+    return exercisePanel().shown() ? exercise::SearchSize : N;
+}
+
+QString frmPassoRicBin::stepSentence() const
+{
+    return QString::fromStdString(ricbin::StepSentence(search_, shownSize(), stepper_.done() - 1));
+}
+
+void frmPassoRicBin::paintView(QPainter &painter, const QRect &area) const
+{
+    column_.paint(painter, area);
+}
+
+void frmPassoRicBin::showState()
+{
+    const int step = stepper_.done() - 1;
+    const int size = shownSize();
+    txtX_->setReadOnly(exercisePanel().running());
     showRecordedLines(search_.lines, search_.linesAfter(step));
-    label("lblPasso")->setText(QString::fromStdString(ricbin::StepSentence(search_, N, step)));
-    const ricbin::StepCode code = ricbin::StepCodeAt(search_, N, step);
-    showCode(&ricbin::searchListing(), code.line);
-    showVariables(code.variables,
-                  changedLines(code.variables,
-                               step < 0 ? code.variables : ricbin::StepCodeAt(search_, N, step - 1).variables));
+    controls().lblPasso->setText(stepSentence());
+    showCode(&ricbin::searchListing(), ricbin::StepCodeAt(search_, size, step).line);
+    showVariables(ricbin::VariablesAt(search_, size, step));
 
     const QRect area = canvas()->area();
     const int probes = static_cast<int>(search_.probes.size());
     if (step < 0 || search_.count() == 0) {
-        column_.setRange(1, 0, N, area);
+        column_.setRange(1, 0, size, area);
     } else if (step < probes) {
         const ricbin::Probe &p = search_.probes[static_cast<std::size_t>(step)];
         column_.setRange(p.low, p.middle, p.high, area);
@@ -134,7 +183,7 @@ bool frmPassoRicBin::eventFilter(QObject *watched, QEvent *event)
 {
     // The wheel and the arrow and page keys scroll the column; Space and
     // Enter go on to the player.
-    if (window() && watched == canvas()) {
+    if (isLoaded() && watched == canvas()) {
         const QRect area = canvas()->area();
         int rows = 0;
         if (event->type() == QEvent::Wheel) {

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "exercise_panel.h"
 #include "replay_stepper.h"
 #include "ricbin.h"
 #include "step_view.h"
@@ -10,6 +9,8 @@
 
 #include <array>
 #include <span>
+
+class QLineEdit;
 
 namespace quimbra {
 
@@ -28,25 +29,31 @@ public:
 
     void txtX_Change();
     // A graded exercise on the 15 values and the key of this code.
-    void startExercise(int code);
-    ExercisePanel &exercisePanel() const { return *exercise_; }
+    void startExercise(int code) override;
 
 private:
-    void connectControls() override;
+    void connectViewControls() override;
     void Form_Load() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     // Shows the steps done so far: the list, the sentence, the column.
-    void showSteps();
+    void showState() override;
+    void paintView(QPainter &painter, const QRect &area) const override;
+    QString stepSentence() const override;
+    // How many values the search shown runs over.
+    int shownSize() const;
 
     std::array<Integer, 1001> V{};
     int N = 0;
     QString typed_;
+    QLineEdit *txtX_ = nullptr;
     ricbin::SearchSteps search_;
     ReplayStepper stepper_;
     VectorColumn column_;
     // The exercise's own vector, shown instead of the window's while it lasts.
     std::array<Integer, exercise::SearchSize + 1> exerciseV_{};
-    ExercisePanel *exercise_;
 };
+
+// The layout of the binary search's step view.
+const FormLayout &passoRicBinLayout();
 
 } // namespace quimbra

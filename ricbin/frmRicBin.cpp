@@ -20,6 +20,36 @@
 
 namespace quimbra {
 
+using namespace fonts;
+using namespace colours;
+
+const FormLayout &ricBinLayout()
+{
+    static const FormLayout layout{
+        "frmRicBin", "Ricerca Binaria - prof. Orvalde", 8010, 7080, none,
+        {
+            {"txtX", -1, Kind::TextBox, nullptr, 2760, 240, 975, 375, nullptr, mono12b, white, blue,
+             Centred, "Numero da cercare"},
+            {"cmdRicBin", -1, Kind::Button, nullptr, 3960, 240, 1575, 375, "Ricerca Binaria",
+             sans825b, none, none, NoFlags, "Ricerca Binaria del numero nel vettore"},
+            {"txtFatt", -1, Kind::TextBox, "frameFattoriale", 240, 360, 855, 375, nullptr, mono12b,
+             white, blue, Centred, "Numero di cui calcolare il fattoriale"},
+            {"cmdFattoriale", -1, Kind::Button, "frameFattoriale", 1200, 360, 855, 375,
+             "Fattoriale", sans825, none, none, NoFlags, "Calcola il fattoriale"},
+            {"cmdFine", -1, Kind::Button, nullptr, 6960, 6600, 975, 375, "FINE", sans825, none,
+             none, NoFlags, "Chiudi la finestra"},
+            {"lstV", -1, Kind::ListBox, nullptr, 240, 240, 2175, 6690, nullptr, mono975b,
+             paleYellow, none, NoFlags, "Vettore ordinato: posizione e valore"},
+            {"lstRB", -1, Kind::ListBox, nullptr, 2760, 840, 2775, 6105, nullptr, mono975,
+             paleCyan, blue, NoFlags, "Passi della ricerca binaria"},
+            {"frameFattoriale", -1, Kind::Frame, nullptr, 5760, 120, 2175, 1815, "Fattoriale: ",
+             sans825, none, none, NoFlags, "Fattoriale"},
+            {"lblFatt", -1, Kind::Label, "frameFattoriale", 240, 840, 1815, 735, nullptr, sans825b,
+             fieldBackground, fieldText, Bordered, "Risultato del fattoriale"},
+        }};
+    return layout;
+}
+
 frmRicBin::frmRicBin(RandomSource &rnd, const Clock &clock)
     : Form(ricBinLayout()), rnd_(rnd), clock_(clock)
 {
@@ -27,18 +57,20 @@ frmRicBin::frmRicBin(RandomSource &rnd, const Clock &clock)
 
 void frmRicBin::connectControls()
 {
-    connect(button("cmdRicBin"), &QPushButton::clicked, this, &frmRicBin::cmdRicBin_Click);
-    connect(button("cmdFattoriale"), &QPushButton::clicked, this,
+    ui_ = {need<QLineEdit>("txtX"), need<QLineEdit>("txtFatt"), need<ListBox>("lstV"),
+           need<ListBox>("lstRB"), need<QLabel>("lblFatt")};
+    connect(need<QPushButton>("cmdRicBin"), &QPushButton::clicked, this, &frmRicBin::cmdRicBin_Click);
+    connect(need<QPushButton>("cmdFattoriale"), &QPushButton::clicked, this,
             &frmRicBin::cmdFattoriale_Click);
-    connect(button("cmdFine"), &QPushButton::clicked, this, &frmRicBin::cmdFine_Click);
-    connect(addStepViewAction(window(), {list("lstV"), list("lstRB")}), &QAction::triggered, this,
+    connect(need<QPushButton>("cmdFine"), &QPushButton::clicked, this, &frmRicBin::cmdFine_Click);
+    connect(addStepViewAction(window(), {ui_.lstV, ui_.lstRB}), &QAction::triggered, this,
             &frmRicBin::PassoPasso);
 }
 
 void frmRicBin::PassoPasso()
 {
     // The view keeps its own copy: the next activation here draws anew.
-    auto *view = new frmPassoRicBin(V, N, textBox("txtX")->text(), this);
+    auto *view = new frmPassoRicBin(V, N, ui_.txtX->text(), this);
     view->Show();
 }
 
@@ -51,7 +83,7 @@ void frmRicBin::Form_Load()
 void frmRicBin::Form_Activate()
 {
     ricbin::DrawSortedVector(V, N, rnd_);
-    list("lstV")->setLines(ricbin::VectorLines(V, N));
+    ui_.lstV->setLines(ricbin::VectorLines(V, N));
 }
 
 void frmRicBin::cmdFine_Click()
@@ -61,12 +93,12 @@ void frmRicBin::cmdFine_Click()
 
 void frmRicBin::cmdRicBin_Click()
 {
-    list("lstRB")->setLines(ricbin::SearchLines(V, N, textBox("txtX")->text().toStdString()));
+    ui_.lstRB->setLines(ricbin::SearchLines(V, N, ui_.txtX->text().toStdString()));
 }
 
 void frmRicBin::cmdFattoriale_Click()
 {
-    const Integer n = textToInteger(textBox("txtFatt")->text().toStdString());
+    const Integer n = textToInteger(ui_.txtFatt->text().toStdString());
     if (n > ricbin::LargestFactorial) {
         showMessage(QMessageBox::Warning,
                     QStringLiteral("Numero troppo grande, al massimo calcolo il fattoriale di 12"), window());
@@ -78,7 +110,7 @@ void frmRicBin::cmdFattoriale_Click()
     }
     const std::string digits =
         ricbin::GroupThousands(ricbin::Fattoriale(n), thousandsSeparator().toStdString());
-    label("lblFatt")->setText(QStringLiteral("il Fattoriale \u00e8 \n") + QString::fromStdString(digits));
+    ui_.lblFatt->setText(QStringLiteral("il Fattoriale \u00e8 \n") + QString::fromStdString(digits));
 }
 
 QString thousandsSeparator()

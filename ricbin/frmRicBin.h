@@ -9,7 +9,12 @@
 
 #include <array>
 
+class QLabel;
+class QLineEdit;
+
 namespace quimbra {
+
+class ListBox;
 
 // Binary search over 1000 sorted random numbers, traced probe by probe, and a
 // small factorial calculator.
@@ -30,8 +35,19 @@ private:
     void Form_Activate() override;
     void connectControls() override;
 
+    // The controls that the handlers use, resolved when the window loads.
+    struct Controls
+    {
+        QLineEdit *txtX;
+        QLineEdit *txtFatt;
+        ListBox *lstV;
+        ListBox *lstRB;
+        QLabel *lblFatt;
+    };
+
     RandomSource &rnd_;
     const Clock &clock_;
+    Controls ui_{};
     Integer N = 0;
     std::array<Integer, 1001> V{};
 };
@@ -39,5 +55,8 @@ private:
 // The thousands separator of the user's regional settings; Italian's full
 // stop when the settings name no language (the C or POSIX locale).
 QString thousandsSeparator();
+
+// The layout of the binary search window.
+const FormLayout &ricBinLayout();
 
 } // namespace quimbra

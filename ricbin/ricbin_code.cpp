@@ -74,4 +74,12 @@ StepCode StepCodeAt(const SearchSteps &search, int N, int step)
     return code;
 }
 
+Variables VariablesAt(const SearchSteps &search, int N, int step)
+{
+    std::vector<std::string> now = StepCodeAt(search, N, step).variables;
+    if (step < 0)
+        return changedSince(now, now);
+    return changedSince(std::move(now), StepCodeAt(search, N, step - 1).variables);
+}
+
 } // namespace quimbra::ricbin

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "code_listing.h"
+#include "variables.h"
 #include "ricbin.h"
 
 #include <string>
@@ -22,5 +23,7 @@ struct StepCode
     std::vector<std::string> variables;
 };
 StepCode StepCodeAt(const SearchSteps &search, int N, int step);
+// The variables after that step, each marked where the step changed it.
+Variables VariablesAt(const SearchSteps &search, int N, int step);
 
 } // namespace quimbra::ricbin

@@ -3,6 +3,7 @@
 #include "vector_column.h"
 
 #include "layout.h"
+#include "step_colours.h"
 #include "ricbin.h"
 
 #include <QFontInfo>
@@ -17,7 +18,7 @@ namespace {
 const QColor paleYellow(palette::paleYellow);
 const QColor outside(224, 224, 224);
 const QColor outsideText(120, 120, 120);
-const QColor magenta(palette::magenta);
+const QColor &magenta = stepColour::compared;
 
 QFont rowFont()
 {

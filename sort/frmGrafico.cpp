@@ -31,13 +31,10 @@
 
 namespace quimbra {
 
-namespace {
+using namespace fonts;
+using namespace colours;
 
-constexpr FontSpec sans825{Face::Sans, 8.25, false};
-constexpr FontSpec sans825b{Face::Sans, 8.25, true};
-constexpr Colour paleYellow{Colour::Rgb, palette::paleYellow};
-constexpr Colour magenta{Colour::Rgb, palette::magenta};
-constexpr Colour none = defaultColour;
+namespace {
 
 constexpr int DefaultTrials = 5;
 
@@ -111,15 +108,18 @@ frmGrafico::~frmGrafico()
 
 Canvas *frmGrafico::canvas() const
 {
-    return find<Canvas>("picGrafico");
+    return ui_.picGrafico;
 }
 
 void frmGrafico::connectControls()
 {
-    auto *measures = find<QComboBox>("cboMisura");
-    auto *inputs = find<QComboBox>("cboDati");
-    auto *maxima = find<QComboBox>("cboMassimo");
-    auto *trials = find<QSpinBox>("spnProve");
+    ui_ = {need<Canvas>("picGrafico"), need<QComboBox>("cboMisura"), need<QComboBox>("cboDati"),
+           need<QComboBox>("cboMassimo"), need<QSpinBox>("spnProve"), need<QLabel>("lblStato"),
+           need<QProgressBar>("prgCalcolo")};
+    QComboBox *measures = ui_.cboMisura;
+    QComboBox *inputs = ui_.cboDati;
+    QComboBox *maxima = ui_.cboMassimo;
+    QSpinBox *trials = ui_.spnProve;
     measures->addItems({QStringLiteral("Mosse"), QStringLiteral("Confronti")});
     for (int d = 0; d < GrowthInputs; ++d)
         inputs->addItem(QString::fromUtf8(growthInputName(d)));
@@ -130,14 +130,14 @@ void frmGrafico::connectControls()
     trials->setValue(DefaultTrials);
     // A number typed counts once it is complete (Enter, or the focus leaves).
     trials->setKeyboardTracking(false);
-    label("lblTitMisura")->setBuddy(measures);
-    label("lblTitDati")->setBuddy(inputs);
-    label("lblTitMassimo")->setBuddy(maxima);
-    label("lblTitProve")->setBuddy(trials);
+    need<QLabel>("lblTitMisura")->setBuddy(measures);
+    need<QLabel>("lblTitDati")->setBuddy(inputs);
+    need<QLabel>("lblTitMassimo")->setBuddy(maxima);
+    need<QLabel>("lblTitProve")->setBuddy(trials);
 
-    connect(button("cmdFine"), &QPushButton::clicked, this, &frmGrafico::cmdFine_Click);
-    connect(button("cmdCopia"), &QPushButton::clicked, this, &frmGrafico::cmdCopia_Click);
-    connect(button("cmdSalva"), &QPushButton::clicked, this, &frmGrafico::cmdSalva_Click);
+    connect(need<QPushButton>("cmdFine"), &QPushButton::clicked, this, &frmGrafico::cmdFine_Click);
+    connect(need<QPushButton>("cmdCopia"), &QPushButton::clicked, this, &frmGrafico::cmdCopia_Click);
+    connect(need<QPushButton>("cmdSalva"), &QPushButton::clicked, this, &frmGrafico::cmdSalva_Click);
     connect(addWindowAction(window(), QStringLiteral("Copia dati"), QKeySequence::Copy,
                             QStringLiteral("actCopiaDati")),
             &QAction::triggered, this, &frmGrafico::cmdCopia_Click);
@@ -147,11 +147,11 @@ void frmGrafico::connectControls()
         chart_.measure = index == 1 ? MeasureComparisons : MeasureMoves;
         canvas()->update();
     });
-    connect(find<QCheckBox>("chkLogaritmica"), &QCheckBox::toggled, this, [this](bool on) {
+    connect(need<QCheckBox>("chkLogaritmica"), &QCheckBox::toggled, this, [this](bool on) {
         chart_.logarithmic = on;
         canvas()->update();
     });
-    connect(find<QCheckBox>("chkRiferimenti"), &QCheckBox::toggled, this, [this](bool on) {
+    connect(need<QCheckBox>("chkRiferimenti"), &QCheckBox::toggled, this, [this](bool on) {
         chart_.references = on;
         canvas()->update();
     });
@@ -162,7 +162,7 @@ void frmGrafico::connectControls()
     Canvas *picture = canvas();
     picture->setPaint([this](QPainter &painter, const QRect &area) { chart_.paint(painter, area); });
     picture->installEventFilter(this);
-    find<QProgressBar>("prgCalcolo")->setTextVisible(false);
+    ui_.prgCalcolo->setTextVisible(false);
 }
 
 void frmGrafico::Form_Load()
@@ -174,6 +174,7 @@ void frmGrafico::Form_Load()
 void frmGrafico::unloaded()
 {
     runner_.reset();
+    ui_ = {};
     cascade_.leave();
     deleteLater();
 }
@@ -184,12 +185,12 @@ void frmGrafico::Calcola()
         return;
     // The run under way stops here; none of its points is shown again.
     runner_.reset();
-    const int input = find<QComboBox>("cboDati")->currentIndex();
-    const int maximum = find<QComboBox>("cboMassimo")->currentData().toInt();
-    auto *trials = find<QSpinBox>("spnProve");
+    const int input = ui_.cboDati->currentIndex();
+    const int maximum = ui_.cboMassimo->currentData().toInt();
+    QSpinBox *trials = ui_.spnProve;
     trials->setEnabled(input == GrowthRandom);
     auto run = std::make_shared<GrowthRun>(input, maximum, trials->value(), rnd_);
-    auto *progress = find<QProgressBar>("prgCalcolo");
+    QProgressBar *progress = ui_.prgCalcolo;
     progress->setRange(0, run->taskCount());
     progress->setValue(0);
     progress->show();
@@ -213,14 +214,14 @@ void frmGrafico::Mostra()
         chart_.data = GrowthData::from(run);
     const QLocale locale = GrowthChart::locale();
     if (runner_->isFinished()) {
-        find<QProgressBar>("prgCalcolo")->hide();
-        label("lblStato")->setText(
+        ui_.prgCalcolo->hide();
+        ui_.lblStato->setText(
             QStringLiteral("%1 valori di n, calcolati in %2 s")
                 .arg(run.sizes().size())
                 .arg(locale.toString(double(runner_->elapsedMs()) / 1000, 'f', 2)));
     } else {
-        find<QProgressBar>("prgCalcolo")->setValue(run.tasksDone());
-        label("lblStato")->setText(QStringLiteral("Calcolo in corso: %1 valori di n su %2")
+        ui_.prgCalcolo->setValue(run.tasksDone());
+        ui_.lblStato->setText(QStringLiteral("Calcolo in corso: %1 valori di n su %2")
                                        .arg(chart_.data.sizes.size())
                                        .arg(run.sizes().size()));
     }
@@ -278,7 +279,9 @@ void frmGrafico::cmdFine_Click()
 void frmGrafico::cmdCopia_Click()
 {
     QGuiApplication::clipboard()->setText(chart_.table());
-    label("lblStato")->setText(QStringLiteral("Tabella copiata: %1 valori di n").arg(chart_.data.sizes.size()));
+    if (!isLoaded())
+        return;
+    ui_.lblStato->setText(QStringLiteral("Tabella copiata: %1 valori di n").arg(chart_.data.sizes.size()));
 }
 
 QImage frmGrafico::image() const

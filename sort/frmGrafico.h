@@ -11,6 +11,11 @@
 
 #include <memory>
 
+class QComboBox;
+class QLabel;
+class QProgressBar;
+class QSpinBox;
+
 namespace quimbra {
 
 class Canvas;
@@ -59,7 +64,20 @@ private:
     void toggle(int column);
     Canvas *canvas() const;
 
+    // The controls, resolved when the window loads and forgotten when it closes.
+    struct Controls
+    {
+        Canvas *picGrafico;
+        QComboBox *cboMisura;
+        QComboBox *cboDati;
+        QComboBox *cboMassimo;
+        QSpinBox *spnProve;
+        QLabel *lblStato;
+        QProgressBar *prgCalcolo;
+    };
+
     RandomSource &rnd_;
+    Controls ui_{};
     GrowthChart chart_;
     std::unique_ptr<GrowthRunner> runner_;
     GrowthRunner::Mode mode_ = GrowthRunner::defaultMode();

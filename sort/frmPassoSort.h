@@ -2,20 +2,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "exercise_panel.h"
 #include "random.h"
+#include "sort_bars.h"
 #include "sort_steps.h"
 #include "step_view.h"
 #include "types.h"
 
-#include <QFont>
-#include <QRect>
-
-#include <array>
 #include <memory>
 #include <span>
 #include <vector>
 
+class QComboBox;
+class QLabel;
 class QPainter;
 
 namespace quimbra {
@@ -41,53 +39,38 @@ public:
     void cboAlgoritmo_Click(int index);
     void cboDati_Click(int index);
     // A graded exercise on the 10 values of this code, with the sort chosen.
-    void startExercise(int code);
-    ExercisePanel &exercisePanel() const { return *exercise_; }
+    void startExercise(int code) override;
 
 private:
-    void connectControls() override;
+    void connectViewControls() override;
     void Form_Load() override;
+    void showState() override;
+    void paintView(QPainter &painter, const QRect &area) const override;
+    QString stepSentence() const override;
     void startOver();
-    void showState();
-    void paintBars(QPainter &painter, const QRect &area) const;
+    void leaveExercise();
+    // A new run of the sort chosen on V(0..N).
+    void play(std::vector<Integer> values);
     void repaintAfter(int steps);
 
-    // Where the bars stand within the canvas.
-    struct Geometry
+    struct Controls
     {
-        QRect area;
-        int n = 0;
-        double slot = 1; // pixels per position
-        bool few = false; // room for the numbers of each bar
-        int textHeight = 0;
-        int base = 0;    // the bars' foot
-        int tallest = 0; // the height of the highest value
-        int gap = 0;
-        int left(int p) const;
-        int width(int p) const;
-        int heightOf(int value, int highest) const;
+        QComboBox *cboAlgoritmo;
+        QComboBox *cboDati;
+        QLabel *lblConfronti;
+        QLabel *lblMosse;
     };
-    Geometry geometry(const QRect &area) const;
-    static QFont barFont();
-    static int markerSize();
 
-    // What the last paint marked, so that the next step repaints it away.
-    struct Marks
-    {
-        std::array<int, 4> positions{-1, -1, -1, -1};
-        bool holding = false;
-        int held = 0;
-    };
-    Marks marks() const;
-
+    Controls ui_{};
     std::vector<Integer> windowVector_;
     RandomSource &rnd_;
     int column_;
     int input_ = InputWindowVector;
     std::unique_ptr<SortSteps> steps_;
-    Integer highest_ = 1; // the tallest bar's value: bars are scaled to it
-    mutable Marks painted_;
-    ExercisePanel *exercise_;
+    SortBars bars_;
 };
+
+// The layout of the sorts' step view.
+const FormLayout &passoSortLayout();
 
 } // namespace quimbra

@@ -20,6 +20,43 @@
 
 namespace quimbra {
 
+using namespace fonts;
+using namespace colours;
+
+const FormLayout &sortLayout()
+{
+    static const FormLayout layout = [] {
+        FormLayout l{"frmSort", "Sort - prof. Orvalde", 5430, 7755, none,
+                     {
+                         {"cmdFine", -1, Kind::Button, nullptr, 2160, 7500, 975, 255, "FINE",
+                          sans825, none, none, NoFlags, "Chiudi la finestra"},
+                         {"cmdSort", -1, Kind::Button, nullptr, 120, 9000, 1095, 495, "SORT",
+                          sans975b, none, none, NoFlags, "Nuovo confronto su un nuovo vettore"},
+                         {"frameSort", -1, Kind::Frame, nullptr, 50, 0, 5295, 7455,
+                          "SORT  ( confronto tra vari algoritmi di Ordinamento ) ", sans825, none,
+                          none, NoFlags, nullptr},
+                     }};
+        static const char *const sortedNames[] = {
+            "Vettore ordinato con Insertion", "Vettore ordinato con Bubble",
+            "Vettore ordinato con Shell", "Vettore ordinato con Quick"};
+        static const char *const countNames[] = {"Spostamenti di Insertion",
+                                                 "Spostamenti di Bubble", "Spostamenti di Shell",
+                                                 "Spostamenti di Quick"};
+        for (int k = 0; k < 4; ++k) {
+            const int left = 120 + 1320 * k;
+            l.controls.push_back({"lstSort", k, Kind::ListBox, "frameSort", left, 480, 975, 6500,
+                                  nullptr, mono975b, paleYellow, none, NoFlags, sortedNames[k]});
+            l.controls.push_back({"lblTitSort", k, Kind::Label, "frameSort", left, 240, 975, 200,
+                                  "Label2", sans825b, none, magenta, NoFlags, nullptr});
+            l.controls.push_back({"lblSort", k, Kind::Label, "frameSort", left, 7080, 975, 255,
+                                  nullptr, sans975b, fieldBackground, fieldText,
+                                  Bordered | Centred, countNames[k]});
+        }
+        return l;
+    }();
+    return layout;
+}
+
 frmSort::frmSort(RandomSource &rnd, const Clock &clock)
     : Form(sortLayout()), rnd_(rnd), clock_(clock)
 {
@@ -27,12 +64,17 @@ frmSort::frmSort(RandomSource &rnd, const Clock &clock)
 
 void frmSort::connectControls()
 {
-    connect(button("cmdFine"), &QPushButton::clicked, this, &frmSort::cmdFine_Click);
-    connect(button("cmdSort"), &QPushButton::clicked, this, &frmSort::cmdSort_Click);
+    for (int k = 0; k < 4; ++k) {
+        ui_.lstSort[k] = need<ListBox>("lstSort", k);
+        ui_.lblTitSort[k] = need<QLabel>("lblTitSort", k);
+        ui_.lblSort[k] = need<QLabel>("lblSort", k);
+    }
+    connect(need<QPushButton>("cmdFine"), &QPushButton::clicked, this, &frmSort::cmdFine_Click);
+    connect(need<QPushButton>("cmdSort"), &QPushButton::clicked, this, &frmSort::cmdSort_Click);
     // "Passo passo…" in each list's right-button menu, and F2 on the focused
     // list, open the step view of that list's sort.
     for (int k = 0; k < 4; ++k) {
-        ListBox *column = list("lstSort", k);
+        ListBox *column = ui_.lstSort[k];
         auto *action = new QAction(QStringLiteral("Passo passo…"), column);
         action->setObjectName(QStringLiteral("actPassoPasso"));
         action->setShortcut(Qt::Key_F2);
@@ -48,7 +90,7 @@ void frmSort::connectControls()
     QAction *chart = addWindowAction(window(), QStringLiteral("Grafico della crescita\u2026"),
                                      Qt::Key_F3, QStringLiteral("actGrafico"));
     for (int k = 0; k < 4; ++k)
-        list("lstSort", k)->addMenuEntry(chart);
+        ui_.lstSort[k]->addMenuEntry(chart);
     connect(chart, &QAction::triggered, this, &frmSort::Grafico);
 }
 
@@ -83,7 +125,7 @@ void frmSort::Form_Load()
     TitSort = {QStringLiteral("Insertion"), QStringLiteral("Bubble"), QStringLiteral("Shell"),
                QStringLiteral("Quick")};
     for (int k = 0; k < 4; ++k)
-        label("lblTitSort", k)->setText(TitSort[k]);
+        ui_.lblTitSort[k]->setText(TitSort[k]);
 }
 
 void frmSort::Form_Activate()
@@ -104,8 +146,8 @@ void frmSort::cmdSort_Click()
 void frmSort::ConfrontaSort()
 {
     for (int k = 0; k < 4; ++k) {
-        list("lstSort", k)->Clear();
-        label("lblSort", k)->clear();
+        ui_.lstSort[k]->Clear();
+        ui_.lblSort[k]->clear();
     }
     for (int p = 1; p <= N; ++p) {
         const auto x = static_cast<Integer>(scaledDraw(rnd_.next(), 10000) + 1);
@@ -145,8 +187,8 @@ void frmSort::Mostra(int k)
     lines.reserve(1000);
     for (int p = 1; p <= 1000; ++p)
         lines.push_back(plain(V[p]));
-    ListBox *column = list("lstSort", k);
-    QLabel *count = label("lblSort", k);
+    ListBox *column = ui_.lstSort[std::size_t(k)];
+    QLabel *count = ui_.lblSort[std::size_t(k)];
     column->setLines(lines);
     count->setText(QString::fromStdString(plain(NMosse)));
     // Each column shows its result before the next sort starts: the list and

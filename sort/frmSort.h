@@ -11,7 +11,11 @@
 
 #include <array>
 
+class QLabel;
+
 namespace quimbra {
+
+class ListBox;
 
 // Four sorts compared side by side on copies of one random vector of 1000
 // numbers, each column showing the sorted numbers and the moves it took.
@@ -37,13 +41,26 @@ private:
     void Mostra(int k);
     bool eventFilter(QObject *watched, QEvent *event) override;
 
+    // The controls that the handlers use, resolved when the window loads:
+    // each column's sorted list, title and count.
+    struct Controls
+    {
+        std::array<ListBox *, 4> lstSort;
+        std::array<QLabel *, 4> lblTitSort;
+        std::array<QLabel *, 4> lblSort;
+    };
+
     RandomSource &rnd_;
     const Clock &clock_;
+    Controls ui_{};
     Integer N = 0;
     std::array<Integer, 1001> V{};
     std::array<Integer, 1001> VOrig{};
     std::array<QString, 4> TitSort;
     Long NMosse = 0;
 };
+
+// The layout of the sorting window.
+const FormLayout &sortLayout();
 
 } // namespace quimbra

@@ -6,6 +6,7 @@
 #include "random.h"
 #include "stepper.h"
 #include "types.h"
+#include "variables.h"
 
 #include <cstdint>
 #include <span>
@@ -113,6 +114,7 @@ public:
     // in the last step.
     std::vector<std::string> variableLines() const;
     std::vector<bool> variablesChanged() const;
+    Variables variables() const { return {variableLines(), variablesChanged()}; }
     // The memory that the recorded events and the kept states take.
     std::size_t eventBytes() const { return chunk_.capacity() * sizeof(std::uint64_t); }
     std::size_t memoryBytes() const;

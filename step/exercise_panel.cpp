@@ -4,6 +4,7 @@
 
 #include "step_view.h"
 #include "stepper.h"
+#include "step_colours.h"
 #include "widgets.h"
 
 #include <QAbstractSlider>
@@ -25,19 +26,12 @@ namespace quimbra {
 
 namespace {
 
-const QColor rightColour(0, 150, 0);
-const QColor wrongColour(220, 0, 0);
-const QColor cursorColour(0, 0, 0);
+const QColor cursorColour(Qt::black);
 constexpr int flashMs = 700;
-
-// The player's controls that would give an answer away.
-constexpr const char *playerControls[] = {"cmdPasso", "cmdAvvia", "cmdTutto", "cmdIndietro",
-                                          "sldPosizione"};
 
 } // namespace
 
-ExercisePanel::ExercisePanel(StepView &view, Hooks hooks)
-    : QObject(&view), view_(view), hooks_(std::move(hooks))
+ExercisePanel::ExercisePanel(StepView &view) : QObject(&view), view_(view)
 {
     drawCode = [] { return int(QRandomGenerator::global()->bounded(exercise::FirstCode, exercise::LastCode + 1)); };
     flashTimer_.setSingleShot(true);
@@ -51,32 +45,30 @@ void ExercisePanel::clearFlash()
     flash_ = 0;
     if (!view_.isLoaded())
         return;
-    if (QPushButton *missing = view_.button("cmdNonCe"))
-        missing->setStyleSheet({});
-    if (Canvas *canvas = view_.canvas())
-        canvas->update();
+    if (ui_.cmdNonCe)
+        ui_.cmdNonCe->setStyleSheet({});
+    ui_.picture->update();
 }
 
-void ExercisePanel::connectControls()
+void ExercisePanel::attach(const Controls &controls)
 {
-    connect(view_.button("cmdEsercizio"), &QPushButton::clicked, this,
-            [this] { emit startRequested(drawCode()); });
-    QLineEdit *code = view_.textBox("txtCodice");
+    ui_ = controls;
+    connect(ui_.cmdEsercizio, &QPushButton::clicked, this, [this] { emit startRequested(drawCode()); });
+    QLineEdit *code = ui_.txtCodice;
     code->setMaxLength(20);
     connect(code, &QLineEdit::returnPressed, this, &ExercisePanel::codeEntered);
-    connect(code, &QLineEdit::textEdited, this, [this] { view_.label("lblAvviso")->clear(); });
-    if (QPushButton *missing = view_.button("cmdNonCe"))
-        connect(missing, &QPushButton::clicked, this, [this] { pick(exercise::NotThere); });
-    connect(view_.button("cmdSoluzione"), &QPushButton::clicked, this, &ExercisePanel::giveUp);
-    view_.label("lblAvviso")->setWordWrap(true);
+    connect(code, &QLineEdit::textEdited, this, [this] { ui_.lblAvviso->clear(); });
+    if (ui_.cmdNonCe)
+        connect(ui_.cmdNonCe, &QPushButton::clicked, this, [this] { pick(exercise::NotThere); });
+    connect(ui_.cmdSoluzione, &QPushButton::clicked, this, &ExercisePanel::giveUp);
+    ui_.lblAvviso->setWordWrap(true);
 
     // The score takes the focus, so that Ctrl+C copies the result line.
-    QLabel *score = view_.label("lblPunteggio");
+    QLabel *score = ui_.lblPunteggio;
     score->setFocusPolicy(Qt::StrongFocus);
     score->setStyleSheet(QStringLiteral("QLabel:focus { border: 2px solid palette(highlight); }"));
-    QWidget::setTabOrder(view_.button("cmdSoluzione"), score);
-    if (QPushButton *fine = view_.button("cmdFine"))
-        QWidget::setTabOrder(score, fine);
+    QWidget::setTabOrder(ui_.cmdSoluzione, score);
+    QWidget::setTabOrder(score, ui_.cmdFine);
     // Its menu offers this one entry instead of the plain "Copia" of a result label.
     for (QAction *plain : score->actions())
         if (plain->objectName() == QLatin1String("actCopia"))
@@ -91,17 +83,14 @@ void ExercisePanel::connectControls()
     score->setText(QStringLiteral("Nessun esercizio: premi \"Esercizio\" o scrivi il codice dato "
                                   "dall'insegnante e premi Invio"));
 
-    if (Canvas *canvas = view_.canvas())
-        canvas->installEventFilter(this);
-    // Installed after the player's, so that it sees the window's keys first.
-    view_.window()->installEventFilter(this);
+    ui_.picture->installEventFilter(this);
     lockPlayer(false);
 }
 
 void ExercisePanel::codeEntered()
 {
-    const exercise::CodeReading r = exercise::ReadCode(view_.textBox("txtCodice")->text().toStdString());
-    view_.label("lblAvviso")->setText(QString::fromStdString(r.message));
+    const exercise::CodeReading r = exercise::ReadCode(ui_.txtCodice->text().toStdString());
+    ui_.lblAvviso->setText(QString::fromStdString(r.message));
     if (r.code)
         emit startRequested(r.code);
 }
@@ -116,18 +105,16 @@ void ExercisePanel::begin(exercise::Exercise exercise)
     const std::vector<int> elements = hooks_.elements();
     cursor_ = elements.empty() ? 0 : elements.front();
     const QString code = QString::number(exercise_.code());
-    view_.label("lblEsercizio")->setText(QStringLiteral("Esercizio n. ") + code);
-    if (view_.textBox("txtCodice")->text() != code)
-        view_.textBox("txtCodice")->setText(code);
-    view_.label("lblAvviso")->clear();
+    ui_.lblEsercizio->setText(QStringLiteral("Esercizio n. ") + code);
+    if (ui_.txtCodice->text() != code)
+        ui_.txtCodice->setText(code);
+    ui_.lblAvviso->clear();
     playDue();
     showScore();
-    if (Canvas *canvas = view_.canvas()) {
-        canvas->setAccessibleDescription(QStringLiteral(
-            "Esercizio: le frecce muovono il cursore, Spazio o Invio scelgono l'elemento"));
-        canvas->setFocus(Qt::OtherFocusReason);
-        canvas->update();
-    }
+    ui_.picture->setAccessibleDescription(QStringLiteral(
+        "Esercizio: le frecce muovono il cursore, Spazio o Invio scelgono l'elemento"));
+    ui_.picture->setFocus(Qt::OtherFocusReason);
+    ui_.picture->update();
 }
 
 void ExercisePanel::leave()
@@ -138,9 +125,8 @@ void ExercisePanel::leave()
     exercise_ = {};
     rightMarks_.clear();
     shownMarks_.clear();
-    view_.label("lblEsercizio")->clear();
-    if (Canvas *canvas = view_.canvas())
-        canvas->setAccessibleDescription({});
+    ui_.lblEsercizio->clear();
+    ui_.picture->setAccessibleDescription({});
     lockPlayer(false);
 }
 
@@ -151,45 +137,34 @@ void ExercisePanel::pick(int element)
     cursor_ = element == exercise::NotThere ? cursor_ : element;
     const int before = exercise_.played();
     const exercise::Verdict verdict = exercise_.pick(element);
-    Canvas *canvas = view_.canvas();
     switch (verdict) {
     case exercise::Verdict::Ignored:
         return;
     case exercise::Verdict::Pending:
-        setSentence(QStringLiteral("Giusto: ora l'altro elemento della mossa"));
+        emit answered(verdict, nullptr, 0);
         break;
     case exercise::Verdict::Right:
     case exercise::Verdict::Wrong: {
         const bool right = verdict == exercise::Verdict::Right;
-        const exercise::Expected &answered = *exercise_.lastAnswered();
+        const exercise::Expected &judged = *exercise_.lastAnswered();
         rightMarks_.clear();
         shownMarks_.clear();
-        for (int e : answered.picks)
+        for (int e : judged.picks)
             if (e != exercise::NotThere)
                 (right ? rightMarks_ : shownMarks_).push_back(e);
         if (!right) {
             flash_ = element;
-            if (QPushButton *missing = view_.button("cmdNonCe"); missing && element == exercise::NotThere)
-                missing->setStyleSheet(QStringLiteral("QPushButton { background: #dc0000; color: white; }"));
+            if (ui_.cmdNonCe && element == exercise::NotThere)
+                ui_.cmdNonCe->setStyleSheet(QStringLiteral("QPushButton { background: #dc0000; color: white; }"));
             flashTimer_.start();
         }
         playDue();
-        // The view has shown the sentence of the last step played; after a
-        // right answer it says what the steps that played by themselves did.
-        const QString then = view_.label("lblPasso")->text();
-        QString sentence = (right ? QStringLiteral("Giusto: ") : QStringLiteral("No: ")) +
-                           QString::fromStdString(answered.explanation);
-        if (right && exercise_.played() - before > 1 && !then.isEmpty())
-            sentence += QStringLiteral(" \u2014 poi ") + then;
-        else if (exercise_.finished() && !then.isEmpty())
-            sentence += QStringLiteral(" \u2014 ") + then;
-        setSentence(sentence);
         showScore();
+        emit answered(verdict, &judged, exercise_.played() - before);
         break;
     }
     }
-    if (canvas)
-        canvas->update();
+    ui_.picture->update();
 }
 
 void ExercisePanel::giveUp()
@@ -204,14 +179,13 @@ void ExercisePanel::giveUp()
     // The rest of the run plays as in a plain step view, from where the
     // exercise stopped.
     view_.player().run();
-    if (Canvas *canvas = view_.canvas())
-        canvas->update();
+    ui_.picture->update();
 }
 
 void ExercisePanel::copyResult() const
 {
     if (shown())
-        QGuiApplication::clipboard()->setText(view_.label("lblPunteggio")->text());
+        QGuiApplication::clipboard()->setText(ui_.lblPunteggio->text());
 }
 
 void ExercisePanel::playDue()
@@ -225,54 +199,28 @@ void ExercisePanel::playDue()
 
 void ExercisePanel::lockPlayer(bool locked)
 {
-    // Unlocked, each control is as the player has it: forward while steps
-    // remain, back once a step is done, the position for a run with steps.
-    const Stepper *run = view_.player().stepper();
-    const bool more = run && !run->finished();
-    const bool earlier = run && run->position() > 0;
-    const bool steps = run && run->count() > 0;
-    for (const char *name : playerControls) {
-        QWidget *control = view_.find<QWidget>(name);
-        if (!control)
-            continue;
-        const std::string_view which(name);
-        const bool on = which == "cmdIndietro" ? earlier : which == "sldPosizione" ? steps : more;
-        control->setEnabled(!locked && on);
-    }
-    if (QPushButton *missing = view_.button("cmdNonCe"))
-        missing->setEnabled(running());
-    view_.button("cmdSoluzione")->setEnabled(running());
+    view_.player().setLocked(locked);
+    if (ui_.cmdNonCe)
+        ui_.cmdNonCe->setEnabled(running());
+    ui_.cmdSoluzione->setEnabled(running());
 }
 
 void ExercisePanel::showScore()
 {
-    QLabel *score = view_.label("lblPunteggio");
-    score->setText(QString::fromStdString(exercise_.over() ? exercise_.result() : exercise_.score()));
-}
-
-void ExercisePanel::setSentence(const QString &text)
-{
-    // The label's accessible name is its text: a screen reader is told that
-    // it changed, so that it reads the judgement out.
-    QLabel *sentence = view_.label("lblPasso");
-    sentence->setText(text);
-    QAccessibleEvent changed(sentence, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&changed);
+    ui_.lblPunteggio->setText(QString::fromStdString(exercise_.over() ? exercise_.result() : exercise_.score()));
 }
 
 QRectF ExercisePanel::elementRect(int element) const
 {
-    Canvas *canvas = view_.canvas();
-    return canvas ? hooks_.rect(canvas->area(), element) : QRectF();
+    return view_.isLoaded() ? hooks_.rect(ui_.picture->area(), element) : QRectF();
 }
 
 int ExercisePanel::elementAt(const QPointF &point) const
 {
-    Canvas *canvas = view_.canvas();
-    if (!canvas)
+    if (!view_.isLoaded())
         return 0;
     for (int e : hooks_.elements())
-        if (hooks_.rect(canvas->area(), e).contains(point))
+        if (hooks_.rect(ui_.picture->area(), e).contains(point))
             return e;
     return 0;
 }
@@ -310,7 +258,7 @@ bool ExercisePanel::eventFilter(QObject *watched, QEvent *event)
 {
     if (!running())
         return QObject::eventFilter(watched, event);
-    Canvas *canvas = view_.canvas();
+    Canvas *canvas = ui_.picture;
     if (watched == canvas && event->type() == QEvent::MouseButtonPress) {
         auto *mouse = static_cast<QMouseEvent *>(event);
         if (mouse->button() == Qt::LeftButton) {
@@ -319,12 +267,12 @@ bool ExercisePanel::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
     }
-    if (event->type() != QEvent::KeyPress)
+    if (watched != canvas || event->type() != QEvent::KeyPress)
         return QObject::eventFilter(watched, event);
     auto *key = static_cast<QKeyEvent *>(event);
     const bool plain = key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier;
     const bool picks = key->key() == Qt::Key_Space || key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-    if (watched == canvas && plain) {
+    if (plain) {
         switch (key->key()) {
         case Qt::Key_Left:
         case Qt::Key_Right:
@@ -343,11 +291,6 @@ bool ExercisePanel::eventFilter(QObject *watched, QEvent *event)
             }
         }
     }
-    // Plain keys that reach the window are the player's (a step, run, going
-    // back): none of them may move the run under the student.
-    const bool command = key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-    if (watched == view_.window() && !command && key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab)
-        return true;
     return QObject::eventFilter(watched, event);
 }
 
@@ -373,14 +316,14 @@ void ExercisePanel::paint(QPainter &painter, const QRect &area) const
             painter.drawRect(r);
     };
     for (int e : rightMarks_)
-        draw(e, rightColour, 70, Qt::SolidLine, 1);
+        draw(e, stepColour::right, 70, Qt::SolidLine, 1);
     for (int e : shownMarks_)
-        draw(e, rightColour, 0, Qt::DashLine, 1);
+        draw(e, stepColour::right, 0, Qt::DashLine, 1);
     for (int e : exercise_.pendingPicks())
-        draw(e, rightColour, 110, Qt::SolidLine, 1);
+        draw(e, stepColour::right, 110, Qt::SolidLine, 1);
     if (flash_ > 0)
-        draw(flash_, wrongColour, 140, Qt::SolidLine, 1);
-    if (running() && cursor_ > 0 && view_.canvas() && view_.canvas()->hasFocus())
+        draw(flash_, stepColour::wrong, 140, Qt::SolidLine, 1);
+    if (running() && cursor_ > 0 && ui_.picture->hasFocus())
         draw(cursor_, cursorColour, 0, Qt::DotLine, line + 2);
     painter.restore();
 }

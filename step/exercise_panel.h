@@ -12,11 +12,15 @@
 #include <functional>
 #include <vector>
 
+class QLabel;
+class QLineEdit;
 class QPainter;
+class QPushButton;
 class QWidget;
 
 namespace quimbra {
 
+class Canvas;
 class StepView;
 
 // The graded exercise of a step view, on the Qt side and the same for the
@@ -33,10 +37,11 @@ class StepView;
 // and the answering on the view's canvas: a click picks the element under
 // it, the arrow keys move a cursor over the elements and Space or Enter pick
 // the one under it. The view says what its elements are and where they are
-// drawn (Hooks); the engine (exercise::Exercise) judges. While an exercise
-// runs, the player's controls that would give the answer away are off and
-// the player's keys do nothing; the panel plays the view's stepper itself, up
-// to the steps that the engine says are due.
+// drawn (Hooks); the engine (exercise::Exercise) judges, and the panel
+// reports each answer with answered(), for the view to say what happened.
+// While an exercise runs the panel locks the player, so that nothing gives
+// the answer away, and plays the view's stepper itself, up to the steps that
+// the engine says are due.
 class ExercisePanel final : public QObject
 {
     Q_OBJECT
@@ -52,11 +57,26 @@ public:
         bool round = false; // the elements are circles (tree nodes)
     };
 
-    ExercisePanel(StepView &view, Hooks hooks);
+    // The strip's controls, and the view's canvas and cmdFine.
+    struct Controls
+    {
+        QPushButton *cmdEsercizio;
+        QLabel *lblEsercizio;
+        QLineEdit *txtCodice;
+        QLabel *lblAvviso;
+        QPushButton *cmdNonCe; // null in a view without it
+        QPushButton *cmdSoluzione;
+        QLabel *lblPunteggio;
+        QPushButton *cmdFine;
+        Canvas *picture;
+    };
 
-    // Wires the strip and the canvas; the view calls it from its own
-    // connectControls, after connecting its own controls.
-    void connectControls();
+    explicit ExercisePanel(StepView &view);
+    void setHooks(Hooks hooks) { hooks_ = std::move(hooks); }
+
+    // Wires the strip and the canvas; the view calls it once its own
+    // controls are connected, so that the panel sees the canvas's keys first.
+    void attach(const Controls &controls);
 
     // The view has put the exercise's data and a fresh run of its stepper in
     // place; the panel takes it from here.
@@ -87,6 +107,11 @@ public:
 signals:
     // "Esercizio" or a valid code: the view starts the exercise of that code.
     void startRequested(int code);
+    // An answer was judged. Right or Wrong concern a whole step, `step`, and
+    // `played` is the number of the run's steps that the answer played (the
+    // step answered and those that then played by themselves); Pending means
+    // the first element of a two-element move was right (`step` is null).
+    void answered(exercise::Verdict verdict, const exercise::Expected *step, int played);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -99,10 +124,10 @@ private:
     void playDue();
     void lockPlayer(bool locked);
     void showScore();
-    void setSentence(const QString &text);
 
     StepView &view_;
     Hooks hooks_;
+    Controls ui_{};
     exercise::Exercise exercise_;
     int shownSteps_ = 0;
     int cursor_ = 0;
@@ -110,7 +135,6 @@ private:
     std::vector<int> shownMarks_;  // the right step after a wrong answer
     int flash_ = 0;                // the element just picked wrong, for a moment
     QTimer flashTimer_;
-    bool connected_ = false;
 };
 
 } // namespace quimbra

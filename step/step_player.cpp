@@ -113,6 +113,11 @@ bool StepPlayer::eventFilter(QObject *watched, QEvent *event)
     if (watched == keyWindow_ && event->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);
         if (key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier) {
+            const bool own = key->key() == Qt::Key_Space || key->key() == Qt::Key_Left ||
+                             key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Return ||
+                             key->key() == Qt::Key_Enter;
+            if (own && locked_)
+                return true;
             if (key->key() == Qt::Key_Space) {
                 stepOnce();
                 return true;
@@ -219,6 +224,14 @@ void StepPlayer::restart()
     emit changed();
 }
 
+void StepPlayer::setLocked(bool locked)
+{
+    if (locked_ == locked)
+        return;
+    locked_ = locked;
+    updateButtons();
+}
+
 void StepPlayer::setSpeedLevel(int level)
 {
     level_ = std::clamp(level, 0, levelCount() - 1);
@@ -293,7 +306,7 @@ int StepPlayer::advance(qint64 n)
 
 void StepPlayer::updateButtons()
 {
-    const bool more = stepper_ && !stepper_->finished();
+    const bool more = !locked_ && stepper_ && !stepper_->finished();
     QWidget *focus = QApplication::focusWidget();
     bool focusLost = false;
     for (QAbstractButton *b : {controls_.step.data(), controls_.run.data(), controls_.toEnd.data()})
@@ -301,7 +314,7 @@ void StepPlayer::updateButtons()
             focusLost = focusLost || (b == focus && !more);
             b->setEnabled(more);
         }
-    const bool earlier = stepper_ && stepper_->position() > 0;
+    const bool earlier = !locked_ && stepper_ && stepper_->position() > 0;
     if (controls_.back && controls_.back->isEnabled() != earlier) {
         focusLost = focusLost || (controls_.back == focus && !earlier);
         controls_.back->setEnabled(earlier);
@@ -319,7 +332,7 @@ void StepPlayer::showPosition()
     const long at = stepper_ ? stepper_->position() : 0;
     if (QAbstractSlider *slider = controls_.position) {
         const QSignalBlocker quiet(slider);
-        slider->setEnabled(count > 0);
+        slider->setEnabled(!locked_ && count > 0);
         slider->setRange(0, int(count));
         slider->setPageStep(int(std::max(1L, count / 20)));
         slider->setValue(int(at));

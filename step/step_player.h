@@ -34,6 +34,11 @@ class Stepper;
 // the focused control does not use the key itself (a focused button is
 // pressed by Space and Enter as everywhere in the program).
 //
+// The player alone enables and disables those controls and handles those
+// keys. Locked (while an exercise asks the student for the next step), its
+// step buttons and the position are off and its keys do nothing, whatever the
+// run; the calls below still play it, for whoever locked it.
+//
 // While running, a timer ticks with the screen's refresh (or slower, for
 // speeds under one step per frame); each tick takes the steps due since the
 // run started and repaints the view once, never once per step. When the run
@@ -87,6 +92,9 @@ public:
     // Pauses and takes the stepper back to its start.
     void restart();
     bool isRunning() const { return timer_.isActive(); }
+    // Locks or unlocks the controls and keys.
+    void setLocked(bool locked);
+    bool isLocked() const { return locked_; }
 
     // Speed levels 0 (slowest, one step a second) to levelCount() - 1.
     static int levelCount();
@@ -132,6 +140,7 @@ private:
     QElapsedTimer clock_; // since the run (or the last change of speed) started
     qint64 done_ = 0;     // steps counted against the clock since then
     bool awaitingFrame_ = false;
+    bool locked_ = false;
     int level_ = 7;
 };
 

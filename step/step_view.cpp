@@ -3,13 +3,17 @@
 #include "step_view.h"
 
 #include "layout.h"
+#include "step_colours.h"
 #include "widgets.h"
 
 #include <QAbstractSlider>
+#include <QAccessible>
+#include <QPainter>
 #include <QComboBox>
 #include <QStringListModel>
 #include <QStyledItemDelegate>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
 namespace quimbra {
@@ -18,7 +22,7 @@ int StepView::open_ = 0;
 
 namespace {
 
-// Writes the rows of lstVariabili that the last step changed in magenta.
+// Writes the rows of lstVariabili that the last step changed in bold, lit.
 class ChangedRows final : public QStyledItemDelegate
 {
 public:
@@ -31,7 +35,7 @@ protected:
         QStyledItemDelegate::initStyleOption(option, index);
         const auto row = std::size_t(index.row());
         if (row < changed.size() && changed[row]) {
-            option->palette.setColor(QPalette::Text, QColor(palette::magenta));
+            option->palette.setColor(QPalette::Text, stepColour::lit);
             option->font.setBold(true);
         }
     }
@@ -39,18 +43,18 @@ protected:
 
 } // namespace
 
-StepView::StepView(const FormLayout &layout, QObject *owner) : Form(layout, owner), player_(this)
+StepView::StepView(const FormLayout &layout, QObject *owner)
+    : Form(layout, owner), player_(this), exercise_(new ExercisePanel(*this))
 {
+    connect(exercise_, &ExercisePanel::startRequested, this, [this](int code) { startExercise(code); });
+    connect(exercise_, &ExercisePanel::answered, this, &StepView::showAnswer);
+    connect(&player_, &StepPlayer::changed, this, [this] {
+        if (isLoaded())
+            showState();
+    });
 }
 
 StepView::~StepView() = default;
-
-Canvas *StepView::canvas() const
-{
-    if (!window())
-        return nullptr;
-    return window()->findChild<Canvas *>();
-}
 
 void StepView::cmdFine_Click()
 {
@@ -59,35 +63,55 @@ void StepView::cmdFine_Click()
 
 void StepView::connectControls()
 {
-    connect(button("cmdFine"), &QPushButton::clicked, this, &StepView::cmdFine_Click);
-    StepPlayer::Controls controls;
-    controls.step = button("cmdPasso");
-    controls.run = button("cmdAvvia");
-    controls.toEnd = button("cmdTutto");
-    controls.speed = find<QAbstractSlider>("sldVelocita");
-    controls.speedText = label("lblVelocita");
-    controls.view = canvas();
-    controls.back = button("cmdIndietro");
-    controls.position = find<QAbstractSlider>("sldPosizione");
-    controls.positionText = label("lblPosizione");
-    player_.attach(controls);
-    if (auto *language = find<QComboBox>("cboCodice")) {
-        language->addItems({QStringLiteral("Pseudocodice"), QStringLiteral("C++")});
-        connect(language, &QComboBox::currentIndexChanged, this, [this] { showCodeRows(); });
-    }
-    if (ListBox *code = list("lstCodice")) {
-        // The lit row is the current one, in the program's magenta whether
-        // the list has the focus or not.
-        QPalette colours = code->palette();
-        for (auto group : {QPalette::Active, QPalette::Inactive}) {
-            colours.setColor(group, QPalette::Highlight, QColor(palette::magenta));
-            colours.setColor(group, QPalette::HighlightedText, Qt::white);
-        }
-        code->setPalette(colours);
-    }
-    if (ListBox *variables = list("lstVariabili"))
-        variables->setItemDelegate(new ChangedRows(variables));
+    // The one canvas of the layout, whatever the view calls it.
+    auto *picture = window()->findChild<Canvas *>();
+    if (!picture)
+        qFatal("Quimbra: the step view %s has no canvas", qPrintable(window()->objectName()));
+    controls_ = {picture, need<QLabel>("lblPasso"), need<QComboBox>("cboCodice"),
+                 need<ListBox>("lstCodice"), need<ListBox>("lstVariabili"), find<ListBox>("lstPassi")};
+    auto *fine = need<QPushButton>("cmdFine");
+    connect(fine, &QPushButton::clicked, this, &StepView::cmdFine_Click);
+
+    StepPlayer::Controls player;
+    player.step = need<QPushButton>("cmdPasso");
+    player.run = need<QPushButton>("cmdAvvia");
+    player.toEnd = need<QPushButton>("cmdTutto");
+    player.speed = need<QAbstractSlider>("sldVelocita");
+    player.speedText = need<QLabel>("lblVelocita");
+    player.view = picture;
+    player.back = need<QPushButton>("cmdIndietro");
+    player.position = need<QAbstractSlider>("sldPosizione");
+    player.positionText = need<QLabel>("lblPosizione");
+    player_.attach(player);
     player_.handleKeysOf(window());
+
+    QComboBox *language = controls_.cboCodice;
+    language->addItems({QStringLiteral("Pseudocodice"), QStringLiteral("C++")});
+    connect(language, &QComboBox::currentIndexChanged, this, [this] { showCodeRows(); });
+    // The lit row is the current one, in the lit colour whether the list has
+    // the focus or not.
+    ListBox *code = controls_.lstCodice;
+    QPalette colours = code->palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive}) {
+        colours.setColor(group, QPalette::Highlight, stepColour::lit);
+        colours.setColor(group, QPalette::HighlightedText, Qt::white);
+    }
+    code->setPalette(colours);
+    controls_.lstVariabili->setItemDelegate(new ChangedRows(controls_.lstVariabili));
+    // Each panel is announced with the label in front of it.
+    need<QLabel>("lblTitCodice")->setBuddy(language);
+    need<QLabel>("lblTitVariabili")->setBuddy(controls_.lstVariabili);
+
+    picture->setPaint([this](QPainter &painter, const QRect &area) {
+        paintView(painter, area);
+        exercise_->paint(painter, area);
+    });
+    connectViewControls();
+    // After the view's own controls: the panel sees the canvas's keys first.
+    exercise_->attach({need<QPushButton>("cmdEsercizio"), need<QLabel>("lblEsercizio"),
+                       need<QLineEdit>("txtCodice"), need<QLabel>("lblAvviso"),
+                       find<QPushButton>("cmdNonCe"), need<QPushButton>("cmdSoluzione"),
+                       need<QLabel>("lblPunteggio"), fine, picture});
 }
 
 void StepView::Form_Load()
@@ -106,19 +130,10 @@ void StepView::showRecordedLines(const std::vector<std::string> &lines, std::siz
 {
     if (count == linesShown_)
         return;
-    ListBox *steps = list("lstPassi");
+    ListBox *steps = controls_.lstPassi;
     steps->setLines({lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(count)});
     steps->scrollToBottom();
     linesShown_ = count;
-}
-
-std::vector<bool> StepView::changedLines(const std::vector<std::string> &now,
-                                        const std::vector<std::string> &before)
-{
-    std::vector<bool> changed(now.size(), false);
-    for (std::size_t n = 0; n < now.size() && n < before.size(); ++n)
-        changed[n] = now[n] != before[n];
-    return changed;
 }
 
 void StepView::showCode(const CodeListing *listing, int line, int branch)
@@ -131,11 +146,10 @@ void StepView::showCode(const CodeListing *listing, int line, int branch)
 
 void StepView::showCodeRows()
 {
-    ListBox *code = list("lstCodice");
-    if (!code)
+    if (!isLoaded())
         return;
-    const auto *language = find<QComboBox>("cboCodice");
-    const int shown = language && language->currentIndex() == 1 ? 1 : 0;
+    ListBox *code = controls_.lstCodice;
+    const int shown = controls_.cboCodice->currentIndex() == 1 ? 1 : 0;
     if (listing_ != listingInPanel_ || shown != listingShown_) {
         code->setLines(!listing_ ? std::vector<std::string>{}
                        : shown ? listing_->cpp() : listing_->pseudocode());
@@ -156,19 +170,41 @@ void StepView::showCodeRows()
     code->scrollTo(index);
 }
 
-void StepView::showVariables(const std::vector<std::string> &lines, const std::vector<bool> &changed)
+void StepView::showVariables(const Variables &now)
 {
-    ListBox *variables = list("lstVariabili");
-    if (!variables)
-        return;
-    if (auto *rows = dynamic_cast<ChangedRows *>(variables->itemDelegate()); rows && rows->changed != changed) {
-        rows->changed = changed;
+    ListBox *variables = controls_.lstVariabili;
+    if (auto *rows = static_cast<ChangedRows *>(variables->itemDelegate()); rows->changed != now.changed) {
+        rows->changed = now.changed;
         variables->viewport()->update();
     }
-    if (lines != variables_) {
-        variables->setLines(lines);
-        variables_ = lines;
+    if (now.lines != variables_.lines) {
+        variables->setLines(now.lines);
+        variables_.lines = now.lines;
     }
+}
+
+void StepView::showAnswer(exercise::Verdict verdict, const exercise::Expected *step, int played)
+{
+    QString sentence;
+    if (verdict == exercise::Verdict::Pending || !step) {
+        sentence = QStringLiteral("Giusto: ora l'altro elemento della mossa");
+    } else {
+        // After a right answer the sentence says what the steps that played
+        // by themselves did; at the end, what the last step did.
+        const bool right = verdict == exercise::Verdict::Right;
+        const QString then = stepSentence();
+        sentence = (right ? QStringLiteral("Giusto: ") : QStringLiteral("No: ")) +
+                   QString::fromStdString(step->explanation);
+        if (right && played > 1 && !then.isEmpty())
+            sentence += QStringLiteral(" \u2014 poi ") + then;
+        else if (exercise_->exercise().finished() && !then.isEmpty())
+            sentence += QStringLiteral(" \u2014 ") + then;
+    }
+    // The label's accessible name is its text: a screen reader is told that
+    // it changed, so that it reads the judgement out.
+    controls_.lblPasso->setText(sentence);
+    QAccessibleEvent changed(controls_.lblPasso, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void StepView::unloaded()
@@ -177,6 +213,7 @@ void StepView::unloaded()
     player_.blockSignals(true);
     player_.pause();
     player_.setStepper(nullptr);
+    controls_ = {};
     cascade_.leave();
     deleteLater();
 }

@@ -3,27 +3,33 @@
 #pragma once
 
 #include "code_listing.h"
+#include "exercise_panel.h"
 #include "form.h"
 #include "replay_stepper.h"
 #include "step_player.h"
+#include "variables.h"
 
 #include <string>
 #include <vector>
 
+class QComboBox;
+class QLabel;
+class QPainter;
+
 namespace quimbra {
 
 class Canvas;
+class ListBox;
 
 // The base of a step-by-step view: a window of the program like the
 // demonstration windows (caption, icon, a cmdFine that closes it, tab order,
 // accessible names, built from a layout table), which plays an algorithm with
-// a StepPlayer. Its layout holds the player's controls under their names,
-// cmdPasso, cmdAvvia, cmdTutto, sldVelocita (and lblVelocita for the speed in
-// words, if wanted), a cmdFine and one Canvas control, the view that the
-// player repaints. Where its layout holds them, the view also has
-// cmdIndietro, sldPosizione and lblPosizione (going back, and to any step),
-// the code panel lstCodice with its choice cboCodice ("Pseudocodice" or
-// "C++"), and lstVariabili, the routine's variables.
+// a StepPlayer. Its layout holds one Canvas control (the picture that the
+// player repaints), lblPasso for the sentence, the player's controls
+// (playerRows), the code and variables panels (codeRows), cmdFine and the
+// strip of a graded exercise (withExerciseStrip). The base wires all of these
+// once, the same for every view; a view gives its own controls, its drawing,
+// its state and its sentence through the hooks below.
 //
 // Unlike a demonstration window it has no slot: the window that opens it
 // creates it with itself as owner, calls Show() and forgets it. Several may
@@ -43,14 +49,27 @@ public:
     ~StepView() override;
 
     StepPlayer &player() { return player_; }
-    Canvas *canvas() const;
+    Canvas *canvas() const { return isLoaded() ? controls_.picture : nullptr; }
+    ExercisePanel &exercisePanel() const { return *exercise_; }
 
     void cmdFine_Click();
+    // A graded exercise on the data of this code.
+    virtual void startExercise(int code) = 0;
 
 protected:
-    // Wires cmdFine and the player's controls and keys; a subclass that
-    // overrides it calls it first.
-    void connectControls() override;
+    // What a view gives to the skeleton that the three share.
+    // Connects the view's own controls; called at load, after the player's
+    // and before the exercise strip's.
+    virtual void connectViewControls() {}
+    // Shows the run as it stands now: called after every change of the
+    // player (a step, going back, a new run).
+    virtual void showState() = 0;
+    // Paints the run on the canvas; the exercise's marks go over it.
+    virtual void paintView(QPainter &painter, const QRect &area) const = 0;
+    // What the step shown did, as lblPasso says it; an answer in an exercise
+    // is followed by it.
+    virtual QString stepSentence() const = 0;
+
     // Moves the window a little away from the views already open, so that
     // they do not cover one another exactly.
     void Form_Load() override;
@@ -66,26 +85,39 @@ protected:
     // The code panel shows this routine's code in the language chosen, with
     // the row of its source line `line` lit and current (0: none lit).
     void showCode(const CodeListing *listing, int line, int branch = 0);
-    // Which lines differ from the same lines one step before.
-    static std::vector<bool> changedLines(const std::vector<std::string> &now,
-                                          const std::vector<std::string> &before);
     // The variables panel: one "name = value" line each, those that the last
-    // step changed in magenta.
-    void showVariables(const std::vector<std::string> &lines, const std::vector<bool> &changed);
+    // step changed in the colour of a lit line.
+    void showVariables(const Variables &variables);
+
+    // The controls that every step view has, resolved when it loads
+    // (lstPassi only where its layout holds one).
+    struct Controls
+    {
+        Canvas *picture;
+        QLabel *lblPasso;
+        QComboBox *cboCodice;
+        ListBox *lstCodice;
+        ListBox *lstVariabili;
+        ListBox *lstPassi;
+    };
+    const Controls &controls() const { return controls_; }
 
 private:
+    void connectControls() final;
     void unloaded() override;
-
     void showCodeRows();
+    // The sentence after an answer in an exercise.
+    void showAnswer(exercise::Verdict verdict, const exercise::Expected *step, int played);
 
     StepPlayer player_;
+    ExercisePanel *exercise_;
+    Controls controls_{};
     const CodeListing *listing_ = nullptr;
     int listingShown_ = -1; // which text lstCodice holds: 0 pseudocode, 1 C++
     const CodeListing *listingInPanel_ = nullptr;
     int line_ = 0;
     int branch_ = 0;
-    std::vector<std::string> variables_;
-    std::vector<bool> changed_;
+    Variables variables_;
     std::size_t linesShown_ = std::size_t(-1);
     static int open_;
     Cascade cascade_{open_};

@@ -5,6 +5,12 @@
 // colours, tab order and the focus a window starts with.
 #include "form.h"
 #include "frmABR.h"
+#include "frmPassoABR.h"
+#include "frmPassoRicBin.h"
+#include "frmPassoSort.h"
+#include "frmRicBin.h"
+#include "frmSort.h"
+#include "frm_Quimbra.h"
 #include "frmGrafico.h"
 #include "identity.h"
 #include "layout.h"

@@ -98,6 +98,14 @@ QWidget *Form::control(const char *name, int index) const
     return nullptr;
 }
 
+void Form::missingControl(const char *name, int index, const char *type) const
+{
+    const QString control = index < 0 ? QString::fromUtf8(name)
+                                      : QStringLiteral("%1(%2)").arg(QString::fromUtf8(name)).arg(index);
+    qFatal("Quimbra: the window %s has no control %s of type %s", layout_.name,
+           qPrintable(control), type);
+}
+
 QPushButton *Form::button(const char *name, int index) const
 {
     return qobject_cast<QPushButton *>(control(name, index));

@@ -55,7 +55,9 @@ public:
     bool isLoaded() const { return window_ != nullptr; }
     QWidget *window() const { return window_; }
 
-    // The controls of the loaded window, by name and control-array index.
+    // The controls of the loaded window, by name and control-array index, for
+    // whatever drives a window from outside (the tests, the page's test
+    // hooks); the window itself holds its controls as typed members.
     QPushButton *button(const char *name, int index = -1) const;
     ListBox *list(const char *name, int index = -1) const;
     QLineEdit *textBox(const char *name, int index = -1) const;
@@ -69,6 +71,20 @@ public:
     }
 
 protected:
+    // The control of the loaded window with this name (and control-array
+    // index), as the type asked for. A window resolves each of its controls
+    // with it once, when it loads, into a typed member; a control that its
+    // table lacks, or one of another type, stops the program there with a
+    // message that names it, in every build.
+    template <class T>
+    T *need(const char *name, int index = -1) const
+    {
+        T *found = qobject_cast<T *>(control(name, index));
+        if (!found)
+            missingControl(name, index, T::staticMetaObject.className());
+        return found;
+    }
+
     virtual void Form_Load() {}
     virtual void Form_Activate() {}
     // Connects the freshly built controls to the handlers.
@@ -83,6 +99,7 @@ private:
     void load();
     void windowClosing();
     QWidget *control(const char *name, int index) const;
+    [[noreturn]] void missingControl(const char *name, int index, const char *type) const;
 
     const FormLayout &layout_;
     QPointer<FormWindow> window_;

@@ -63,6 +63,27 @@ inline constexpr QRgb darkRed = qRgb(64, 0, 0);
 inline constexpr QRgb magenta = qRgb(192, 0, 192);
 } // namespace palette
 
+// The fonts and colours that the layout tables share.
+namespace fonts {
+inline constexpr FontSpec sans825{Face::Sans, 8.25, false};
+inline constexpr FontSpec sans825b{Face::Sans, 8.25, true};
+inline constexpr FontSpec sans975b{Face::Sans, 9.75, true};
+inline constexpr FontSpec sans12b{Face::Sans, 12, true};
+inline constexpr FontSpec mono975{Face::Mono, 9.75, false};
+inline constexpr FontSpec mono975b{Face::Mono, 9.75, true};
+inline constexpr FontSpec mono12b{Face::Mono, 12, true};
+} // namespace fonts
+
+namespace colours {
+inline constexpr Colour none = defaultColour;
+inline constexpr Colour white{Colour::Rgb, palette::white};
+inline constexpr Colour blue{Colour::Rgb, palette::blue};
+inline constexpr Colour paleYellow{Colour::Rgb, palette::paleYellow};
+inline constexpr Colour paleCyan{Colour::Rgb, palette::paleCyan};
+inline constexpr Colour darkRed{Colour::Rgb, palette::darkRed};
+inline constexpr Colour magenta{Colour::Rgb, palette::magenta};
+} // namespace colours
+
 enum Flag : unsigned { NoFlags = 0, Centred = 1, Bordered = 2 };
 
 struct ControlSpec
@@ -130,17 +151,6 @@ bool isLayoutWindow(const QWidget *window);
 // Sizes and places a window built by buildControls() and all its placed
 // controls again at the current zoom.
 void placeAgain(QWidget *window);
-
-// The four windows of the program.
-const FormLayout &menuLayout();
-const FormLayout &ricBinLayout();
-const FormLayout &abrLayout();
-const FormLayout &sortLayout();
-// The step-by-step view of the four sorts.
-const FormLayout &passoSortLayout();
-// The step-by-step views of the binary search and of the tree.
-const FormLayout &passoRicBinLayout();
-const FormLayout &passoAbrLayout();
 
 } // namespace quimbra
 

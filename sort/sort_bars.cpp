@@ -1,0 +1,195 @@
+// SPDX-FileCopyrightText: 2026 The Quimbra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "sort_bars.h"
+
+#include "layout.h"
+#include "sort_steps.h"
+#include "step_colours.h"
+
+#include <QPainter>
+
+#include <algorithm>
+
+namespace quimbra {
+
+namespace {
+
+// Dark bars on the program's pale yellow.
+const QColor barColour(0, 0, 160);
+
+} // namespace
+
+void SortBars::setSteps(const SortSteps *steps, Integer highest)
+{
+    steps_ = steps;
+    highest_ = std::max<Integer>(1, highest);
+}
+
+QRectF SortBars::column(const QRect &area, int p) const
+{
+    const Geometry g = geometry(area);
+    if (p < 1 || p > g.n)
+        return {};
+    return QRectF(g.left(p), g.area.top(), g.width(p), g.area.height());
+}
+
+QRegion SortBars::changedByOneStep(const QRect &area) const
+{
+    const Geometry g = geometry(area);
+    const Marks now = marks();
+    QRegion dirty;
+    for (const Marks *m : {static_cast<const Marks *>(&painted_), &now}) {
+        for (int p : m->positions)
+            if (p >= 1 && p <= g.n)
+                dirty += QRect(g.left(p) - markerSize() - 1, g.area.top(),
+                               g.width(p) + 2 * markerSize() + 2, g.area.height());
+        if (m->holding) {
+            const int y = g.base - g.heightOf(m->held, highest_);
+            dirty += QRect(g.area.left(), y - g.textHeight - 4, g.area.width(), g.textHeight + 8);
+        }
+    }
+    return dirty;
+}
+
+SortBars::Geometry SortBars::geometry(const QRect &area) const
+{
+    Geometry g;
+    g.area = area;
+    g.n = steps_ ? steps_->size() : 0;
+    const QFontMetrics metrics(font());
+    g.slot = double(area.width()) / std::max(1, g.n);
+    g.few = g.slot >= metrics.horizontalAdvance(QStringLiteral("10000")) + 4;
+    g.textHeight = metrics.height();
+    // A strip under the bars for the position numbers (few bars) or for the
+    // markers that make a one-pixel bar findable on a projector.
+    const int strip = g.few ? g.textHeight + 4 : markerSize() + 5;
+    const int top = area.top() + (g.few ? g.textHeight + 4 : 4);
+    g.base = area.bottom() - strip;
+    g.tallest = g.base - top;
+    g.gap = g.slot >= 4 ? 1 : 0;
+    return g;
+}
+
+int SortBars::Geometry::left(int p) const
+{
+    return area.left() + int((p - 1) * slot);
+}
+
+int SortBars::Geometry::width(int p) const
+{
+    return std::max(1, left(p + 1) - left(p) - gap);
+}
+
+int SortBars::Geometry::heightOf(int value, int highest) const
+{
+    return value <= 0 ? 0 : std::max(1, int(double(value) * tallest / highest + 0.5));
+}
+
+// Half the width of a marker under a bar, larger when the windows are zoomed.
+int SortBars::markerSize()
+{
+    return std::max(5, px(75));
+}
+
+QFont SortBars::font()
+{
+    return fontFor({Face::Sans, 8.25, true});
+}
+
+SortBars::Marks SortBars::marks() const
+{
+    Marks m;
+    if (!steps_)
+        return m;
+    const SortStep &last = steps_->last();
+    m.positions = {last.a, last.b, last.movedA, last.movedB};
+    m.holding = steps_->holding();
+    m.held = steps_->held();
+    return m;
+}
+
+void SortBars::paint(QPainter &painter, const QRect &area) const
+{
+    painted_ = marks();
+    if (!steps_ || steps_->size() < 1)
+        return;
+    const std::vector<Integer> &V = steps_->values();
+    const SortStep &last = steps_->last();
+    const Geometry g = geometry(area);
+    const int n = g.n;
+    const bool few = g.few;
+    const int base = g.base;
+    const QFont font = SortBars::font();
+    const QFontMetrics metrics(font);
+    painter.setFont(font);
+
+    auto left = [&](int p) { return g.left(p); };
+    auto heightOf = [&](int value) { return g.heightOf(value, highest_); };
+    for (int p = 1; p <= n; ++p) {
+        const int x = left(p);
+        const int w = g.width(p);
+        const int h = heightOf(V[std::size_t(p)]);
+        painter.fillRect(x, base - h, w, h, barColour);
+        if (few) {
+            painter.setPen(Qt::black);
+            painter.drawText(QRect(x, base - h - metrics.height() - 2, w, metrics.height()),
+                             Qt::AlignHCenter | Qt::AlignBottom, QString::number(V[std::size_t(p)]));
+            painter.drawText(QRect(x, base + 2, w, metrics.height()), Qt::AlignCenter,
+                             QString::number(p));
+        }
+    }
+
+    // The positions just written are painted red, the positions compared
+    // magenta; below the bars a marker (or the position's number on a
+    // coloured ground) shows both, also where one bar is a single pixel.
+    auto mark = [&](int p, const QColor &colour, bool paintBar) {
+        if (p < 1 || p > n)
+            return;
+        const int x = left(p);
+        const int w = g.width(p);
+        if (paintBar) {
+            const int wide = std::max(w, 3);
+            const int h = heightOf(V[std::size_t(p)]);
+            painter.fillRect(x + w / 2 - wide / 2, base - h, wide, h, colour);
+        }
+        if (few) {
+            const QRect number(x, base + 2, w, metrics.height());
+            painter.fillRect(number, colour);
+            painter.setPen(Qt::white);
+            painter.drawText(number, Qt::AlignCenter, QString::number(p));
+        } else {
+            const QPoint tip(x + w / 2, base + 1);
+            const int s = markerSize();
+            const QPoint points[] = {tip, tip + QPoint(-s, s + 3), tip + QPoint(s, s + 3)};
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(colour);
+            painter.drawPolygon(points, 3);
+        }
+    };
+    const bool pair = last.kind == SortStep::Compare || last.kind == SortStep::Range;
+    mark(last.a, stepColour::compared, true);
+    if (pair)
+        mark(last.b, stepColour::compared, true);
+    // In an exercise red means a wrong answer: the moves are marked green.
+    const QColor &moved = exercise_ ? stepColour::right : stepColour::written;
+    mark(last.movedA, moved, true);
+    mark(last.movedB, moved, true);
+    // A compared position that was also written keeps its magenta marker.
+    for (int p : {last.a, pair ? last.b : -1})
+        if (p >= 1 && (p == last.movedA || p == last.movedB))
+            mark(p, stepColour::compared, false);
+
+    // The held value (Shell's v, Quick's pivot) as a dashed line at its height.
+    if (steps_->holding()) {
+        const int y = base - heightOf(steps_->held());
+        painter.setPen(QPen(stepColour::compared, 2, Qt::DashLine));
+        painter.drawLine(area.left(), y, area.right(), y);
+        painter.setPen(stepColour::compared);
+        const QString name = steps_->column() == QuickColumn ? QStringLiteral("pivot") : QStringLiteral("v");
+        painter.drawText(QRect(area.left() + 4, y - metrics.height() - 2, 200, metrics.height()),
+                         Qt::AlignLeft | Qt::AlignBottom,
+                         name + QStringLiteral(" = ") + QString::number(steps_->held()));
+    }
+}
+
+} // namespace quimbra

@@ -1,0 +1,121 @@
+// SPDX-FileCopyrightText: 2026 The Quimbra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "step_rows.h"
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace quimbra {
+
+using namespace fonts;
+using namespace colours;
+
+namespace {
+
+// The accessible names are built once and kept for the program's life: the
+// table holds plain pointers.
+const char *kept(std::string text)
+{
+    static std::vector<std::unique_ptr<std::string>> texts;
+    for (const auto &t : texts)
+        if (*t == text)
+            return t->c_str();
+    texts.push_back(std::make_unique<std::string>(std::move(text)));
+    return texts.back()->c_str();
+}
+
+ControlSpec row(const char *name, Kind kind, const QRect &r, const char *caption,
+                const FontSpec &font, const char *accessibleName, Colour text = none,
+                Colour background = none)
+{
+    return {name, -1, kind, nullptr, r.x(), r.y(), r.width(), r.height(), caption, font,
+            background, text, NoFlags, accessibleName};
+}
+
+} // namespace
+
+std::vector<ControlSpec> playerRows(const PlayerPlaces &at)
+{
+    const std::string inRun(at.inRun), run(at.runName);
+    return {
+        row("cmdIndietro", Kind::Button, at.back, "Indietro", sans975b,
+            "Torna indietro di un passo (Freccia sinistra)"),
+        row("cmdPasso", Kind::Button, at.step, "Passo", sans975b, "Esegui un passo (Spazio)"),
+        row("cmdAvvia", Kind::Button, at.run, "Avvia", sans975b,
+            "Avvia o metti in pausa l'animazione (Invio)"),
+        row("cmdTutto", Kind::Button, at.toEnd, "Fino alla fine", sans825b,
+            "Esegui tutti i passi fino alla fine"),
+        row("lblTitVelocita", Kind::Label, QRect(at.speedTitle, QSize(1050, 300)),
+            "Velocit\u00e0:", sans825b, nullptr),
+        row("sldVelocita", Kind::Slider, at.speed, nullptr, sans825, "Velocit\u00e0 dell'animazione"),
+        row("lblVelocita", Kind::Label, at.speedText, nullptr, sans825,
+            "Velocit\u00e0 in passi al secondo"),
+        row("sldPosizione", Kind::Slider, at.position, nullptr, sans825,
+            kept("Posizione " + inRun + ": trascina per andare a un passo")),
+        row("lblPosizione", Kind::Label, at.positionText, nullptr, sans825b,
+            kept("Passo a cui si trova " + run)),
+    };
+}
+
+std::vector<ControlSpec> codeRows(const CodePlaces &at)
+{
+    const std::string codeOf(at.codeOf), variablesOf(at.variablesOf);
+    const QPoint title = at.language + QPoint(-960, 75);
+    return {
+        row("lblTitCodice", Kind::Label, QRect(title, QSize(900, 300)), "Codice:", sans825b,
+            nullptr, magenta),
+        row("cboCodice", Kind::ComboBox, QRect(at.language, QSize(2100, 375)), nullptr, sans825,
+            "Linguaggio del codice mostrato"),
+        row("lstCodice", Kind::ListBox, at.code, nullptr, mono975,
+            kept("Codice " + codeOf + ": la riga evidenziata ha fatto l'ultimo passo"), none, white),
+        row("lblTitVariabili", Kind::Label, QRect(at.variablesTitle, QSize(1500, 300)),
+            "Variabili:", sans825b, nullptr, magenta),
+        row("lstVariabili", Kind::ListBox, at.variables, nullptr, mono975,
+            kept("Variabili " + variablesOf), blue, paleCyan),
+    };
+}
+
+FormLayout withExerciseStrip(FormLayout l, bool notThere)
+{
+    const int top = l.height;
+    const int right = l.width - 120;
+    const int solution = right - 1350;
+    const int missing = notThere ? solution - 120 - 1215 : solution;
+    // The warning goes beside the code box when there is room, under it otherwise.
+    const int warningLeft = 5955;
+    const bool beside = missing - 120 - warningLeft >= 3000;
+    std::vector<ControlSpec> strip{
+        {"cmdEsercizio", -1, Kind::Button, nullptr, 120, top, 1350, 495, "Esercizio", sans975b,
+         none, none, NoFlags, "Inizia un esercizio su dati nuovi"},
+        {"lblEsercizio", -1, Kind::Label, nullptr, 1590, top + 120, 1700, 300, nullptr, sans825b,
+         none, magenta, NoFlags, "Esercizio in corso"},
+        {"lblTitCodiceEsercizio", -1, Kind::Label, nullptr, 3330, top + 120, 1500, 300,
+         "Codice esercizio:", sans825b, none, magenta, NoFlags, nullptr},
+        {"txtCodice", -1, Kind::TextBox, nullptr, 4860, top + 60, 975, 375, nullptr, sans975b,
+         white, blue, Centred, "Codice dell'esercizio dato dall'insegnante (Invio per iniziare)"},
+        {"lblAvviso", -1, Kind::Label, nullptr, beside ? warningLeft : 3330,
+         beside ? top : top + 540, beside ? missing - 120 - warningLeft : right - 3330,
+         beside ? 495 : 300, nullptr, sans825, none, rgb(192, 0, 0), NoFlags,
+         "Avviso sul codice"},
+    };
+    if (notThere)
+        strip.push_back({"cmdNonCe", -1, Kind::Button, nullptr, missing, top, 1215, 495,
+                         "Non c'\u00e8", sans975b, none, none, NoFlags,
+                         "Risposta: la chiave non c'\u00e8"});
+    strip.push_back({"cmdSoluzione", -1, Kind::Button, nullptr, solution, top, 1350, 495,
+                     "Soluzione", sans975b, none, none, NoFlags,
+                     "Mostra la soluzione e termina l'esercizio"});
+    const int scoreTop = top + (beside ? 600 : 900);
+    strip.push_back({"lblPunteggio", -1, Kind::Label, nullptr, 120, scoreTop, right - 120, 375,
+                     nullptr, sans975b, fieldBackground, fieldText, Bordered | Centred,
+                     "Punteggio dell'esercizio (Ctrl+C copia il risultato)"});
+    l.height = scoreTop + 375 + 120;
+    auto fine = std::find_if(l.controls.begin(), l.controls.end(),
+                             [](const ControlSpec &c) { return std::string_view(c.name) == "cmdFine"; });
+    l.controls.insert(fine, strip.begin(), strip.end());
+    return l;
+}
+
+} // namespace quimbra

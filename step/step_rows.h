@@ -1,0 +1,52 @@
+// SPDX-FileCopyrightText: 2026 The Quimbra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "layout.h"
+
+#include <QPoint>
+#include <QRect>
+
+#include <vector>
+
+namespace quimbra {
+
+// The rows that the three step views' layout tables have in common, each made
+// in one place: the views differ only in where the controls stand (in twips)
+// and in what the run is called in the accessible names.
+
+// The player's nine controls, in tab order: cmdIndietro, cmdPasso, cmdAvvia,
+// cmdTutto, the speed (lblTitVelocita, sldVelocita, lblVelocita) and the
+// position (sldPosizione, lblPosizione).
+struct PlayerPlaces
+{
+    QRect back, step, run, toEnd;
+    QPoint speedTitle;
+    QRect speed, speedText;
+    QRect position, positionText;
+    const char *inRun; // "nell'esecuzione": where the slider moves
+    const char *runName; // "l'esecuzione": what stands at that step
+};
+std::vector<ControlSpec> playerRows(const PlayerPlaces &at);
+
+// The code panel and the variables: lblTitCodice and cboCodice above
+// lstCodice, lblTitVariabili above lstVariabili.
+struct CodePlaces
+{
+    QPoint language; // cboCodice's corner; its title stands to its left
+    QRect code;
+    QPoint variablesTitle;
+    QRect variables;
+    const char *codeOf;      // "della ricerca"
+    const char *variablesOf; // "della ricerca e i loro valori"
+};
+std::vector<ControlSpec> codeRows(const CodePlaces &at);
+
+// The strip of a graded exercise, added under a step view's own controls: the
+// button that starts one, its code, the box for a code given by the teacher
+// with room for a warning, "Non c'è" for the views whose answer can be that
+// the key is missing, "Soluzione", and a row for the score. Its controls come
+// before cmdFine in the tab order.
+FormLayout withExerciseStrip(FormLayout layout, bool notThere);
+
+} // namespace quimbra
