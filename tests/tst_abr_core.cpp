@@ -124,7 +124,7 @@ QStringList verdict(bool found)
 
 } // namespace
 
-class TestAbrCore final : public QObject
+class tst_AbrCore final : public QObject
 {
     Q_OBJECT
 
@@ -158,7 +158,7 @@ class TestAbrCore final : public QObject
     void visitKeyFormatting();
 };
 
-void TestAbrCore::drawKeys_data()
+void tst_AbrCore::drawKeys_data()
 {
     QTest::addColumn<QList<double>>("draws");
     QTest::addColumn<QList<int>>("expected");
@@ -191,7 +191,7 @@ void TestAbrCore::drawKeys_data()
     QTest::newRow("unordered draws with repeats") << mixed << mixedKeys;
 }
 
-void TestAbrCore::drawKeys()
+void tst_AbrCore::drawKeys()
 {
     QFETCH(QList<double>, draws);
     QFETCH(QList<int>, expected);
@@ -208,7 +208,7 @@ void TestAbrCore::drawKeys()
     QCOMPARE(got, expected);
 }
 
-void TestAbrCore::vectorLines_data()
+void tst_AbrCore::vectorLines_data()
 {
     QTest::addColumn<int>("position");
     QTest::addColumn<int>("key");
@@ -221,7 +221,7 @@ void TestAbrCore::vectorLines_data()
     QTest::newRow("two-digit key") << 10 << 42 << "10 -  42";
 }
 
-void TestAbrCore::vectorLines()
+void tst_AbrCore::vectorLines()
 {
     QFETCH(int, position);
     QFETCH(int, key);
@@ -241,7 +241,7 @@ void TestAbrCore::vectorLines()
         QCOMPARE(lines.at(i).size(), 8);
 }
 
-void TestAbrCore::nodeTable_data()
+void tst_AbrCore::nodeTable_data()
 {
     QTest::addColumn<int>("k");
     QTest::addColumn<int>("sx");
@@ -256,7 +256,7 @@ void TestAbrCore::nodeTable_data()
     }
 }
 
-void TestAbrCore::nodeTable()
+void tst_AbrCore::nodeTable()
 {
     QFETCH(int, k);
     QFETCH(int, sx);
@@ -284,7 +284,7 @@ void TestAbrCore::nodeTable()
     QCOMPARE(ABR[0].Liv, Integer(0));
 }
 
-void TestAbrCore::nodeTableLines_data()
+void tst_AbrCore::nodeTableLines_data()
 {
     QTest::addColumn<QList<int>>("keys");
     QTest::addColumn<int>("row");
@@ -304,7 +304,7 @@ void TestAbrCore::nodeTableLines_data()
     QTest::newRow("key 999 in the Inf column") << extreme << 31 << "31 - 999 -  0 -  0 - 15 - 4";
 }
 
-void TestAbrCore::nodeTableLines()
+void tst_AbrCore::nodeTableLines()
 {
     QFETCH(QList<int>, keys);
     QFETCH(int, row);
@@ -320,7 +320,7 @@ void TestAbrCore::nodeTableLines()
         QCOMPARE(lines.at(i).size(), 27);
 }
 
-void TestAbrCore::buildIgnoresArgumentsOutsideTheTable_data()
+void tst_AbrCore::buildIgnoresArgumentsOutsideTheTable_data()
 {
     QTest::addColumn<int>("low");
     QTest::addColumn<int>("high");
@@ -333,7 +333,7 @@ void TestAbrCore::buildIgnoresArgumentsOutsideTheTable_data()
     QTest::newRow("empty range") << 5 << 4 << 1;
 }
 
-void TestAbrCore::buildIgnoresArgumentsOutsideTheTable()
+void tst_AbrCore::buildIgnoresArgumentsOutsideTheTable()
 {
     QFETCH(int, low);
     QFETCH(int, high);
@@ -348,7 +348,7 @@ void TestAbrCore::buildIgnoresArgumentsOutsideTheTable()
     }
 }
 
-void TestAbrCore::drawingLines_data()
+void tst_AbrCore::drawingLines_data()
 {
     QTest::addColumn<int>("line"); // counted from 1, as the list shows them
     QTest::addColumn<QString>("expected");
@@ -366,7 +366,7 @@ void TestAbrCore::drawingLines_data()
     QTest::newRow("last line is the smallest key, a leaf") << 32 << QString(24, u' ') + "     4";
 }
 
-void TestAbrCore::drawingLines()
+void tst_AbrCore::drawingLines()
 {
     QFETCH(int, line);
     QFETCH(QString, expected);
@@ -376,7 +376,7 @@ void TestAbrCore::drawingLines()
     QCOMPARE(lines.at(line - 1), expected);
 }
 
-void TestAbrCore::drawingOrderAndIndentation()
+void tst_AbrCore::drawingOrderAndIndentation()
 {
     // Line j + 1 (from the second on) shows Vet(32 - j): largest key first,
     // each indented by six columns per level.
@@ -392,7 +392,7 @@ void TestAbrCore::drawingOrderAndIndentation()
     }
 }
 
-void TestAbrCore::placesFromTheTable_data()
+void tst_AbrCore::placesFromTheTable_data()
 {
     // Links by node: {k, Sx, Dx}; nodes not named have none.
     QTest::addColumn<QList<int>>("links");
@@ -409,7 +409,7 @@ void TestAbrCore::placesFromTheTable_data()
     QTest::newRow("a link past the table") << QList<int>{1, 32, 3} << 2 << 2;
 }
 
-void TestAbrCore::placesFromTheTable()
+void tst_AbrCore::placesFromTheTable()
 {
     QFETCH(QList<int>, links);
     QFETCH(int, placed);
@@ -444,7 +444,7 @@ void TestAbrCore::placesFromTheTable()
         QCOMPARE(columns[i], i); // one column per node, none shared
 }
 
-void TestAbrCore::searchLines_data()
+void tst_AbrCore::searchLines_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QStringList>("expected");
@@ -477,7 +477,7 @@ void TestAbrCore::searchLines_data()
         << "-99999" << leftmost + verdict(false);
 }
 
-void TestAbrCore::searchLines()
+void tst_AbrCore::searchLines()
 {
     QFETCH(QString, typed);
     QFETCH(QStringList, expected);
@@ -492,7 +492,7 @@ void TestAbrCore::searchLines()
         QCOMPARE(int(ABR[steps.found()].Inf), int(steps.x));
 }
 
-void TestAbrCore::stepSentence_data()
+void tst_AbrCore::stepSentence_data()
 {
     QTest::addColumn<int>("visit"); // -1: a search for the typed text
     QTest::addColumn<QString>("typed");
@@ -522,7 +522,7 @@ void TestAbrCore::stepSentence_data()
         << "Visita posticipata: prima il sottoalbero sinistro, poi il destro, poi il nodo" << -1;
 }
 
-void TestAbrCore::stepSentence()
+void tst_AbrCore::stepSentence()
 {
     QFETCH(int, visit);
     QFETCH(QString, typed);
@@ -541,7 +541,7 @@ void TestAbrCore::stepSentence()
     QCOMPARE(listing->rowsOf(code.line).cpp >= 0, litRow >= 0);
 }
 
-void TestAbrCore::searchPosition_data()
+void tst_AbrCore::searchPosition_data()
 {
     QTest::addColumn<int>("x");
     QTest::addColumn<int>("pos");
@@ -555,7 +555,7 @@ void TestAbrCore::searchPosition_data()
     QTest::newRow("absent, between") << 501 << 0 << 5;
 }
 
-void TestAbrCore::searchPosition()
+void tst_AbrCore::searchPosition()
 {
     QFETCH(int, x);
     QFETCH(int, pos);
@@ -569,7 +569,7 @@ void TestAbrCore::searchPosition()
     QCOMPARE(int(lines.size()), keysListed);
 }
 
-void TestAbrCore::visitLines_data()
+void tst_AbrCore::visitLines_data()
 {
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("title");
@@ -590,7 +590,7 @@ void TestAbrCore::visitLines_data()
                                               25, 27, 26, 29, 31, 30, 28, 24, 16};
 }
 
-void TestAbrCore::visitLines()
+void tst_AbrCore::visitLines()
 {
     QFETCH(int, index);
     QFETCH(QString, title);
@@ -609,7 +609,7 @@ void TestAbrCore::visitLines()
     QCOMPARE(steps.count(), N);
 }
 
-void TestAbrCore::visitUnknownIndex_data()
+void tst_AbrCore::visitUnknownIndex_data()
 {
     QTest::addColumn<int>("index");
     QTest::newRow("negative") << -1;
@@ -617,14 +617,14 @@ void TestAbrCore::visitUnknownIndex_data()
     QTest::newRow("far away") << 32767;
 }
 
-void TestAbrCore::visitUnknownIndex()
+void tst_AbrCore::visitUnknownIndex()
 {
     QFETCH(int, index);
     QVERIFY(VisitLines(build(distinctVet()), index).empty());
     QCOMPARE(RecordVisit(build(distinctVet()), index).count(), 0);
 }
 
-void TestAbrCore::visitKeyFormatting_data()
+void tst_AbrCore::visitKeyFormatting_data()
 {
     QTest::addColumn<int>("index");
     QTest::addColumn<int>("line"); // 0-based within the visit output
@@ -638,7 +638,7 @@ void TestAbrCore::visitKeyFormatting_data()
     QTest::newRow("two-digit key") << 1 << 3 << "  33";
 }
 
-void TestAbrCore::visitKeyFormatting()
+void tst_AbrCore::visitKeyFormatting()
 {
     QFETCH(int, index);
     QFETCH(int, line);
@@ -648,5 +648,5 @@ void TestAbrCore::visitKeyFormatting()
     QCOMPARE(lines.at(line), expected);
 }
 
-QTEST_APPLESS_MAIN(TestAbrCore)
+QTEST_APPLESS_MAIN(tst_AbrCore)
 #include "tst_abr_core.moc"

@@ -14,7 +14,7 @@ using namespace quimbra;
 
 // When a window counts as activated, and the random source the windows draw
 // their data from.
-class ActivationTest final : public QObject
+class tst_Activation final : public QObject
 {
     Q_OBJECT
 
@@ -66,7 +66,7 @@ ActivationRule::Key keyNamed(const QString &name)
 //   "close X"        X was unloaded.
 // M is the main menu, A and B two demonstration windows, S and T two step
 // views (windows of the program that have no activation step of their own).
-void ActivationTest::eventScript_data()
+void tst_Activation::eventScript_data()
 {
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QString>("finalActive");
@@ -138,7 +138,7 @@ void ActivationTest::eventScript_data()
         << "S";
 }
 
-void ActivationTest::eventScript()
+void tst_Activation::eventScript()
 {
     QFETCH(QStringList, steps);
     QFETCH(QString, finalActive);
@@ -166,7 +166,7 @@ void ActivationTest::eventScript()
     QVERIFY(rule.active() == keyNamed(finalActive));
 }
 
-void ActivationTest::scaledDrawStaysInRange_data()
+void tst_Activation::scaledDrawStaysInRange_data()
 {
     QTest::addColumn<double>("r");
     QTest::addColumn<int>("m");
@@ -188,7 +188,7 @@ void ActivationTest::scaledDrawStaysInRange_data()
         << double(1.0f - std::ldexp(1.0f, -24)) << 10000 << 9999;
 }
 
-void ActivationTest::scaledDrawStaysInRange()
+void tst_Activation::scaledDrawStaysInRange()
 {
     QFETCH(double, r);
     QFETCH(int, m);
@@ -196,7 +196,7 @@ void ActivationTest::scaledDrawStaysInRange()
     QCOMPARE(scaledDraw(r, m), expected);
 }
 
-void ActivationTest::drawsStayBelowOne_data()
+void tst_Activation::drawsStayBelowOne_data()
 {
     QTest::addColumn<float>("seed");
 
@@ -205,7 +205,7 @@ void ActivationTest::drawsStayBelowOne_data()
     QTest::newRow("last second of the day") << 86399.99f;
 }
 
-void ActivationTest::drawsStayBelowOne()
+void tst_Activation::drawsStayBelowOne()
 {
     QFETCH(float, seed);
     MersenneRandom random;
@@ -226,7 +226,7 @@ void ActivationTest::drawsStayBelowOne()
         QVERIFY2(std::abs(buckets[b] - draws / 10) < draws / 100, qPrintable(QString::number(b)));
 }
 
-void ActivationTest::sameSeedSameSequence_data()
+void tst_Activation::sameSeedSameSequence_data()
 {
     QTest::addColumn<float>("seed");
     QTest::addColumn<quint32>("bits"); // the float's IEEE 754 bits: the engine's seed
@@ -236,7 +236,7 @@ void ActivationTest::sameSeedSameSequence_data()
     QTest::newRow("evening") << 72000.75f << quint32(0x478ca060);
 }
 
-void ActivationTest::sameSeedSameSequence()
+void tst_Activation::sameSeedSameSequence()
 {
     QFETCH(float, seed);
     MersenneRandom first;
@@ -259,7 +259,7 @@ void ActivationTest::sameSeedSameSequence()
         QCOMPARE(drawn[i], static_cast<double>(engine() >> 11) * 0x1.0p-53);
 }
 
-void ActivationTest::differentSeedDifferentSequence_data()
+void tst_Activation::differentSeedDifferentSequence_data()
 {
     QTest::addColumn<float>("seedA");
     QTest::addColumn<float>("seedB");
@@ -270,7 +270,7 @@ void ActivationTest::differentSeedDifferentSequence_data()
     QTest::newRow("morning and evening") << 30000.0f << 70000.0f;
 }
 
-void ActivationTest::differentSeedDifferentSequence()
+void tst_Activation::differentSeedDifferentSequence()
 {
     QFETCH(float, seedA);
     QFETCH(float, seedB);
@@ -285,5 +285,5 @@ void ActivationTest::differentSeedDifferentSequence()
     QCOMPARE(same, 0);
 }
 
-QTEST_APPLESS_MAIN(ActivationTest)
+QTEST_APPLESS_MAIN(tst_Activation)
 #include "tst_activation.moc"

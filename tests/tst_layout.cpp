@@ -26,6 +26,7 @@
 #include <QScrollBar>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QtTest>
 
@@ -93,6 +94,26 @@ bool looksLikeGroupBox(GroupFrame *frame)
         }
     return true;
 }
+
+// The menu's table, resolved with a control that it lacks or holds under
+// another type.
+class BrokenForm final : public Form
+{
+public:
+    BrokenForm(QString name, bool asLabel) : Form(menuLayout()), name_(std::move(name)), asLabel_(asLabel) {}
+
+private:
+    void connectControls() override
+    {
+        const QByteArray name = name_.toUtf8();
+        if (asLabel_)
+            need<QLabel>(name.constData());
+        else
+            need<QPushButton>(name.constData());
+    }
+    QString name_;
+    bool asLabel_;
+};
 
 class tst_Layout final : public QObject
 {
@@ -433,6 +454,43 @@ private slots:
             QCOMPARE(QGuiApplication::clipboard()->text(), expected);
         }
         form.Unload();
+    }
+
+    void missingControlStopsTheProgram_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("asLabel");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("not in the table") << "cmdNonCe" << false
+                                          << "the window frm_Quimbra has no control cmdNonCe of type QPushButton";
+        QTest::newRow("of another type") << "cmdFine" << true
+                                         << "the window frm_Quimbra has no control cmdFine of type QLabel";
+    }
+    // A window that resolves a control its table lacks stops at its load,
+    // naming the control, instead of going on with a null pointer. The load
+    // runs in a child process, this same program run for this one row.
+    void missingControlStopsTheProgram()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, asLabel);
+        QFETCH(QString, message);
+        const QString row = QString::fromUtf8(QTest::currentDataTag());
+        if (qEnvironmentVariable("QUIMBRA_BROKEN_LOAD") == row) {
+            BrokenForm form(name, asLabel);
+            form.Show();
+            QFAIL("the window loaded without the control");
+        }
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QUIMBRA_BROKEN_LOAD"), row);
+        child.setProcessEnvironment(environment);
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("missingControlStopsTheProgram:") + row});
+        QVERIFY(child.waitForFinished(30000));
+        QVERIFY(child.exitStatus() == QProcess::CrashExit || child.exitCode() != 0);
+        const QString said = QString::fromLocal8Bit(child.readAllStandardError() + child.readAllStandardOutput());
+        QVERIFY2(said.contains(message), qPrintable(said));
+        QVERIFY2(!said.contains(QLatin1String("loaded without")), qPrintable(said));
     }
 };
 

@@ -111,7 +111,7 @@ void checkSteps(const Vector &V, const std::string &typed)
 
 } // namespace
 
-class TestRicBinCore final : public QObject
+class tst_RicBinCore final : public QObject
 {
     Q_OBJECT
 
@@ -148,7 +148,7 @@ private slots:
     void groupThousands();
 };
 
-void TestRicBinCore::vectorLines_data()
+void tst_RicBinCore::vectorLines_data()
 {
     QTest::addColumn<int>("position");
     QTest::addColumn<int>("value");
@@ -162,7 +162,7 @@ void TestRicBinCore::vectorLines_data()
     QTest::newRow("five-digit value fills its field") << 7 << 32767 << "   7 - 32767";
 }
 
-void TestRicBinCore::vectorLines()
+void tst_RicBinCore::vectorLines()
 {
     QFETCH(int, position);
     QFETCH(int, value);
@@ -180,7 +180,7 @@ void TestRicBinCore::vectorLines()
     QVERIFY(lines.back().starts_with("1000 - "));
 }
 
-void TestRicBinCore::vectorLines_followN()
+void tst_RicBinCore::vectorLines_followN()
 {
     const Vector V = stepVector();
     const auto three = VectorLines(V, 3);
@@ -193,7 +193,7 @@ void TestRicBinCore::vectorLines_followN()
     QCOMPARE(VectorLines(shortV, N).size(), std::size_t{3});
 }
 
-void TestRicBinCore::drawSortedVector_data()
+void tst_RicBinCore::drawSortedVector_data()
 {
     // Each row gives the draws (repeated in turn) and the sorted result as
     // runs of count copies of value.
@@ -221,7 +221,7 @@ void TestRicBinCore::drawSortedVector_data()
     QTest::newRow("descending draws") << descending << counts << values;
 }
 
-void TestRicBinCore::drawSortedVector()
+void tst_RicBinCore::drawSortedVector()
 {
     QFETCH(QList<double>, draws);
     QFETCH(QList<int>, runCounts);
@@ -241,7 +241,7 @@ void TestRicBinCore::drawSortedVector()
     QCOMPARE(i, std::size_t{N + 1});
 }
 
-void TestRicBinCore::drawSortedVector_keepsEveryDraw()
+void tst_RicBinCore::drawSortedVector_keepsEveryDraw()
 {
     MersenneRandom source;
     source.seed(45296.5f);
@@ -264,7 +264,7 @@ void TestRicBinCore::drawSortedVector_keepsEveryDraw()
     QVERIFY(first != second);
 }
 
-void TestRicBinCore::workedTraces_data()
+void tst_RicBinCore::workedTraces_data()
 {
     QTest::addColumn<QByteArray>("typed");
     QTest::addColumn<QList<int>>("triples");
@@ -290,7 +290,7 @@ void TestRicBinCore::workedTraces_data()
         << QByteArray("9997") << rightmost << QString("*** 9997 TROVATO ! ***");
 }
 
-void TestRicBinCore::workedTraces()
+void tst_RicBinCore::workedTraces()
 {
     QFETCH(QByteArray, typed);
     QFETCH(QList<int>, triples);
@@ -311,7 +311,7 @@ void TestRicBinCore::workedTraces()
     checkSteps(V, str(typed));
 }
 
-void TestRicBinCore::verdict_data()
+void tst_RicBinCore::verdict_data()
 {
     QTest::addColumn<QByteArray>("typed");
     QTest::addColumn<int>("extra");      // one more value put into the vector, or 0
@@ -345,7 +345,7 @@ void TestRicBinCore::verdict_data()
         << QByteArray("1E99999") << 32767 << true << "*** 9999 TROVATO ! ***";
 }
 
-void TestRicBinCore::verdict()
+void tst_RicBinCore::verdict()
 {
     QFETCH(QByteArray, typed);
     QFETCH(int, extra);
@@ -379,7 +379,7 @@ void TestRicBinCore::verdict()
     }
 }
 
-void TestRicBinCore::nothingToSearch_data()
+void tst_RicBinCore::nothingToSearch_data()
 {
     QTest::addColumn<QByteArray>("typed");
 
@@ -394,7 +394,7 @@ void TestRicBinCore::nothingToSearch_data()
     QTest::newRow("tiny exponent") << QByteArray("7E-99999");
 }
 
-void TestRicBinCore::nothingToSearch()
+void tst_RicBinCore::nothingToSearch()
 {
     QFETCH(QByteArray, typed);
     const Vector V = stepVectorWith(0);
@@ -404,7 +404,7 @@ void TestRicBinCore::nothingToSearch()
              QString("Scrivi un numero diverso da 0 da cercare nel vettore"));
 }
 
-void TestRicBinCore::duplicates_data()
+void tst_RicBinCore::duplicates_data()
 {
     QTest::addColumn<int>("runFirst"); // positions runFirst..runLast hold 4000
     QTest::addColumn<int>("runLast");
@@ -419,7 +419,7 @@ void TestRicBinCore::duplicates_data()
     QTest::newRow("run right of the middle") << 600 << 610 << 4000 << 6 << 609;
 }
 
-void TestRicBinCore::duplicates()
+void tst_RicBinCore::duplicates()
 {
     QFETCH(int, runFirst);
     QFETCH(int, runLast);
@@ -436,7 +436,7 @@ void TestRicBinCore::duplicates()
     QCOMPARE(trace.size(), static_cast<std::size_t>(probes));
 }
 
-void TestRicBinCore::everyValueOfARandomVector()
+void tst_RicBinCore::everyValueOfARandomVector()
 {
     // Every number from just below to just above the value range, over a
     // drawn vector with its usual repeats: found exactly when present, on a
@@ -465,7 +465,7 @@ void TestRicBinCore::everyValueOfARandomVector()
     }
 }
 
-void TestRicBinCore::stepSentence_data()
+void tst_RicBinCore::stepSentence_data()
 {
     QTest::addColumn<int>("extra"); // V(500) = 4997 unless a value is put in
     QTest::addColumn<QByteArray>("typed");
@@ -492,7 +492,7 @@ void TestRicBinCore::stepSentence_data()
         << QString::fromUtf8("4 \u00e8 nel vettore, in posizione 1: TROVATO") << 5;
 }
 
-void TestRicBinCore::stepSentence()
+void tst_RicBinCore::stepSentence()
 {
     QFETCH(int, extra);
     QFETCH(QByteArray, typed);
@@ -510,7 +510,7 @@ void TestRicBinCore::stepSentence()
     QCOMPARE(code.variables.front(), "X = " + plain(search.x));
 }
 
-void TestRicBinCore::fattoriale_data()
+void tst_RicBinCore::fattoriale_data()
 {
     QTest::addColumn<int>("n");
     QTest::addColumn<int>("result");
@@ -534,7 +534,7 @@ void TestRicBinCore::fattoriale_data()
     QTest::newRow("12, the largest") << 12 << 479001600 << "479.001.600";
 }
 
-void TestRicBinCore::fattoriale()
+void tst_RicBinCore::fattoriale()
 {
     QFETCH(int, n);
     QFETCH(int, result);
@@ -545,7 +545,7 @@ void TestRicBinCore::fattoriale()
     QCOMPARE(qs(GroupThousands(f, ".")), italian);
 }
 
-void TestRicBinCore::groupThousands_data()
+void tst_RicBinCore::groupThousands_data()
 {
     QTest::addColumn<int>("n");
     QTest::addColumn<QByteArray>("separator");
@@ -565,7 +565,7 @@ void TestRicBinCore::groupThousands_data()
     QTest::newRow("smallest Long") << INT32_MIN << QByteArray(".") << "-2.147.483.648";
 }
 
-void TestRicBinCore::groupThousands()
+void tst_RicBinCore::groupThousands()
 {
     QFETCH(int, n);
     QFETCH(QByteArray, separator);
@@ -574,5 +574,5 @@ void TestRicBinCore::groupThousands()
     QCOMPARE(qs(GroupThousands(n, str(separator))), text);
 }
 
-QTEST_APPLESS_MAIN(TestRicBinCore)
+QTEST_APPLESS_MAIN(tst_RicBinCore)
 #include "tst_ricbin_core.moc"

@@ -3,8 +3,8 @@
 
 #include <QtTest>
 
-#include "sort_code.h"
 #include "sort_steps.h"
+#include "sort_inputs.h"
 #include "sorts.h"
 
 #include <algorithm>
@@ -12,10 +12,11 @@
 #include <vector>
 
 using namespace quimbra;
+using namespace quimbra::testing;
 
 // The four counting sorts: sorted results, exact move counts on known inputs,
 // and properties checked over many random vectors.
-class SortsTest final : public QObject
+class tst_Sorts final : public QObject
 {
     Q_OBJECT
 
@@ -44,32 +45,11 @@ private slots:
     void randomThousand();
     void randomOtherSizes_data();
     void randomOtherSizes();
-    void litLines_data();
-    void litLines();
-    void backAndForth();
-    void longestRunJumps();
-    void listingChecksItself_data();
-    void listingChecksItself();
 };
 
 namespace {
 
-enum Routine { Exchange, Bubble, Shell, Quick };
 
-const char *routineName(int r)
-{
-    static const char *const names[] = {"ExchangeSort", "BubbleSort", "ShellSort", "QuickSort"};
-    return names[r];
-}
-
-// A vector as the window holds it: position 0 holds 0, the elements follow.
-std::vector<Integer> withZero(const std::vector<int> &elements)
-{
-    std::vector<Integer> v{0};
-    for (int e : elements)
-        v.push_back(Integer(e));
-    return v;
-}
 
 // Runs one routine over positions 1..size-1 the way the window does, and
 // returns the moves it added to the counter.
@@ -94,24 +74,7 @@ std::vector<int> ascending(int n)
     return e;
 }
 
-std::vector<int> descending(int n)
-{
-    std::vector<int> e;
-    for (int i = n; i >= 1; --i)
-        e.push_back(i);
-    return e;
-}
 
-// n values drawn from 1..maxValue, as the window draws them.
-std::vector<int> randomElements(unsigned seed, int n, int maxValue)
-{
-    std::mt19937 gen(seed);
-    std::uniform_int_distribution<int> dist(1, maxValue);
-    std::vector<int> e(n);
-    for (int &x : e)
-        x = dist(gen);
-    return e;
-}
 
 long long inversions(const std::vector<int> &e)
 {
@@ -174,7 +137,7 @@ long checkReplay(int routine, const std::vector<Integer> &input, const std::vect
 
 } // namespace
 
-void SortsTest::workedExample_data()
+void tst_Sorts::workedExample_data()
 {
     QTest::addColumn<int>("routine");
     QTest::addColumn<int>("expectedMoves");
@@ -201,7 +164,7 @@ void SortsTest::workedExample_data()
 }
 
 // V(0..5) = 0, 5, 3, 8, 1, 9 sorted by each routine on its own copy.
-void SortsTest::workedExample()
+void tst_Sorts::workedExample()
 {
     QFETCH(int, routine);
     QFETCH(int, expectedMoves);
@@ -221,7 +184,7 @@ void SortsTest::workedExample()
     QVERIFY(QString::fromStdString(steps.sentence()).endsWith("fine: vettore ordinato"));
 }
 
-void SortsTest::thousandElementTable_data()
+void tst_Sorts::thousandElementTable_data()
 {
     QTest::addColumn<int>("routine");
     QTest::addColumn<QList<int>>("elements");
@@ -249,7 +212,7 @@ void SortsTest::thousandElementTable_data()
     QTest::newRow("all equal, QuickSort 1000 levels deep") << int(Quick) << sameList << 500499 << -1;
 }
 
-void SortsTest::thousandElementTable()
+void tst_Sorts::thousandElementTable()
 {
     QFETCH(int, routine);
     QFETCH(QList<int>, elements);
@@ -266,13 +229,13 @@ void SortsTest::thousandElementTable()
         QCOMPARE(comparisons, long(expectedComparisons));
 }
 
-void SortsTest::countsAddToTheCounter_data()
+void tst_Sorts::countsAddToTheCounter_data()
 {
     workedExample_data();
 }
 
 // The window sets the counter; the routines only add to it.
-void SortsTest::countsAddToTheCounter()
+void tst_Sorts::countsAddToTheCounter()
 {
     QFETCH(int, routine);
     QFETCH(int, expectedMoves);
@@ -287,7 +250,7 @@ void SortsTest::countsAddToTheCounter()
     QCOMPARE(int(moves), 1000000 + expectedMoves);
 }
 
-void SortsTest::smallInputsWithEqualValues_data()
+void tst_Sorts::smallInputsWithEqualValues_data()
 {
     QTest::addColumn<int>("routine");
     QTest::addColumn<QList<int>>("elements");
@@ -313,7 +276,7 @@ void SortsTest::smallInputsWithEqualValues_data()
     QTest::newRow("ShellSort 2 1") << int(Shell) << QList<int>{2, 1} << 6;
 }
 
-void SortsTest::smallInputsWithEqualValues()
+void tst_Sorts::smallInputsWithEqualValues()
 {
     QFETCH(int, routine);
     QFETCH(QList<int>, elements);
@@ -325,7 +288,7 @@ void SortsTest::smallInputsWithEqualValues()
     QCOMPARE(int(moves), expectedMoves);
 }
 
-void SortsTest::shellSortPlacementsOnAscendingInput_data()
+void tst_Sorts::shellSortPlacementsOnAscendingInput_data()
 {
     QTest::addColumn<int>("size");
     QTest::addColumn<int>("expectedMoves");
@@ -340,7 +303,7 @@ void SortsTest::shellSortPlacementsOnAscendingInput_data()
     QTest::newRow("N = 1000: gaps 364 down to 0") << 1000 << 6464;
 }
 
-void SortsTest::shellSortPlacementsOnAscendingInput()
+void tst_Sorts::shellSortPlacementsOnAscendingInput()
 {
     QFETCH(int, size);
     QFETCH(int, expectedMoves);
@@ -351,7 +314,7 @@ void SortsTest::shellSortPlacementsOnAscendingInput()
     QCOMPARE(int(moves), expectedMoves);
 }
 
-void SortsTest::quickSortTwoPositions_data()
+void tst_Sorts::quickSortTwoPositions_data()
 {
     QTest::addColumn<int>("first");
     QTest::addColumn<int>("second");
@@ -364,7 +327,7 @@ void SortsTest::quickSortTwoPositions_data()
 }
 
 // The two positions are 3 and 4 of a longer vector; the rest must stay put.
-void SortsTest::quickSortTwoPositions()
+void tst_Sorts::quickSortTwoPositions()
 {
     QFETCH(int, first);
     QFETCH(int, second);
@@ -377,7 +340,7 @@ void SortsTest::quickSortTwoPositions()
     QCOMPARE(int(moves), expectedMoves);
 }
 
-void SortsTest::quickSortEmptyRange_data()
+void tst_Sorts::quickSortEmptyRange_data()
 {
     QTest::addColumn<int>("first");
     QTest::addColumn<int>("last");
@@ -389,7 +352,7 @@ void SortsTest::quickSortEmptyRange_data()
     QTest::newRow("whole vector reversed bounds") << 5 << 1;
 }
 
-void SortsTest::quickSortEmptyRange()
+void tst_Sorts::quickSortEmptyRange()
 {
     QFETCH(int, first);
     QFETCH(int, last);
@@ -401,7 +364,7 @@ void SortsTest::quickSortEmptyRange()
     QCOMPARE(int(moves), 42);
 }
 
-void SortsTest::quickSortWithoutCounter()
+void tst_Sorts::quickSortWithoutCounter()
 {
     const std::vector<int> e = randomElements(2024, 1000, 10000);
     std::vector<Integer> v = withZero(e);
@@ -414,7 +377,7 @@ void SortsTest::quickSortWithoutCounter()
 }
 
 // Sorting positions 200..700 leaves every other position as it was.
-void SortsTest::quickSortSubRange()
+void tst_Sorts::quickSortSubRange()
 {
     const std::vector<int> e = randomElements(7, 1000, 10000);
     std::vector<Integer> v = withZero(e);
@@ -427,7 +390,7 @@ void SortsTest::quickSortSubRange()
     QVERIFY(moves > 0);
 }
 
-void SortsTest::exchangeAndBubbleStayWithinN_data()
+void tst_Sorts::exchangeAndBubbleStayWithinN_data()
 {
     QTest::addColumn<int>("routine");
 
@@ -436,7 +399,7 @@ void SortsTest::exchangeAndBubbleStayWithinN_data()
 }
 
 // With N below the vector's extent, positions past N are not part of the sort.
-void SortsTest::exchangeAndBubbleStayWithinN()
+void tst_Sorts::exchangeAndBubbleStayWithinN()
 {
     QFETCH(int, routine);
     const std::vector<int> e = randomElements(99, 300, 10000);
@@ -453,7 +416,7 @@ void SortsTest::exchangeAndBubbleStayWithinN()
     QCOMPARE(asList(v), asList(withZero(expected)));
 }
 
-void SortsTest::randomThousand_data()
+void tst_Sorts::randomThousand_data()
 {
     QTest::addColumn<unsigned>("seed");
     QTest::addColumn<int>("maxValue");
@@ -467,7 +430,7 @@ void SortsTest::randomThousand_data()
 }
 
 // All four routines on copies of one random vector of 1000, as the window runs them.
-void SortsTest::randomThousand()
+void tst_Sorts::randomThousand()
 {
     QFETCH(unsigned, seed);
     QFETCH(int, maxValue);
@@ -494,7 +457,7 @@ void SortsTest::randomThousand()
     }
 }
 
-void SortsTest::randomOtherSizes_data()
+void tst_Sorts::randomOtherSizes_data()
 {
     QTest::addColumn<int>("size");
     QTest::addColumn<unsigned>("seed");
@@ -508,7 +471,7 @@ void SortsTest::randomOtherSizes_data()
     }
 }
 
-void SortsTest::randomOtherSizes()
+void tst_Sorts::randomOtherSizes()
 {
     QFETCH(int, size);
     QFETCH(unsigned, seed);
@@ -528,171 +491,5 @@ void SortsTest::randomOtherSizes()
     }
 }
 
-QTEST_APPLESS_MAIN(SortsTest)
+QTEST_APPLESS_MAIN(tst_Sorts)
 #include "tst_sorts.moc"
-
-void SortsTest::litLines_data()
-{
-    QTest::addColumn<int>("routine");
-    QTest::addColumn<QList<int>>("elements");
-    QTest::addColumn<QList<int>>("pseudocodeRows"); // lit after each step, in order
-
-    // Rows of the pseudocode: Insertion 3 "se V(j) < V(i)", 4 "scambia";
-    // Bubble 5 "passata ← passata + 1", 7 "se V(i) > V(i + 1)", 8 "scambia";
-    // Shell 4 "h ← h \ 3", 6 "v ← V(i)", 8 "mentre V(j - h) > v",
-    // 9 "V(j) ← V(j - h)", 14 "V(j) ← v"; Quick 2 "pivot ← V(Primo)",
-    // 6 "se V(i) < pivot", 10 "scambia V(i) e V(j)", 15 "scambia V(Primo) e V(k)".
-    QTest::newRow("Insertion on 2 1 3") << int(Exchange) << QList<int>{2, 1, 3} << QList<int>{4, 3, 3};
-    QTest::newRow("Bubble on 2 1") << int(Bubble) << QList<int>{2, 1} << QList<int>{5, 8, 5, 7};
-    QTest::newRow("Shell on 2 1") << int(Shell) << QList<int>{2, 1}
-                                  << QList<int>{4, 6, 8, 14, 6, 9, 8, 14, 4, 6, 8, 14, 6, 8, 14, 6, 8, 14};
-    QTest::newRow("Quick on 2 1 3") << int(Quick) << QList<int>{2, 1, 3}
-                                    << QList<int>{2, 6, 10, 15, 2, 10, 15};
-}
-
-// The rows lit step by step on a tiny input; the C++ row lit is the line of
-// the routine that reported the step, and nothing is lit before the first.
-void SortsTest::litLines()
-{
-    QFETCH(int, routine);
-    QFETCH(QList<int>, elements);
-    QFETCH(QList<int>, pseudocodeRows);
-    const CodeListing &listing = sortListing(routine);
-    QCOMPARE(listing.problems(), std::vector<std::string>{});
-    SortSteps steps(routine, withZero(std::vector<int>(elements.begin(), elements.end())));
-    QCOMPARE(listing.rowsOf(steps.state().line).pseudo, -1);
-    QList<int> lit;
-    while (steps.step()) {
-        const CodeRows rows = listing.rowsOf(steps.state().line);
-        lit << rows.pseudo;
-        QVERIFY(rows.cpp >= 0);
-        QVERIFY2(listing.cpp()[std::size_t(rows.cpp)].find("observe.") != std::string::npos,
-                 listing.cpp()[std::size_t(rows.cpp)].c_str());
-    }
-    QCOMPARE(lit, pseudocodeRows);
-    QCOMPARE(steps.count(), long(pseudocodeRows.size()));
-}
-
-namespace {
-
-struct Seen
-{
-    SortState state;
-    std::string sentence;
-    std::vector<std::string> variables;
-    std::vector<bool> changed;
-    bool operator==(const Seen &) const = default;
-};
-
-Seen seen(const SortSteps &s)
-{
-    return {s.state(), s.sentence(), s.variableLines(), s.variablesChanged()};
-}
-
-} // namespace
-
-// Many random runs of every routine, played forward and kept step by step;
-// then steps back, jumps and steps forward at random positions must give back
-// exactly what the forward run showed, and every line reported has its rows
-// in both panels.
-void SortsTest::backAndForth()
-{
-    std::mt19937 gen(20261209);
-    for (int routine : {Exchange, Bubble, Shell, Quick}) {
-        const CodeListing &listing = sortListing(routine);
-        QCOMPARE(listing.problems(), std::vector<std::string>{});
-        for (int run = 0; run < 40; ++run) {
-            const int n = std::uniform_int_distribution<int>(0, run < 20 ? 12 : 90)(gen);
-            const std::vector<int> e = randomElements(unsigned(gen()), n, run % 3 ? 10000 : 4);
-            SortSteps steps(routine, withZero(e));
-            std::vector<Seen> forward{seen(steps)};
-            while (steps.step()) {
-                forward.push_back(seen(steps));
-                const CodeRows rows = listing.rowsOf(steps.state().line);
-                QVERIFY2(rows.pseudo >= 0 && rows.cpp >= 0, routineName(routine));
-            }
-            const long count = long(forward.size()) - 1;
-            QCOMPARE(steps.count(), count);
-            QVERIFY(steps.finished());
-            for (int probe = 0; probe < 30; ++probe) {
-                const long k = std::uniform_int_distribution<long>(0, count)(gen);
-                steps.seek(k); // a drag of the slider
-                QCOMPARE(steps.position(), k);
-                QVERIFY2(seen(steps) == forward[std::size_t(k)], routineName(routine));
-                if (k > 0) {
-                    steps.seek(k - 1); // a step back
-                    QVERIFY(seen(steps) == forward[std::size_t(k - 1)]);
-                    QVERIFY(steps.step()); // and forward again
-                    QVERIFY(seen(steps) == forward[std::size_t(k)]);
-                }
-            }
-            steps.restart();
-            QVERIFY(seen(steps) == forward.front());
-        }
-    }
-}
-
-// The longest runs: jumps anywhere on a run of a million steps, whose kept
-// copies were thinned out while it was recorded, land where stepping does,
-// and the view keeps a few MB at most.
-void SortsTest::longestRunJumps()
-{
-    for (int routine : {Exchange, Bubble}) {
-        SortSteps jumper(routine, withZero(descending(1000)));
-        QVERIFY(jumper.count() > 400000);
-        QVERIFY(jumper.memoryBytes() < 4 * 1024 * 1024);
-        QVERIFY(jumper.checkpointEvery() > 1);
-        SortSteps walker(routine, withZero(descending(1000)));
-        for (long k : {jumper.count() - 1, 1L, 0L, jumper.checkpointEvery() * 3 + 7, 123457L,
-                       jumper.count() / 2, jumper.count()}) {
-            jumper.seek(k);
-            walker.restart();
-            for (long i = 0; i < k; ++i)
-                walker.step();
-            QCOMPARE(jumper.position(), k);
-            QVERIFY(seen(jumper) == seen(walker));
-        }
-    }
-}
-
-void SortsTest::listingChecksItself_data()
-{
-    QTest::addColumn<QString>("source");
-    QTest::addColumn<QString>("anchor");
-    QTest::addColumn<int>("problems");
-    QTest::addColumn<QStringList>("cpp");
-
-    const QString routine = "// before\ntemplate <class Observer>\nvoid Go(int n, Observer &o)\n{\n"
-                            "    // a comment\n\n    o.step(n); // reported\n    o.end(n);\n}\nint after;\n";
-    const QStringList lines{"template <class Observer>", "void Go(int n, Observer &o)", "{",
-                            "    o.step(n);", "    o.end(n);", "}"};
-    QTest::newRow("anchor on one line") << routine << "o.step(" << 0 << lines;
-    QTest::newRow("anchor on no line: the routine changed") << routine << "o.move(" << 1 << lines;
-    QTest::newRow("anchor on two lines") << routine << "(n);" << 1 << lines;
-    QTest::newRow("routine gone") << QString("int other;\n") << "o.step(" << 2 << QStringList{};
-}
-
-// A listing cuts its routine from the source without comments and blank
-// lines, and lists what does not hold: an anchor on no line or on several,
-// a routine not found.
-void SortsTest::listingChecksItself()
-{
-    QFETCH(QString, source);
-    QFETCH(QString, anchor);
-    QFETCH(int, problems);
-    QFETCH(QStringList, cpp);
-    const std::string text = source.toStdString();
-    const std::string piece = anchor.toStdString();
-    const CodeListing listing(text, "void Go(", {{"Go(n)", nullptr}, {"passo", piece.c_str()}});
-    QCOMPARE(int(listing.problems().size()), problems);
-    QStringList got;
-    for (const std::string &line : listing.cpp())
-        got << QString::fromStdString(line);
-    QCOMPARE(got, cpp);
-    if (problems == 0) {
-        QCOMPARE(listing.lineOf(piece), 7); // the file's own line number
-        QCOMPARE(listing.rowsOf(7).pseudo, 1);
-        QCOMPARE(listing.rowsOf(7).cpp, 3);
-        QCOMPARE(listing.rowsOf(8).pseudo, -1);
-    }
-}

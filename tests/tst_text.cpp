@@ -11,7 +11,7 @@ using namespace quimbra;
 
 // The text helpers that every list line and every typed number go through:
 // plain numbers, right-aligned fields, and reading a typed number.
-class TextTest final : public QObject
+class tst_Text final : public QObject
 {
     Q_OBJECT
 
@@ -29,7 +29,7 @@ private slots:
     void longInputReadsQuickly();
 };
 
-void TextTest::plainNumber_data()
+void tst_Text::plainNumber_data()
 {
     QTest::addColumn<qlonglong>("n");
     QTest::addColumn<QByteArray>("expected");
@@ -42,14 +42,14 @@ void TextTest::plainNumber_data()
     QTest::newRow("smallest Long") << -2147483648LL << QByteArray("-2147483648");
 }
 
-void TextTest::plainNumber()
+void tst_Text::plainNumber()
 {
     QFETCH(qlonglong, n);
     QFETCH(QByteArray, expected);
     QCOMPARE(QByteArray::fromStdString(plain(n)), expected);
 }
 
-void TextTest::rightAlignedText_data()
+void tst_Text::rightAlignedText_data()
 {
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<int>("width");
@@ -72,7 +72,7 @@ void TextTest::rightAlignedText_data()
                                                     << QByteArray("yz");
 }
 
-void TextTest::rightAlignedText()
+void tst_Text::rightAlignedText()
 {
     QFETCH(QByteArray, text);
     QFETCH(int, width);
@@ -81,7 +81,7 @@ void TextTest::rightAlignedText()
     QCOMPARE(QByteArray::fromStdString(rightAligned(std::string_view(in), width)), expected);
 }
 
-void TextTest::rightAlignedNumber_data()
+void tst_Text::rightAlignedNumber_data()
 {
     QTest::addColumn<qlonglong>("n");
     QTest::addColumn<int>("width");
@@ -97,7 +97,7 @@ void TextTest::rightAlignedNumber_data()
     QTest::newRow("move count in a wide field") << 499500LL << 8 << QByteArray("  499500");
 }
 
-void TextTest::rightAlignedNumber()
+void tst_Text::rightAlignedNumber()
 {
     QFETCH(qlonglong, n);
     QFETCH(int, width);
@@ -105,7 +105,7 @@ void TextTest::rightAlignedNumber()
     QCOMPARE(QByteArray::fromStdString(rightAligned(static_cast<long long>(n), width)), expected);
 }
 
-void TextTest::textToInteger_data()
+void tst_Text::textToInteger_data()
 {
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<int>("expected");
@@ -240,7 +240,7 @@ void TextTest::textToInteger_data()
     QTest::newRow("octal 100000") << QByteArray("&O100000") << 32767;
 }
 
-void TextTest::textToInteger()
+void tst_Text::textToInteger()
 {
     QFETCH(QByteArray, text);
     QFETCH(int, expected);
@@ -248,7 +248,7 @@ void TextTest::textToInteger()
     QCOMPARE(int(quimbra::textToInteger(std::string_view(in))), expected);
 }
 
-void TextTest::longInputReadsQuickly_data()
+void tst_Text::longInputReadsQuickly_data()
 {
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<int>("expected");
@@ -267,7 +267,7 @@ void TextTest::longInputReadsQuickly_data()
     QTest::newRow("a million letters") << QByteArray(million, 'x') << 0;
 }
 
-void TextTest::longInputReadsQuickly()
+void tst_Text::longInputReadsQuickly()
 {
     QFETCH(QByteArray, text);
     QFETCH(int, expected);
@@ -281,5 +281,5 @@ void TextTest::longInputReadsQuickly()
     QVERIFY2(ms < 2000, qPrintable(QStringLiteral("took %1 ms").arg(ms)));
 }
 
-QTEST_APPLESS_MAIN(TextTest)
+QTEST_APPLESS_MAIN(tst_Text)
 #include "tst_text.moc"

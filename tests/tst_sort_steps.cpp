@@ -1,0 +1,154 @@
+// SPDX-FileCopyrightText: 2026 The Quimbra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include <QtTest>
+
+#include "sort_code.h"
+#include "sort_inputs.h"
+#include "sort_steps.h"
+
+#include <random>
+#include <vector>
+
+using namespace quimbra;
+using namespace quimbra::testing;
+
+// The sorts' step-by-step replay: the code lines it lights, going back and
+// forth to any step, and jumps across a long run.
+class tst_SortSteps final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void litLines_data();
+    void litLines();
+    void backAndForth();
+    void longestRunJumps();
+};
+
+void tst_SortSteps::litLines_data()
+{
+    QTest::addColumn<int>("routine");
+    QTest::addColumn<QList<int>>("elements");
+    QTest::addColumn<QList<int>>("pseudocodeRows"); // lit after each step, in order
+
+    // Rows of the pseudocode: Insertion 3 "se V(j) < V(i)", 4 "scambia";
+    // Bubble 5 "passata ← passata + 1", 7 "se V(i) > V(i + 1)", 8 "scambia";
+    // Shell 4 "h ← h \ 3", 6 "v ← V(i)", 8 "mentre V(j - h) > v",
+    // 9 "V(j) ← V(j - h)", 14 "V(j) ← v"; Quick 2 "pivot ← V(Primo)",
+    // 6 "se V(i) < pivot", 10 "scambia V(i) e V(j)", 15 "scambia V(Primo) e V(k)".
+    QTest::newRow("Insertion on 2 1 3") << int(Exchange) << QList<int>{2, 1, 3} << QList<int>{4, 3, 3};
+    QTest::newRow("Bubble on 2 1") << int(Bubble) << QList<int>{2, 1} << QList<int>{5, 8, 5, 7};
+    QTest::newRow("Shell on 2 1") << int(Shell) << QList<int>{2, 1}
+                                  << QList<int>{4, 6, 8, 14, 6, 9, 8, 14, 4, 6, 8, 14, 6, 8, 14, 6, 8, 14};
+    QTest::newRow("Quick on 2 1 3") << int(Quick) << QList<int>{2, 1, 3}
+                                    << QList<int>{2, 6, 10, 15, 2, 10, 15};
+}
+
+// The rows lit step by step on a tiny input; the C++ row lit is the line of
+// the routine that reported the step, and nothing is lit before the first.
+void tst_SortSteps::litLines()
+{
+    QFETCH(int, routine);
+    QFETCH(QList<int>, elements);
+    QFETCH(QList<int>, pseudocodeRows);
+    const CodeListing &listing = sortListing(routine);
+    QCOMPARE(listing.problems(), std::vector<std::string>{});
+    SortSteps steps(routine, withZero(std::vector<int>(elements.begin(), elements.end())));
+    QCOMPARE(listing.rowsOf(steps.state().line).pseudo, -1);
+    QList<int> lit;
+    while (steps.step()) {
+        const CodeRows rows = listing.rowsOf(steps.state().line);
+        lit << rows.pseudo;
+        QVERIFY(rows.cpp >= 0);
+        QVERIFY2(listing.cpp()[std::size_t(rows.cpp)].find("observe.") != std::string::npos,
+                 listing.cpp()[std::size_t(rows.cpp)].c_str());
+    }
+    QCOMPARE(lit, pseudocodeRows);
+    QCOMPARE(steps.count(), long(pseudocodeRows.size()));
+}
+
+namespace {
+
+struct Seen
+{
+    SortState state;
+    std::string sentence;
+    std::vector<std::string> variables;
+    std::vector<bool> changed;
+    bool operator==(const Seen &) const = default;
+};
+
+Seen seen(const SortSteps &s)
+{
+    return {s.state(), s.sentence(), s.variableLines(), s.variablesChanged()};
+}
+
+} // namespace
+
+// Many random runs of every routine, played forward and kept step by step;
+// then steps back, jumps and steps forward at random positions must give back
+// exactly what the forward run showed, and every line reported has its rows
+// in both panels.
+void tst_SortSteps::backAndForth()
+{
+    std::mt19937 gen(20261209);
+    for (int routine : {Exchange, Bubble, Shell, Quick}) {
+        const CodeListing &listing = sortListing(routine);
+        QCOMPARE(listing.problems(), std::vector<std::string>{});
+        for (int run = 0; run < 40; ++run) {
+            const int n = std::uniform_int_distribution<int>(0, run < 20 ? 12 : 90)(gen);
+            const std::vector<int> e = randomElements(unsigned(gen()), n, run % 3 ? 10000 : 4);
+            SortSteps steps(routine, withZero(e));
+            std::vector<Seen> forward{seen(steps)};
+            while (steps.step()) {
+                forward.push_back(seen(steps));
+                const CodeRows rows = listing.rowsOf(steps.state().line);
+                QVERIFY2(rows.pseudo >= 0 && rows.cpp >= 0, routineName(routine));
+            }
+            const long count = long(forward.size()) - 1;
+            QCOMPARE(steps.count(), count);
+            QVERIFY(steps.finished());
+            for (int probe = 0; probe < 30; ++probe) {
+                const long k = std::uniform_int_distribution<long>(0, count)(gen);
+                steps.seek(k); // a drag of the slider
+                QCOMPARE(steps.position(), k);
+                QVERIFY2(seen(steps) == forward[std::size_t(k)], routineName(routine));
+                if (k > 0) {
+                    steps.seek(k - 1); // a step back
+                    QVERIFY(seen(steps) == forward[std::size_t(k - 1)]);
+                    QVERIFY(steps.step()); // and forward again
+                    QVERIFY(seen(steps) == forward[std::size_t(k)]);
+                }
+            }
+            steps.restart();
+            QVERIFY(seen(steps) == forward.front());
+        }
+    }
+}
+
+// The longest runs: jumps anywhere on a run of a million steps, whose kept
+// copies were thinned out while it was recorded, land where stepping does,
+// and the view keeps a few MB at most.
+void tst_SortSteps::longestRunJumps()
+{
+    for (int routine : {Exchange, Bubble}) {
+        SortSteps jumper(routine, withZero(descending(1000)));
+        QVERIFY(jumper.count() > 400000);
+        QVERIFY(jumper.memoryBytes() < 4 * 1024 * 1024);
+        QVERIFY(jumper.checkpointEvery() > 1);
+        SortSteps walker(routine, withZero(descending(1000)));
+        for (long k : {jumper.count() - 1, 1L, 0L, jumper.checkpointEvery() * 3 + 7, 123457L,
+                       jumper.count() / 2, jumper.count()}) {
+            jumper.seek(k);
+            walker.restart();
+            for (long i = 0; i < k; ++i)
+                walker.step();
+            QCOMPARE(jumper.position(), k);
+            QVERIFY(seen(jumper) == seen(walker));
+        }
+    }
+}
+
+QTEST_APPLESS_MAIN(tst_SortSteps)
+#include "tst_sort_steps.moc"
