@@ -299,8 +299,8 @@ std::vector<exercise::Expected> ExerciseSteps(const Tabella &ABR, const TreeStep
         name[0] = static_cast<char>(name[0] - 'A' + 'a');
         for (std::size_t i = 0; i < steps.nodes.size(); ++i) {
             const int k = steps.nodes[i];
-            std::string why = i == 0 ? "La " + name + " comincia dal " + nodeName(ABR, k)
-                                     : "Nella " + name + " dopo il " + nodeName(ABR, steps.nodes[i - 1]) +
+            std::string why = i == 0 ? "la " + name + " comincia dal " + nodeName(ABR, k)
+                                     : "nella " + name + " dopo il " + nodeName(ABR, steps.nodes[i - 1]) +
                                            " viene il " + nodeName(ABR, k);
             out.push_back({{k}, false, why + ": " + visitRules[v]});
         }
@@ -316,7 +316,7 @@ std::vector<exercise::Expected> ExerciseSteps(const Tabella &ABR, const TreeStep
         const SearchStep &s = steps.path[i];
         std::string why;
         if (i == 0)
-            why = "La ricerca parte dalla radice, il " + nodeName(ABR, s.k);
+            why = "la ricerca parte dalla radice, il " + nodeName(ABR, s.k);
         else
             why = after(steps.path[i - 1]) + ": si scende a " +
                   (steps.path[i - 1].order < 0 ? "sinistra" : "destra") + ", al " + nodeName(ABR, s.k);

@@ -26,7 +26,10 @@ CodeListing visit(const char *signature, const std::string &name, int order)
     const std::string head = "procedura " + name + "(k)";
     const std::string left = "    " + name + "(ABR(k).Sx)";
     const std::string right = "    " + name + "(ABR(k).Dx)";
-    std::vector<PseudoLine> rows{{head.c_str(), nullptr}, {"    se k = 0 allora esci", nullptr}};
+    std::vector<PseudoLine> rows{{head.c_str(), nullptr},
+                                 {"    se k = 0 allora", nullptr},
+                                 {"        esci", nullptr},
+                                 {"    fine se", nullptr}};
     const PseudoLine write{"    scrivi ABR(k).Inf", Listed};
     const PseudoLine l{left.c_str(), nullptr};
     const PseudoLine r{right.c_str(), nullptr};
@@ -53,17 +56,24 @@ const CodeListing &searchListing()
     static const CodeListing listing(
         abrSource, "void RicercaABR(const Tabella &ABR, Integer x, int k, Integer &pos,",
         {
-            {"procedura RicercaABR(X, k, Pos)", nullptr},
-            {"    se k = 0 allora Pos ← 0: esci", nullptr},
+            {"procedura RicercaABR(chiave, k, Pos)", nullptr},
+            {"    se k = 0 allora", nullptr},
+            {"        Pos ← 0", nullptr},
+            {"        esci", nullptr},
+            {"    fine se", nullptr},
             {"    scrivi ABR(k).Inf", nullptr},
-            {"    se ABR(k).Inf = X allora", Equal},
-            {"        Pos ← k: esci", Found},
+            {"    se ABR(k).Inf = chiave allora", Equal},
+            {"        Pos ← k", Found},
+            {"        esci", nullptr},
+            {"    fine se", nullptr},
             {"    se ABR(k).Sx = 0 allora", Leaf},
-            {"        Pos ← 0: esci", nullptr},
-            {"    se X < ABR(k).Inf allora", nullptr},
-            {"        RicercaABR(X, ABR(k).Sx, Pos)", Down},
+            {"        Pos ← 0", nullptr},
+            {"        esci", nullptr},
+            {"    fine se", nullptr},
+            {"    se chiave < ABR(k).Inf allora", nullptr},
+            {"        RicercaABR(chiave, ABR(k).Sx, Pos)", Down},
             {"    altrimenti", nullptr},
-            {"        RicercaABR(X, ABR(k).Dx, Pos)", Down},
+            {"        RicercaABR(chiave, ABR(k).Dx, Pos)", Down},
             {"    fine se", nullptr},
             {"fine procedura", nullptr},
         });
@@ -106,7 +116,7 @@ StepCode StepCodeAt(const Tabella &ABR, const TreeSteps &steps, int step)
         return code;
     const int probes = static_cast<int>(steps.path.size());
     const int at = step < 0 ? 1 : steps.path[std::size_t(std::min(step, probes - 1))].k;
-    code.variables = {"X = " + plain(steps.x), "k = " + plain(at), "ABR(k).Inf = " + key(ABR, at),
+    code.variables = {"chiave = " + plain(steps.x), "k = " + plain(at), "ABR(k).Inf = " + key(ABR, at),
                       "livello = " + plain(std::max(0, std::min(step, probes - 1)) + 1)};
     if (step < 0)
         return code;

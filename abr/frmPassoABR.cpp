@@ -63,7 +63,7 @@ const FormLayout &passoAbrLayout()
         l.controls.insert(l.controls.end(), code.begin(), code.end());
         l.controls.push_back({"cmdFine", -1, Kind::Button, nullptr, 12735, 6480, 1215, 495, "Fine",
                               sans825, none, none, NoFlags, "Chiudi la finestra"});
-        return withExerciseStrip(std::move(l), true);
+        return withExerciseStrip(std::move(l), true, true);
     }();
     return layout;
 }
@@ -99,11 +99,18 @@ const abr::Tabella &frmPassoABR::shownTree() const
 void frmPassoABR::connectViewControls()
 {
     txtChiave_ = need<QLineEdit>("txtChiave");
+    cmdRicerca_ = need<QPushButton>("cmdRicerca");
+    cboEsercizio_ = need<QComboBox>("cboEsercizio");
     controls().lblPasso->setWordWrap(true);
-    connect(need<QPushButton>("cmdRicerca"), &QPushButton::clicked, this, &frmPassoABR::cmdRicerca_Click);
-    for (int index = 0; index < 3; ++index)
-        connect(need<QPushButton>("cmdV", index), &QPushButton::clicked, this,
-                [this, index] { cmdV_Click(index); });
+    connect(cmdRicerca_, &QPushButton::clicked, this, &frmPassoABR::cmdRicerca_Click);
+    for (int index = 0; index < 3; ++index) {
+        cmdV_[std::size_t(index)] = need<QPushButton>("cmdV", index);
+        connect(cmdV_[std::size_t(index)], &QPushButton::clicked, this, [this, index] { cmdV_Click(index); });
+    }
+    // What an exercise practises on its tree: the search of its key or a visit.
+    cboEsercizio_->addItems({QStringLiteral("Ricerca"), QStringLiteral("Visita anticipata"),
+                             QStringLiteral("Visita simmetrica"), QStringLiteral("Visita posticipata")});
+    connect(cboEsercizio_, &QComboBox::activated, this, &frmPassoABR::cboEsercizio_Click);
     // Enter in the key box starts the search of that key; the player then
     // takes the same Enter and runs it.
     connect(txtChiave_, &QLineEdit::returnPressed, this, [this] {
@@ -123,26 +130,26 @@ void frmPassoABR::Form_Load()
 
 void frmPassoABR::cmdRicerca_Click()
 {
-    // During an exercise the buttons choose what is practised on its tree.
-    if (exercisePanel().running()) {
-        exerciseKind_ = -1;
-        startExercise(exercisePanel().exercise().code());
+    // While an exercise runs its tree stays: the buttons are off.
+    if (exercisePanel().running())
         return;
-    }
     leaveExercise();
     play(abr::RecordSearch(ABR, txtChiave_->text().toStdString()));
 }
 
 void frmPassoABR::cmdV_Click(int Index)
 {
-    if (exercisePanel().running()) {
-        exerciseKind_ = std::clamp(Index, 0, 2);
-        startExercise(exercisePanel().exercise().code());
+    if (exercisePanel().running())
         return;
-    }
     leaveExercise();
-    exerciseKind_ = Index >= 0 && Index <= 2 ? Index : -1;
     play(abr::RecordVisit(ABR, Index));
+}
+
+void frmPassoABR::cboEsercizio_Click()
+{
+    // During an exercise the choice starts its code again on what is chosen.
+    if (exercisePanel().running())
+        startExercise(exercisePanel().exercise().code());
 }
 
 void frmPassoABR::startExercise(int code)
@@ -152,15 +159,16 @@ void frmPassoABR::startExercise(int code)
     const std::string key = plain(data.key);
     txtChiave_->setText(QString::fromStdString(key));
     drawing_.setTree(exerciseTree_);
-    abr::TreeSteps steps = exerciseKind_ < 0 ? abr::RecordSearch(exerciseTree_, key)
-                                             : abr::RecordVisit(exerciseTree_, exerciseKind_);
+    const int kind = cboEsercizio_->currentIndex() - 1; // -1 the search, 0..2 a visit
+    abr::TreeSteps steps = kind < 0 ? abr::RecordSearch(exerciseTree_, key)
+                                    : abr::RecordVisit(exerciseTree_, kind);
     std::vector<exercise::Expected> expected = abr::ExerciseSteps(exerciseTree_, steps);
     const std::string name = abr::ExerciseName(steps);
     play(std::move(steps));
     exercisePanel().begin({code, name, std::move(expected)});
-    txtChiave_->setReadOnly(exercisePanel().running());
+    showState();
     controls().lblPasso->setText(
-        exerciseKind_ < 0
+        kind < 0
             ? QStringLiteral("Si cerca %1: clicca, uno dopo l'altro, i nodi che la ricerca visita; se %1 "
                              "non c'\u00e8, \"Non c'\u00e8\" dove la ricerca uscirebbe dall'albero")
                   .arg(data.key)
@@ -197,7 +205,12 @@ void frmPassoABR::paintView(QPainter &painter, const QRect &area) const
 void frmPassoABR::showState()
 {
     const int step = stepper_.done() - 1;
-    txtChiave_->setReadOnly(exercisePanel().running());
+    // While an exercise runs its key and tree stay as they are.
+    const bool exercising = exercisePanel().running();
+    txtChiave_->setReadOnly(exercising);
+    cmdRicerca_->setEnabled(!exercising);
+    for (QPushButton *visit : cmdV_)
+        visit->setEnabled(!exercising);
     showRecordedLines(steps_.lines, steps_.linesAfter(step));
     controls().lblPasso->setText(stepSentence());
     const abr::StepCode code = abr::StepCodeAt(shownTree(), steps_, step);

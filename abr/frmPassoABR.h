@@ -7,7 +7,11 @@
 #include "step_view.h"
 #include "tree_drawing.h"
 
+#include <array>
+
+class QComboBox;
 class QLineEdit;
+class QPushButton;
 
 namespace quimbra {
 
@@ -27,6 +31,7 @@ public:
 
     void cmdRicerca_Click();
     void cmdV_Click(int Index);
+    void cboEsercizio_Click();
     // A graded exercise on the tree of 15 keys of this code: the search of
     // its key, or a visit, as last chosen with the buttons.
     void startExercise(int code) override;
@@ -45,12 +50,14 @@ private:
     abr::Tabella ABR{};
     QString typed_;
     QLineEdit *txtChiave_ = nullptr;
+    QPushButton *cmdRicerca_ = nullptr;
+    std::array<QPushButton *, 3> cmdV_{};
+    QComboBox *cboEsercizio_ = nullptr;
     abr::TreeSteps steps_;
     ReplayStepper stepper_;
     TreeDrawing drawing_;
     // While an exercise is shown, its own tree stands in for the window's.
     abr::Tabella exerciseTree_{};
-    int exerciseKind_ = -1; // -1 the search, 0..2 a visit
 };
 
 // The layout of the tree's step view.

@@ -112,6 +112,7 @@ void frmPassoRicBin::txtX_Change()
         column_.setVector(V, N);
     }
     // The same reading as the window's button: a new search from its start.
+    size_ = N;
     search_ = ricbin::RecordSearch(V, N, txtX_->text().toStdString());
     startRecordedRun(stepper_, search_.count());
     showState();
@@ -127,6 +128,7 @@ void frmPassoRicBin::startExercise(int code)
         const QSignalBlocker quiet(txtX_);
         txtX_->setText(QString::fromStdString(key));
     }
+    size_ = exercise::SearchSize;
     search_ = ricbin::RecordSearch(exerciseV_, exercise::SearchSize, key);
     startRecordedRun(stepper_, search_.count());
     showState();
@@ -138,15 +140,9 @@ void frmPassoRicBin::startExercise(int code)
             .arg(data.key));
 }
 
-int frmPassoRicBin::shownSize() const
-{
-    // An exercise searches its own 15 values.
-    return exercisePanel().shown() ? exercise::SearchSize : N;
-}
-
 QString frmPassoRicBin::stepSentence() const
 {
-    return QString::fromStdString(ricbin::StepSentence(search_, shownSize(), stepper_.done() - 1));
+    return QString::fromStdString(ricbin::StepSentence(search_, size_, stepper_.done() - 1));
 }
 
 void frmPassoRicBin::paintView(QPainter &painter, const QRect &area) const
@@ -157,24 +153,28 @@ void frmPassoRicBin::paintView(QPainter &painter, const QRect &area) const
 void frmPassoRicBin::showState()
 {
     const int step = stepper_.done() - 1;
-    const int size = shownSize();
+    const int size = size_;
     txtX_->setReadOnly(exercisePanel().running());
     showRecordedLines(search_.lines, search_.linesAfter(step));
     controls().lblPasso->setText(stepSentence());
     showCode(&ricbin::searchListing(), ricbin::StepCodeAt(search_, size, step).line);
     showVariables(ricbin::VariablesAt(search_, size, step));
 
+    // The column shows what the sentence says: after a probe, the middle
+    // just looked at and the range still searched (empty once nothing is
+    // left); the end of a run stays where the search ended.
     const QRect area = canvas()->area();
     const int probes = static_cast<int>(search_.probes.size());
     if (step < 0 || search_.count() == 0) {
         column_.setRange(1, 0, size, area);
-    } else if (step < probes) {
-        const ricbin::Probe &p = search_.probes[static_cast<std::size_t>(step)];
-        column_.setRange(p.low, p.middle, p.high, area);
-    } else if (const int at = search_.found()) {
+    } else if (const int at = search_.found(); at && step >= probes - 1) {
         column_.setRange(at, at, at, area);
     } else {
-        column_.setRange(1, 0, 0, area); // nothing left: every row greyed
+        const ricbin::Probe &p = search_.probes[static_cast<std::size_t>(std::min(step, probes - 1))];
+        if (p.order < 0)
+            column_.setRange(p.low, p.middle, p.middle - 1, area);
+        else
+            column_.setRange(p.middle + 1, p.middle, p.high, area);
     }
     canvas()->update();
 }

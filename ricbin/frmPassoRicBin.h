@@ -39,13 +39,12 @@ private:
     void showState() override;
     void paintView(QPainter &painter, const QRect &area) const override;
     QString stepSentence() const override;
-    // How many values the search shown runs over.
-    int shownSize() const;
 
     std::array<Integer, 1001> V{};
     int N = 0;
     QString typed_;
     QLineEdit *txtX_ = nullptr;
+    int size_ = 0; // the values the search shown runs over: N, or an exercise's 15
     ricbin::SearchSteps search_;
     ReplayStepper stepper_;
     VectorColumn column_;

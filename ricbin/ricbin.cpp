@@ -97,8 +97,7 @@ std::string StepSentence(const SearchSteps &search, int N, int step)
         return "Si cerca " + x + " tra le posizioni 1 e " + plain(N);
     if (step >= static_cast<int>(search.probes.size())) {
         const int at = search.found();
-        return at ? x + " \u00e8 nel vettore, in posizione " + plain(at) + ": TROVATO"
-                  : x + " non \u00e8 nel vettore: NON c'\u00e8";
+        return at ? x + " \u00e8 nel vettore, in posizione " + plain(at) : x + " non \u00e8 nel vettore";
     }
     const Probe &p = search.probes[static_cast<std::size_t>(step)];
     const std::string value = plain(p.value);
@@ -110,6 +109,8 @@ std::string StepSentence(const SearchSteps &search, int N, int step)
     const std::string why = value + (left ? " \u00e8 maggiore di " : " \u00e8 minore di ") + x;
     if (low > high)
         return why + ": non resta nessuna posizione in cui cercare";
+    if (low == high)
+        return why + ": resta solo la posizione " + plain(low);
     return why + ": si cerca tra " + plain(low) + " e " + plain(high);
 }
 
@@ -126,19 +127,18 @@ std::vector<exercise::Expected> ExerciseSteps(const SearchSteps &search)
     };
     for (std::size_t i = 0; i < search.probes.size(); ++i) {
         const Probe &p = search.probes[i];
-        const std::string middle =
-            "il medio tra " + plain(p.low) + " e " + plain(p.high) + " \u00e8 " + plain(p.middle);
-        std::string why = i == 0 ? "I" + middle.substr(1)
-                                 : after(search.probes[i - 1]) + ": si cerca tra " + plain(p.low) +
-                                       " e " + plain(p.high) + "; " + middle;
+        const std::string middle = p.low == p.high
+                                       ? "resta solo la posizione " + plain(p.low)
+                                       : "la posizione di mezzo tra " + plain(p.low) + " e " +
+                                             plain(p.high) + " \u00e8 " + plain(p.middle);
+        std::string why = i == 0 ? middle : after(search.probes[i - 1]) + ": " + middle;
         steps.push_back({{p.middle}, false, std::move(why)});
     }
     if (search.found())
         steps.push_back({}); // the verdict plays by itself
     else
         steps.push_back({{exercise::NotThere}, false,
-                         after(search.probes.back()) +
-                             " e non resta nessuna posizione in cui cercare: " + x + " non c'\u00e8"});
+                         after(search.probes.back()) + ": non resta nessuna posizione in cui cercare"});
     return steps;
 }
 

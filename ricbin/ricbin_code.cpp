@@ -25,16 +25,18 @@ const CodeListing &searchListing()
     static const CodeListing listing(
         ricbinSource, "Integer RicBin(std::span<const Integer> V, Integer x, int low, int high,",
         {
-            {"funzione RicBin(V, X, Sx, Dx)", nullptr},
+            {"funzione RicBin(V, chiave, Sx, Dx)", nullptr},
             {"    se Sx > Dx allora", nullptr},
             {"        restituisci 0", NotThere},
-            {"    Medio ← (Sx + Dx) \\ 2", nullptr},
-            {"    se V(Medio) = X allora", Equal},
+            {"    fine se", nullptr},
+            {"    Medio ← (Sx + Dx) div 2", nullptr},
+            {"    se V(Medio) = chiave allora", Equal},
             {"        restituisci Medio", Found},
-            {"    se X < V(Medio) allora", nullptr},
-            {"        restituisci RicBin(V, X, Sx, Medio - 1)", GoLeft},
+            {"    fine se", nullptr},
+            {"    se chiave < V(Medio) allora", nullptr},
+            {"        restituisci RicBin(V, chiave, Sx, Medio - 1)", GoLeft},
             {"    altrimenti", nullptr},
-            {"        restituisci RicBin(V, X, Medio + 1, Dx)", GoRight},
+            {"        restituisci RicBin(V, chiave, Medio + 1, Dx)", GoRight},
             {"    fine se", nullptr},
             {"fine funzione", nullptr},
         });
@@ -48,7 +50,7 @@ StepCode StepCodeAt(const SearchSteps &search, int N, int step)
         return code;
     const int probes = static_cast<int>(search.probes.size());
     step = std::min(step, probes);
-    code.variables.push_back("X = " + plain(search.x));
+    code.variables.push_back("chiave = " + plain(search.x));
     if (step < 0) {
         code.variables.push_back("Sx = 1");
         code.variables.push_back("Dx = " + plain(N));
@@ -58,11 +60,21 @@ StepCode StepCodeAt(const SearchSteps &search, int N, int step)
         return code;
     }
     const Probe &p = search.probes[static_cast<std::size_t>(std::min(step, probes - 1))];
-    code.variables.push_back("Sx = " + plain(p.low));
-    code.variables.push_back("Dx = " + plain(p.high));
-    code.variables.push_back("Medio = " + plain(p.middle));
-    code.variables.push_back("V(Medio) = " + plain(p.value));
-    code.variables.push_back("livello = " + plain(std::min(step, probes - 1) + 1));
+    if (step == probes && !search.found()) {
+        // The last call: the range left empty by the last probe, no middle yet.
+        const bool left = p.order < 0;
+        code.variables.push_back("Sx = " + plain(left ? p.low : p.middle + 1));
+        code.variables.push_back("Dx = " + plain(left ? p.middle - 1 : p.high));
+        code.variables.push_back("Medio = —");
+        code.variables.push_back("V(Medio) = —");
+        code.variables.push_back("livello = " + plain(probes + 1));
+    } else {
+        code.variables.push_back("Sx = " + plain(p.low));
+        code.variables.push_back("Dx = " + plain(p.high));
+        code.variables.push_back("Medio = " + plain(p.middle));
+        code.variables.push_back("V(Medio) = " + plain(p.value));
+        code.variables.push_back("livello = " + plain(std::min(step, probes - 1) + 1));
+    }
     const char *anchor = nullptr;
     if (step == probes) {
         anchor = search.found() ? Found : NotThere;

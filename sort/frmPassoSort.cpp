@@ -10,6 +10,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QPainter>
 #include <QRegion>
 
@@ -29,7 +30,7 @@ const FormLayout &passoSortLayout()
 {
     static const FormLayout layout = [] {
         FormLayout l{"frmPassoSort", "Passo passo - prof. Orvalde", 15300, 10305, none,
-                     {{"picBarre", -1, Kind::Canvas, nullptr, 120, 600, 15060, 4200, nullptr,
+                     {{"picBarre", -1, Kind::Canvas, nullptr, 120, 600, 15060, 3840, nullptr,
                        sans825b, paleYellow, magenta, NoFlags,
                        "Il vettore come barre: altezza uguale al valore"}}};
         const auto player = playerRows({{120, 9690, 1350, 495}, {1590, 9690, 1350, 495},
@@ -46,8 +47,10 @@ const FormLayout &passoSortLayout()
              none, none, NoFlags, "Algoritmo di ordinamento"},
             {"lblTitDati", -1, Kind::Label, nullptr, 3240, 195, 600, 300, "Dati:", sans825b, none,
              magenta, NoFlags, nullptr},
-            {"cboDati", -1, Kind::ComboBox, nullptr, 3900, 120, 3000, 375, nullptr, sans825, none,
+            {"cboDati", -1, Kind::ComboBox, nullptr, 3900, 120, 2280, 375, nullptr, sans825, none,
              none, NoFlags, "Dati da ordinare"},
+            {"cmdNuoviDati", -1, Kind::Button, nullptr, 6240, 120, 1200, 375, "Nuovi valori",
+             sans825, none, none, NoFlags, "Nuovi valori casuali, per tutti gli algoritmi"},
             {"lblTitConfronti", -1, Kind::Label, nullptr, 7500, 195, 1200, 300, "Confronti:",
              sans825b, none, magenta, NoFlags, nullptr},
             {"lblConfronti", -1, Kind::Label, nullptr, 8700, 120, 1500, 375, nullptr, sans975b,
@@ -56,7 +59,7 @@ const FormLayout &passoSortLayout()
              none, magenta, NoFlags, nullptr},
             {"lblMosse", -1, Kind::Label, nullptr, 11400, 120, 1500, 375, nullptr, sans975b,
              fieldBackground, fieldText, Bordered | Centred, "Numero di mosse"},
-            {"lblPasso", -1, Kind::Label, nullptr, 120, 4860, 15060, 420, nullptr, sans12b, none,
+            {"lblPasso", -1, Kind::Label, nullptr, 120, 4500, 15060, 780, nullptr, sans12b, none,
              magenta, NoFlags, "Che cosa ha fatto l'ultimo passo"},
         };
         l.controls.insert(l.controls.end(), own.begin(), own.end());
@@ -94,18 +97,23 @@ frmPassoSort::~frmPassoSort() = default;
 void frmPassoSort::connectViewControls()
 {
     ui_ = {need<QComboBox>("cboAlgoritmo"), need<QComboBox>("cboDati"),
-           need<QLabel>("lblConfronti"), need<QLabel>("lblMosse")};
+           need<QPushButton>("cmdNuoviDati"), need<QLabel>("lblConfronti"), need<QLabel>("lblMosse")};
+    // An exercise's own values stand in for the data chosen.
+    ui_.cboDati->setPlaceholderText(QStringLiteral("Dati dell'esercizio"));
+    connect(ui_.cmdNuoviDati, &QPushButton::clicked, this, &frmPassoSort::cmdNuoviDati_Click);
     for (int k = 0; k < SortColumns; ++k)
         ui_.cboAlgoritmo->addItem(QString::fromUtf8(sortTitle(k)));
     for (int d = 0; d < SortInputs; ++d)
         ui_.cboDati->addItem(QString::fromUtf8(sortInputName(d)));
     // activated, not currentIndexChanged: choosing the same entry again also
-    // starts over (and draws 20 new values).
+    // starts over.
     connect(ui_.cboAlgoritmo, &QComboBox::activated, this, &frmPassoSort::cboAlgoritmo_Click);
     connect(ui_.cboDati, &QComboBox::activated, this, &frmPassoSort::cboDati_Click);
     // Each list is announced with the label in front of it.
     need<QLabel>("lblTitAlgoritmo")->setBuddy(ui_.cboAlgoritmo);
     need<QLabel>("lblTitDati")->setBuddy(ui_.cboDati);
+    // A long sentence (an exercise's instruction) goes on a second line.
+    controls().lblPasso->setWordWrap(true);
     player().setRepaint([this](int steps) { repaintAfter(steps); });
 }
 
@@ -126,20 +134,36 @@ void frmPassoSort::cboAlgoritmo_Click(int index)
         return;
     }
     leaveExercise();
-    startOver();
+    play(inputValues_);
 }
 
 void frmPassoSort::cboDati_Click(int index)
 {
-    input_ = std::clamp(index, 0, SortInputs - 1);
+    const int input = std::clamp(index, 0, SortInputs - 1);
+    const bool again = input == input_ && !exercisePanel().shown();
+    input_ = input;
+    leaveExercise();
+    // The values drawn stay while the algorithm changes, so that a class
+    // compares the sorts on the same data; "Nuovi valori" draws others.
+    if (again)
+        play(inputValues_);
+    else
+        startOver();
+}
+
+void frmPassoSort::cmdNuoviDati_Click()
+{
     leaveExercise();
     startOver();
 }
 
 void frmPassoSort::leaveExercise()
 {
+    if (!exercisePanel().shown())
+        return;
     exercisePanel().leave();
     bars_.setExercise(false);
+    ui_.cboDati->setCurrentIndex(input_);
 }
 
 void frmPassoSort::startExercise(int code)
@@ -149,19 +173,24 @@ void frmPassoSort::startExercise(int code)
     values.insert(values.end(), data.values.begin(), data.values.end());
     play(values);
     bars_.setExercise(true);
+    ui_.cboDati->setCurrentIndex(-1);
     ExercisePanel &exercise = exercisePanel();
     exercise.begin({code, sortTitle(column_), ExerciseSteps(column_, std::move(values))});
     ui_.cboDati->setEnabled(!exercise.running());
+    // Shell moves by shifts and a placement, the others by exchanges.
     if (exercise.running())
         controls().lblPasso->setText(
-            QStringLiteral("Fai tu le mosse di %1: clicca le due barre di uno scambio, l'origine e poi la "
-                           "destinazione di uno spostamento, la destinazione di v")
+            (column_ == ShellColumn
+                 ? QStringLiteral("Fai tu le mosse di %1: clicca l'origine e poi la destinazione di ogni "
+                                  "spostamento, poi la destinazione di v")
+                 : QStringLiteral("Fai tu le mosse di %1: clicca le due barre di ogni scambio"))
                 .arg(QString::fromUtf8(sortTitle(column_))));
 }
 
 void frmPassoSort::startOver()
 {
-    play(makeSortInput(input_, windowVector_, rnd_));
+    inputValues_ = makeSortInput(input_, windowVector_, rnd_);
+    play(inputValues_);
 }
 
 void frmPassoSort::play(std::vector<Integer> values)
@@ -185,6 +214,7 @@ void frmPassoSort::showState()
     showCode(&sortListing(column_), steps_->state().line);
     showVariables(steps_->variables());
     ui_.cboDati->setEnabled(!exercisePanel().running());
+    ui_.cmdNuoviDati->setEnabled(input_ == InputRandom20 && !exercisePanel().running());
 }
 
 QString frmPassoSort::stepSentence() const

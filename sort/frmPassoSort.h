@@ -14,6 +14,7 @@
 
 class QComboBox;
 class QLabel;
+class QPushButton;
 class QPainter;
 
 namespace quimbra {
@@ -38,6 +39,8 @@ public:
 
     void cboAlgoritmo_Click(int index);
     void cboDati_Click(int index);
+    // New random values for the data chosen.
+    void cmdNuoviDati_Click();
     // A graded exercise on the 10 values of this code, with the sort chosen.
     void startExercise(int code) override;
 
@@ -57,6 +60,7 @@ private:
     {
         QComboBox *cboAlgoritmo;
         QComboBox *cboDati;
+        QPushButton *cmdNuoviDati;
         QLabel *lblConfronti;
         QLabel *lblMosse;
     };
@@ -66,6 +70,7 @@ private:
     RandomSource &rnd_;
     int column_;
     int input_ = InputWindowVector;
+    std::vector<Integer> inputValues_; // the data chosen, as drawn: every algorithm plays on them
     std::unique_ptr<SortSteps> steps_;
     SortBars bars_;
 };

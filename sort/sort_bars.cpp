@@ -45,7 +45,8 @@ QRegion SortBars::changedByOneStep(const QRect &area) const
                                g.width(p) + 2 * markerSize() + 2, g.area.height());
         if (m->holding) {
             const int y = g.base - g.heightOf(m->held, highest_);
-            dirty += QRect(g.area.left(), y - g.textHeight - 4, g.area.width(), g.textHeight + 8);
+            dirty += QRect(g.area.left(), y - 2, g.area.width(), 5);
+            dirty += QRect(g.area.left(), g.area.top(), g.area.width(), g.textHeight + 4);
         }
     }
     return dirty;
@@ -63,7 +64,9 @@ SortBars::Geometry SortBars::geometry(const QRect &area) const
     // A strip under the bars for the position numbers (few bars) or for the
     // markers that make a one-pixel bar findable on a projector.
     const int strip = g.few ? g.textHeight + 4 : markerSize() + 5;
-    const int top = area.top() + (g.few ? g.textHeight + 4 : 4);
+    // A row at the top for the held value's name, so that it covers no bar
+    // and no bar's number; then room for the tallest bar's number.
+    const int top = area.top() + g.textHeight + 4 + (g.few ? g.textHeight + 4 : 4);
     g.base = area.bottom() - strip;
     g.tallest = g.base - top;
     g.gap = g.slot >= 4 ? 1 : 0;
@@ -179,16 +182,17 @@ void SortBars::paint(QPainter &painter, const QRect &area) const
         if (p >= 1 && (p == last.movedA || p == last.movedB))
             mark(p, stepColour::compared, false);
 
-    // The held value (Shell's v, Quick's pivot) as a dashed line at its height.
+    // The held value (Shell's v, Quick's pivot) as a dashed line at its
+    // height, named in the row above the bars, on the canvas's own ground.
     if (steps_->holding()) {
         const int y = base - heightOf(steps_->held());
         painter.setPen(QPen(stepColour::compared, 2, Qt::DashLine));
         painter.drawLine(area.left(), y, area.right(), y);
         painter.setPen(stepColour::compared);
         const QString name = steps_->column() == QuickColumn ? QStringLiteral("pivot") : QStringLiteral("v");
-        painter.drawText(QRect(area.left() + 4, y - metrics.height() - 2, 200, metrics.height()),
-                         Qt::AlignLeft | Qt::AlignBottom,
-                         name + QStringLiteral(" = ") + QString::number(steps_->held()));
+        painter.drawText(QRect(area.left() + 4, area.top() + 2, area.width() - 8, metrics.height()),
+                         Qt::AlignLeft | Qt::AlignVCenter,
+                         QStringLiteral("- - -  ") + name + QStringLiteral(" = ") + QString::number(steps_->held()));
     }
 }
 

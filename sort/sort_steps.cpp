@@ -389,6 +389,10 @@ std::vector<std::string> SortSteps::variableLines() const
 {
     const SortVariables &v = state_.vars;
     auto value = [](int n) { return n < 0 ? std::string("—") : std::to_string(n); };
+    // Shell's v and Quick's pivot keep their value through the step that
+    // places it, until the routine takes a new one.
+    const SortStep::Kind k = state_.last.kind;
+    const bool heldInScope = state_.holding || (done_ > 0 && (k == SortStep::Place || k == SortStep::PivotPlaced));
     std::vector<std::string> lines;
     switch (column_) {
     case InsertionColumn:
@@ -400,12 +404,12 @@ std::vector<std::string> SortSteps::variableLines() const
         break;
     case ShellColumn:
         lines = {"h = " + value(v.pass), "i = " + value(v.i), "j = " + value(v.j),
-                 "v = " + (state_.holding ? std::to_string(state_.held) : std::string("—"))};
+                 "v = " + (heldInScope ? std::to_string(state_.held) : std::string("—"))};
         break;
     case QuickColumn:
         lines = {"livello = " + value(v.depth > 0 ? v.depth : -1), "Primo = " + value(v.first),
                  "Ultimo = " + value(v.last),
-                 "pivot = " + (state_.holding ? std::to_string(state_.held) : std::string("—")),
+                 "pivot = " + (heldInScope ? std::to_string(state_.held) : std::string("—")),
                  "i = " + value(v.i), "j = " + value(v.j), "k = " + value(v.k)};
         break;
     }
@@ -417,10 +421,11 @@ std::vector<bool> SortSteps::variablesChanged() const
 {
     const SortVariables &n = state_.vars;
     const SortVariables &o = state_.before;
-    // The held value changes with the hold, the range and the placement.
+    // The held value is taken by a hold or a new range; Shell's v goes out of
+    // sight with a new pass (a pass other than the first follows a placement).
     const SortStep::Kind k = state_.last.kind;
     const bool held = done_ > 0 && (k == SortStep::Hold || k == SortStep::Range ||
-                                    k == SortStep::Place || k == SortStep::PivotPlaced);
+                                    (k == SortStep::Pass && column_ == ShellColumn && done_ > 1));
     switch (column_) {
     case InsertionColumn: return {n.i != o.i, n.j != o.j, false};
     case BubbleColumn: return {n.pass != o.pass, n.i != o.i, n.exchanged != o.exchanged, false};
@@ -463,7 +468,7 @@ std::string SortSteps::sentence() const
         s = "pivot al suo posto: scambio " + at(l.movedA) + " e " + at(l.movedB);
         break;
     case SortStep::Pass:
-        s = column_ == ShellColumn ? "gap " + std::to_string(l.a) : "passata " + std::to_string(l.a);
+        s = column_ == ShellColumn ? "distanza h = " + std::to_string(l.a) : "passata " + std::to_string(l.a);
         break;
     case SortStep::Range:
         s = "QuickSort(" + std::to_string(l.a) + ", " + std::to_string(l.b) + "): pivot = " +

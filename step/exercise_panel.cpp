@@ -105,7 +105,9 @@ void ExercisePanel::begin(exercise::Exercise exercise)
     const std::vector<int> elements = hooks_.elements();
     cursor_ = elements.empty() ? 0 : elements.front();
     const QString code = QString::number(exercise_.code());
-    ui_.lblEsercizio->setText(QStringLiteral("Esercizio n. ") + code);
+    // What was handed out: the code and what it practises.
+    ui_.lblEsercizio->setText(QStringLiteral("Esercizio n. %1 \u00b7 %2")
+                                  .arg(code, QString::fromStdString(exercise_.name())));
     if (ui_.txtCodice->text() != code)
         ui_.txtCodice->setText(code);
     ui_.lblAvviso->clear();
@@ -315,16 +317,43 @@ void ExercisePanel::paint(QPainter &painter, const QRect &area) const
         else
             painter.drawRect(r);
     };
+    // A right answer is marked by a tick, a wrong one by a cross, beside the
+    // colour.
+    auto badge = [&](int e, const QColor &colour, bool tick) {
+        const QRectF r = hooks_.rect(area, e);
+        if (r.isEmpty())
+            return;
+        const qreal size = std::clamp(std::min(r.width(), r.height()) * 0.6, 9.0, 4.0 * line + 8);
+        const QRectF box(r.right() - size * 0.8, r.top() - size * 0.2, size, size);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(colour);
+        painter.drawEllipse(box);
+        painter.setPen(QPen(Qt::white, std::max(1.5, size / 7), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        const QPointF c = box.center();
+        const qreal d = size * 0.25;
+        if (tick) {
+            const QPointF points[] = {c + QPointF(-d, 0), c + QPointF(-d / 3, d * 0.8), c + QPointF(d, -d * 0.7)};
+            painter.drawPolyline(points, 3);
+        } else {
+            painter.drawLine(c + QPointF(-d, -d), c + QPointF(d, d));
+            painter.drawLine(c + QPointF(-d, d), c + QPointF(d, -d));
+        }
+    };
     for (int e : rightMarks_)
-        draw(e, stepColour::right, 70, Qt::SolidLine, 1);
+        draw(e, stepColour::right, hooks_.round ? 150 : 70, Qt::SolidLine, 1);
     for (int e : shownMarks_)
         draw(e, stepColour::right, 0, Qt::DashLine, 1);
     for (int e : exercise_.pendingPicks())
         draw(e, stepColour::right, 110, Qt::SolidLine, 1);
     if (flash_ > 0)
         draw(flash_, stepColour::wrong, 140, Qt::SolidLine, 1);
+    for (int e : rightMarks_)
+        badge(e, stepColour::right, true);
+    if (flash_ > 0)
+        badge(flash_, stepColour::wrong, false);
+    // The cursor rings a node, and frames a row or a bar within it.
     if (running() && cursor_ > 0 && ui_.picture->hasFocus())
-        draw(cursor_, cursorColour, 0, Qt::DotLine, line + 2);
+        draw(cursor_, cursorColour, 0, Qt::DotLine, hooks_.round ? line + 2 : -(line / 2 + 1));
     painter.restore();
 }
 

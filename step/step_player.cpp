@@ -25,11 +25,16 @@ namespace {
 // From one step a second, slow enough to follow every comparison aloud, to
 // ten thousand steps in each frame of a 60 Hz screen, which sorts 1000
 // descending values with Bubble in under two seconds.
-constexpr std::array<double, 20> levels{1,     2,     3,     5,      10,     20,    30,
-                                        60,    120,   300,   600,    1200,   3000,  6000,
-                                        12000, 30000, 60000, 120000, 300000, 600000};
+constexpr std::array<double, 21> levels{1,     2,     3,      4,      5,      10,    20,
+                                        30,    60,    120,    300,    600,    1200,  3000,
+                                        6000,  12000, 30000,  60000,  120000, 300000, 600000};
 
 StepPlayer::FrameWait frameWait = nullptr;
+
+// The speed a view starts at: four steps a second, slow enough for a class
+// to follow a sort of 20 values, until the user picks another one, which
+// then holds for every view opened after it while the program runs.
+int sessionLevel = 3;
 
 } // namespace
 
@@ -49,6 +54,7 @@ void StepPlayer::frameShown(void *context)
 StepPlayer::StepPlayer(QObject *parent) : QObject(parent)
 {
     timer_.setTimerType(Qt::PreciseTimer);
+    level_ = sessionLevel;
     connect(&timer_, &QTimer::timeout, this, &StepPlayer::tick);
 }
 
@@ -92,6 +98,10 @@ void StepPlayer::attach(const Controls &controls)
         controls_.speed->setPageStep(3);
         controls_.speed->setValue(level_);
         connect(controls_.speed, &QAbstractSlider::valueChanged, this, &StepPlayer::setSpeedLevel);
+        // Only the user's own moves of the slider are remembered.
+        connect(controls_.speed, &QAbstractSlider::actionTriggered, this, [this] {
+            QTimer::singleShot(0, this, [this] { sessionLevel = level_; });
+        });
     }
     setSpeedLevel(level_);
     updateButtons();
@@ -106,8 +116,24 @@ void StepPlayer::handleKeysOf(QWidget *window)
         window->installEventFilter(this);
 }
 
+void StepPlayer::takeSpaceFrom(QWidget *control)
+{
+    spaceTakers_.append(control);
+    control->installEventFilter(this);
+}
+
 bool StepPlayer::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::KeyPress && watched != keyWindow_) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        const bool taker = std::any_of(spaceTakers_.begin(), spaceTakers_.end(),
+                                       [&](const QPointer<QWidget> &w) { return w == watched; });
+        if (taker && key->key() == Qt::Key_Space && key->modifiers() == Qt::NoModifier) {
+            if (!locked_)
+                stepOnce();
+            return true;
+        }
+    }
     // Only keys that reach the window itself: the focused control either
     // ignored them or the window had the focus.
     if (watched == keyWindow_ && event->type() == QEvent::KeyPress) {

@@ -71,6 +71,9 @@ public:
     // Space and Enter reaching this window (not used by the focused control)
     // step and run or pause.
     void handleKeysOf(QWidget *window);
+    // Space steps on this control too, although the control would use it
+    // (a list, which would select with it).
+    void takeSpaceFrom(QWidget *control);
 
     // How the view is repainted after `steps` steps (by default all of it);
     // a view that knows what one step changes can repaint only that.
@@ -136,12 +139,13 @@ private:
     Controls controls_;
     std::function<void(int)> repaint_;
     QPointer<QWidget> keyWindow_;
+    QList<QPointer<QWidget>> spaceTakers_;
     QTimer timer_;
     QElapsedTimer clock_; // since the run (or the last change of speed) started
     qint64 done_ = 0;     // steps counted against the clock since then
     bool awaitingFrame_ = false;
     bool locked_ = false;
-    int level_ = 7;
+    int level_ = 0; // set at construction to the speed of the session
 };
 
 } // namespace quimbra

@@ -77,29 +77,31 @@ std::vector<ControlSpec> codeRows(const CodePlaces &at)
     };
 }
 
-FormLayout withExerciseStrip(FormLayout l, bool notThere)
+FormLayout withExerciseStrip(FormLayout l, bool notThere, bool kinds)
 {
     const int top = l.height;
     const int right = l.width - 120;
     const int solution = right - 1350;
     const int missing = notThere ? solution - 120 - 1215 : solution;
-    // The warning goes beside the code box when there is room, under it otherwise.
-    const int warningLeft = 5955;
+    // The warning goes beside the code box (and the choice) when there is
+    // room, under it otherwise.
+    const int warningLeft = kinds ? 6615 : 4215;
     const bool beside = missing - 120 - warningLeft >= 3000;
     std::vector<ControlSpec> strip{
         {"cmdEsercizio", -1, Kind::Button, nullptr, 120, top, 1350, 495, "Esercizio", sans975b,
          none, none, NoFlags, "Inizia un esercizio su dati nuovi"},
-        {"lblEsercizio", -1, Kind::Label, nullptr, 1590, top + 120, 1700, 300, nullptr, sans825b,
-         none, magenta, NoFlags, "Esercizio in corso"},
-        {"lblTitCodiceEsercizio", -1, Kind::Label, nullptr, 3330, top + 120, 1500, 300,
+        {"lblTitCodiceEsercizio", -1, Kind::Label, nullptr, 1590, top + 120, 1500, 300,
          "Codice esercizio:", sans825b, none, magenta, NoFlags, nullptr},
-        {"txtCodice", -1, Kind::TextBox, nullptr, 4860, top + 60, 975, 375, nullptr, sans975b,
+        {"txtCodice", -1, Kind::TextBox, nullptr, 3120, top + 60, 975, 375, nullptr, sans975b,
          white, blue, Centred, "Codice dell'esercizio dato dall'insegnante (Invio per iniziare)"},
-        {"lblAvviso", -1, Kind::Label, nullptr, beside ? warningLeft : 3330,
-         beside ? top : top + 540, beside ? missing - 120 - warningLeft : right - 3330,
-         beside ? 495 : 300, nullptr, sans825, none, rgb(192, 0, 0), NoFlags,
-         "Avviso sul codice"},
     };
+    if (kinds)
+        strip.push_back({"cboEsercizio", -1, Kind::ComboBox, nullptr, 4215, top + 60, 2280, 375,
+                         nullptr, sans825, none, none, NoFlags, "Che cosa si esercita"});
+    strip.push_back({"lblAvviso", -1, Kind::Label, nullptr, beside ? warningLeft : 1590,
+                     beside ? top : top + 540, beside ? missing - 120 - warningLeft : right - 1590,
+                     beside ? 495 : 300, nullptr, sans825, none, rgb(192, 0, 0), NoFlags,
+                     "Avviso sul codice"});
     if (notThere)
         strip.push_back({"cmdNonCe", -1, Kind::Button, nullptr, missing, top, 1215, 495,
                          "Non c'\u00e8", sans975b, none, none, NoFlags,
@@ -108,7 +110,9 @@ FormLayout withExerciseStrip(FormLayout l, bool notThere)
                      "Soluzione", sans975b, none, none, NoFlags,
                      "Mostra la soluzione e termina l'esercizio"});
     const int scoreTop = top + (beside ? 600 : 900);
-    strip.push_back({"lblPunteggio", -1, Kind::Label, nullptr, 120, scoreTop, right - 120, 375,
+    strip.push_back({"lblEsercizio", -1, Kind::Label, nullptr, 120, scoreTop + 45, 3900, 300,
+                     nullptr, sans825b, none, magenta, NoFlags, "Esercizio in corso"});
+    strip.push_back({"lblPunteggio", -1, Kind::Label, nullptr, 4080, scoreTop, right - 4080, 375,
                      nullptr, sans975b, fieldBackground, fieldText, Bordered | Centred,
                      "Punteggio dell'esercizio (Ctrl+C copia il risultato)"});
     l.height = scoreTop + 375 + 120;

@@ -43,10 +43,12 @@ struct CodePlaces
 std::vector<ControlSpec> codeRows(const CodePlaces &at);
 
 // The strip of a graded exercise, added under a step view's own controls: the
-// button that starts one, its code, the box for a code given by the teacher
-// with room for a warning, "Non c'è" for the views whose answer can be that
-// the key is missing, "Soluzione", and a row for the score. Its controls come
-// before cmdFine in the tab order.
-FormLayout withExerciseStrip(FormLayout layout, bool notThere);
+// button that starts one, the box for a code given by the teacher, the
+// choice of what is practised (cboEsercizio, for the views that practise
+// more than one thing) with room for a warning, "Non c'è" for the views
+// whose answer can be that the key is missing, "Soluzione", and a row with
+// the exercise shown and its score. Its controls come before cmdFine in the
+// tab order.
+FormLayout withExerciseStrip(FormLayout layout, bool notThere, bool kinds = false);
 
 } // namespace quimbra

@@ -6,6 +6,7 @@
 #include "step_colours.h"
 #include "widgets.h"
 
+#include <QAbstractButton>
 #include <QAbstractSlider>
 #include <QAccessible>
 #include <QPainter>
@@ -21,6 +22,40 @@ namespace quimbra {
 int StepView::open_ = 0;
 
 namespace {
+
+// What each control of a step view does, and the key that does it.
+constexpr std::pair<const char *, const char *> toolTips[] = {
+    {"picBarre", "Spazio: un passo \u00b7 Invio: avvia o ferma \u00b7 Freccia sinistra: indietro \u00b7 "
+                 "in un esercizio le frecce scelgono la barra, Spazio la prende"},
+    {"picVettore", "Spazio: un passo \u00b7 Invio: avvia o ferma \u00b7 Freccia sinistra: indietro \u00b7 "
+                   "frecce su e gi\u00f9, Pag su e Pag gi\u00f9: scorre il vettore"},
+    {"picAlbero", "Spazio: un passo \u00b7 Invio: avvia o ferma \u00b7 Freccia sinistra: indietro \u00b7 "
+                  "in un esercizio le frecce scelgono il nodo, Spazio lo prende"},
+    {"cmdIndietro", "Torna indietro di un passo (Freccia sinistra o Backspace)"},
+    {"cmdPasso", "Esegui un passo (Spazio)"},
+    {"cmdAvvia", "Avvia o metti in pausa l'animazione (Invio)"},
+    {"cmdTutto", "Esegui tutti i passi fino alla fine (Tab fino al pulsante, poi Spazio)"},
+    {"sldVelocita", "Velocit\u00e0 dell'animazione (frecce sinistra e destra quando \u00e8 scelto)"},
+    {"sldPosizione", "Vai a un passo: trascina, o frecce, Pag su e Pag gi\u00f9 quando \u00e8 scelto"},
+    {"cboCodice", "Pseudocodice o C++ (frecce su e gi\u00f9 quando \u00e8 scelto)"},
+    {"lstCodice", "Il codice: la riga evidenziata ha fatto l'ultimo passo (Ctrl+C copia)"},
+    {"lstVariabili", "Le variabili dopo l'ultimo passo; in grassetto quelle cambiate (Ctrl+C copia)"},
+    {"lstPassi", "Le righe scritte finora (Ctrl+C copia)"},
+    {"cmdFine", "Chiudi la finestra (Alt+F4)"},
+    {"cmdEsercizio", "Un esercizio su dati nuovi: fai tu i passi dell'algoritmo"},
+    {"txtCodice", "Il codice dato dall'insegnante: scrivilo e premi Invio"},
+    {"cboEsercizio", "Che cosa si esercita sull'albero (frecce su e gi\u00f9 quando \u00e8 scelto)"},
+    {"cmdNonCe", "Rispondi che la chiave non c'\u00e8"},
+    {"cmdSoluzione", "Mostra la soluzione e termina l'esercizio"},
+    {"lblPunteggio", "Il risultato dell'esercizio (Ctrl+C lo copia)"},
+    {"cboAlgoritmo", "L'algoritmo di ordinamento (frecce su e gi\u00f9 quando \u00e8 scelto)"},
+    {"cboDati", "I dati da ordinare (frecce su e gi\u00f9 quando \u00e8 scelto)"},
+    {"cmdNuoviDati", "Nuovi valori casuali, gli stessi per ogni algoritmo scelto dopo"},
+    {"txtX", "Il numero da cercare: la ricerca riparte a ogni cifra"},
+    {"txtChiave", "La chiave da cercare (Invio: cerca e avvia)"},
+    {"cmdRicerca", "Cerca la chiave, un passo alla volta"},
+    {"cmdV", "La visita dell'albero, un nodo alla volta"},
+};
 
 // Writes the rows of lstVariabili that the last step changed in bold, lit.
 class ChangedRows final : public QStyledItemDelegate
@@ -97,10 +132,25 @@ void StepView::connectControls()
         colours.setColor(group, QPalette::HighlightedText, Qt::white);
     }
     code->setPalette(colours);
+    // A long line of C++ is scrolled to, not cut.
+    code->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     controls_.lstVariabili->setItemDelegate(new ChangedRows(controls_.lstVariabili));
     // Each panel is announced with the label in front of it.
     need<QLabel>("lblTitCodice")->setBuddy(language);
     need<QLabel>("lblTitVariabili")->setBuddy(controls_.lstVariabili);
+
+    // Space is Passo whatever was clicked last: buttons and choices take the
+    // focus by Tab only, and the lists leave Space to the player.
+    for (QWidget *control : window()->findChildren<QWidget *>()) {
+        const bool clickable = qobject_cast<QAbstractButton *>(control) || qobject_cast<QComboBox *>(control);
+        if (clickable && control->focusPolicy() == Qt::StrongFocus)
+            control->setFocusPolicy(Qt::TabFocus);
+        if (qobject_cast<ListBox *>(control))
+            player_.takeSpaceFrom(control);
+        for (const auto &[name, tip] : toolTips)
+            if (control->objectName() == QLatin1String(name))
+                control->setToolTip(QString::fromUtf8(tip));
+    }
 
     picture->setPaint([this](QPainter &painter, const QRect &area) {
         paintView(painter, area);

@@ -498,26 +498,26 @@ void tst_AbrCore::stepSentence_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<int>("step");
     QTest::addColumn<QString>("sentence");
-    QTest::addColumn<int>("litRow"); // of the pseudocode: search 3 "se ABR(k).Inf = X", 4 "Pos ← k",
-                                     // 5 "se ABR(k).Sx = 0", 8 and 10 the calls left and right;
+    QTest::addColumn<int>("litRow"); // of the pseudocode: search 6 "se ABR(k).Inf = chiave", 7 "Pos ← k",
+                                     // 10 "se ABR(k).Sx = 0", 15 and 17 the calls left and right;
                                      // visits: the row "scrivi ABR(k).Inf"
 
     const QString e = QChar(0x00E8);
     QTest::newRow("greater: down to the right") << -1 << "640" << 0
-        << "640 " + e + " maggiore della chiave del nodo 1 (chiave 503): si scende a destra, al nodo 3" << 10;
+        << "640 " + e + " maggiore della chiave del nodo 1 (chiave 503): si scende a destra, al nodo 3" << 17;
     QTest::newRow("less: down to the left") << -1 << "640" << 1
-        << "640 " + e + " minore della chiave del nodo 3 (chiave 820): si scende a sinistra, al nodo 6" << 8;
+        << "640 " + e + " minore della chiave del nodo 3 (chiave 820): si scende a sinistra, al nodo 6" << 15;
     QTest::newRow("a leaf ends the search") << -1 << "-1" << 4
         << "-1 " + e + " minore della chiave del nodo 16 (chiave 4), che " + e +
-               " una foglia: la ricerca finisce qui" << 5;
+               " una foglia: la ricerca finisce qui" << 10;
     QTest::newRow("verdict, not found") << -1 << "-1" << 5
-                                        << "-1 non " + e + " nell'albero: NON c'" + e << 5;
+                                        << "-1 non " + e + " nell'albero: NON c'" + e << 10;
     QTest::newRow("equal at the root") << -1 << "503" << 0
-        << "503 " + e + " uguale alla chiave del nodo 1 (chiave 503): trovato" << 3;
+        << "503 " + e + " uguale alla chiave del nodo 1 (chiave 503): trovato" << 6;
     QTest::newRow("verdict, found") << -1 << "503" << 1
-                                    << "503 " + e + " nell'albero, nel nodo 1: TROVATO" << 4;
+                                    << "503 " + e + " nell'albero, nel nodo 1: TROVATO" << 7;
     QTest::newRow("pre-order, first node") << 0 << "" << 0
-                                           << "Visita anticipata: nodo 1 (chiave 503), 1 di 31" << 2;
+                                           << "Visita anticipata: nodo 1 (chiave 503), 1 di 31" << 4;
     QTest::newRow("post-order, its rule") << 2 << "" << -1
         << "Visita posticipata: prima il sottoalbero sinistro, poi il destro, poi il nodo" << -1;
 }

@@ -255,8 +255,9 @@ private slots:
                                                 "lstSort(2)", "lstSort(3)"};
         QTest::newRow("frmPassoSort")
             << QString("frmPassoSort")
-            << QStringList{"cmdAvvia", "cmdEsercizio", "cmdFine", "cmdIndietro", "cmdPasso",
-                           "cmdSoluzione", "cmdTutto", "lstCodice", "lstVariabili", "txtCodice"};
+            << QStringList{"cmdAvvia", "cmdEsercizio", "cmdFine", "cmdIndietro", "cmdNuoviDati",
+                           "cmdPasso", "cmdSoluzione", "cmdTutto", "lstCodice", "lstVariabili",
+                           "txtCodice"};
         QTest::newRow("frmPassoRicBin")
             << QString("frmPassoRicBin")
             << QStringList{"cmdAvvia", "cmdEsercizio", "cmdFine", "cmdIndietro", "cmdNonCe",

@@ -69,8 +69,8 @@ class tst_ExerciseViews final : public QObject
         view = v;
         if (!QTest::qWaitForWindowActive(v->window()))
             return nullptr;
-        if (s.view == TreeView && s.kind >= 0)
-            v->button("cmdV", s.kind)->click(); // the visit practised next
+        if (s.view == TreeView) // what the tree's exercise practises: the search or a visit
+            v->find<QComboBox>("cboEsercizio")->setCurrentIndex(s.kind + 1);
         return v;
     }
 
@@ -153,7 +153,7 @@ private slots:
         QFETCH(QString, name);
         QVERIFY(open(setup));
         typeCode(QString::number(code));
-        QCOMPARE(view->label("lblEsercizio")->text(), QString("Esercizio n. %1").arg(code));
+        QCOMPARE(view->label("lblEsercizio")->text(), QString("Esercizio n. %1 \u00b7 %2").arg(code).arg(name));
         const exercise::Exercise &ex = panel().exercise();
         QVERIFY(ex.running());
         QCOMPARE(ex.code(), code);
@@ -234,7 +234,7 @@ private slots:
         panel().drawCode = [] { return 27182; };
         QTest::mouseClick(view->button("cmdEsercizio"), Qt::LeftButton);
         QCOMPARE(view->textBox("txtCodice")->text(), QString("27182"));
-        QCOMPARE(view->label("lblEsercizio")->text(), QString("Esercizio n. 27182"));
+        QVERIFY(view->label("lblEsercizio")->text().startsWith(QString("Esercizio n. 27182 \u00b7 ")));
         const exercise::Data data =
             exercise::MakeData(setup.view == SortView ? exercise::Kind::Sort
                                : setup.view == SearchView ? exercise::Kind::Search
@@ -276,9 +276,14 @@ private slots:
         QCOMPARE(panel().exercise().answered(), 0);
         QCOMPARE(panel().exercise().code(), 27182);
         if (setup.view == TreeView) {
-            // The visit buttons choose what is practised on the same tree.
-            view->button("cmdV", 2)->click();
+            // The strip's choice says what is practised on the same tree; the
+            // visit buttons are off while the exercise runs.
+            QVERIFY(!view->button("cmdV", 2)->isEnabled());
+            auto *kinds = view->find<QComboBox>("cboEsercizio");
+            kinds->setCurrentIndex(3);
+            emit kinds->activated(3);
             QCOMPARE(QString::fromStdString(panel().exercise().name()), QString("Visita posticipata"));
+            QCOMPARE(view->label("lblEsercizio")->text(), QString("Esercizio n. 27182 \u00b7 Visita posticipata"));
             QCOMPARE(panel().exercise().code(), 27182);
             QCOMPARE(panel().exercise().steps(), exercise::TreeSize);
             QTest::keyClick(view->textBox("txtChiave"), Qt::Key_Return); // read-only: nothing

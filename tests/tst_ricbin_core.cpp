@@ -471,25 +471,25 @@ void tst_RicBinCore::stepSentence_data()
     QTest::addColumn<QByteArray>("typed");
     QTest::addColumn<int>("step");
     QTest::addColumn<QString>("sentence");
-    QTest::addColumn<int>("litRow"); // of the pseudocode: 2 "restituisci 0", 4 "se V(Medio) = X",
-                                     // 5 "restituisci Medio", 7 and 9 the calls left and right
+    QTest::addColumn<int>("litRow"); // of the pseudocode: 2 "restituisci 0", 5 "se V(Medio) = chiave",
+                                     // 6 "restituisci Medio", 9 and 11 the calls left and right
 
     QTest::newRow("before the first probe") << 0 << QByteArray("500") << -1
                                             << "Si cerca 500 tra le posizioni 1 e 1000" << -1;
     QTest::newRow("middle greater, go left") << 0 << QByteArray("500") << 0
-        << QString::fromUtf8("4997 \u00e8 maggiore di 500: si cerca tra 1 e 499") << 7;
+        << QString::fromUtf8("4997 \u00e8 maggiore di 500: si cerca tra 1 e 499") << 9;
     QTest::newRow("middle smaller, go right") << 0 << QByteArray("9000") << 0
-        << QString::fromUtf8("4997 \u00e8 minore di 9000: si cerca tra 501 e 1000") << 9;
+        << QString::fromUtf8("4997 \u00e8 minore di 9000: si cerca tra 501 e 1000") << 11;
     QTest::newRow("found at the middle") << 0 << QByteArray("4997") << 0
-        << QString::fromUtf8("4997 \u00e8 uguale a 4997: trovato in posizione 500") << 4;
+        << QString::fromUtf8("4997 \u00e8 uguale a 4997: trovato in posizione 500") << 5;
     QTest::newRow("nothing left to search") << 0 << QByteArray("-5") << 8
-        << QString::fromUtf8("7 \u00e8 maggiore di -5: non resta nessuna posizione in cui cercare") << 7;
+        << QString::fromUtf8("7 \u00e8 maggiore di -5: non resta nessuna posizione in cui cercare") << 9;
     QTest::newRow("verdict, not found") << 0 << QByteArray("-5") << 9
-        << QString::fromUtf8("-5 non \u00e8 nel vettore: NON c'\u00e8") << 2;
+        << QString::fromUtf8("-5 non \u00e8 nel vettore") << 2;
     QTest::newRow("verdict, found") << 0 << QByteArray("7") << 9
-        << QString::fromUtf8("7 \u00e8 nel vettore, in posizione 1: TROVATO") << 5;
+        << QString::fromUtf8("7 \u00e8 nel vettore, in posizione 1") << 6;
     QTest::newRow("the rounded number, not the text") << 4 << QByteArray("4.5abc") << 9
-        << QString::fromUtf8("4 \u00e8 nel vettore, in posizione 1: TROVATO") << 5;
+        << QString::fromUtf8("4 \u00e8 nel vettore, in posizione 1") << 6;
 }
 
 void tst_RicBinCore::stepSentence()
@@ -507,7 +507,7 @@ void tst_RicBinCore::stepSentence()
     const StepCode code = StepCodeAt(search, N, step);
     QCOMPARE(searchListing().rowsOf(code.line).pseudo, litRow);
     QCOMPARE(searchListing().rowsOf(code.line).cpp >= 0, litRow >= 0);
-    QCOMPARE(code.variables.front(), "X = " + plain(search.x));
+    QCOMPARE(code.variables.front(), "chiave = " + plain(search.x));
 }
 
 void tst_RicBinCore::fattoriale_data()

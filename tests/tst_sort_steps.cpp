@@ -33,16 +33,16 @@ void tst_SortSteps::litLines_data()
     QTest::addColumn<QList<int>>("pseudocodeRows"); // lit after each step, in order
 
     // Rows of the pseudocode: Insertion 3 "se V(j) < V(i)", 4 "scambia";
-    // Bubble 5 "passata ← passata + 1", 7 "se V(i) > V(i + 1)", 8 "scambia";
-    // Shell 4 "h ← h \ 3", 6 "v ← V(i)", 8 "mentre V(j - h) > v",
-    // 9 "V(j) ← V(j - h)", 14 "V(j) ← v"; Quick 2 "pivot ← V(Primo)",
-    // 6 "se V(i) < pivot", 10 "scambia V(i) e V(j)", 15 "scambia V(Primo) e V(k)".
+    // Bubble 7 "passata ← passata + 1", 9 "se V(i) > V(i + 1)", 10 "scambia";
+    // Shell 6 "h ← h div 3", 8 "v ← V(i)", 10 "mentre V(j - h) > v",
+    // 11 "V(j) ← V(j - h)", 18 "V(j) ← v"; Quick 4 "pivot ← V(Primo)",
+    // 8 "se V(i) < pivot", 12 "scambia V(i) e V(j)", 17 "scambia V(Primo) e V(k)".
     QTest::newRow("Insertion on 2 1 3") << int(Exchange) << QList<int>{2, 1, 3} << QList<int>{4, 3, 3};
-    QTest::newRow("Bubble on 2 1") << int(Bubble) << QList<int>{2, 1} << QList<int>{5, 8, 5, 7};
+    QTest::newRow("Bubble on 2 1") << int(Bubble) << QList<int>{2, 1} << QList<int>{7, 10, 7, 9};
     QTest::newRow("Shell on 2 1") << int(Shell) << QList<int>{2, 1}
-                                  << QList<int>{4, 6, 8, 14, 6, 9, 8, 14, 4, 6, 8, 14, 6, 8, 14, 6, 8, 14};
+                                  << QList<int>{6, 8, 10, 18, 8, 11, 10, 18, 6, 8, 10, 18, 8, 10, 18, 8, 10, 18};
     QTest::newRow("Quick on 2 1 3") << int(Quick) << QList<int>{2, 1, 3}
-                                    << QList<int>{2, 6, 10, 15, 2, 10, 15};
+                                    << QList<int>{4, 8, 12, 17, 4, 12, 17};
 }
 
 // The rows lit step by step on a tiny input; the C++ row lit is the line of

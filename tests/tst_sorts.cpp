@@ -153,8 +153,8 @@ void tst_Sorts::workedExample_data()
                        "V(3) > V(4): scambio"};
     QTest::newRow("ShellSort: 13 placements and 4 shifts")
         << int(Shell) << 17
-        << QStringList{"gap 4", "v = V(4)", "V(0) ≤ v: fine degli spostamenti", "V(4) = v",
-                       "v = V(5)", "V(1) ≤ v: fine degli spostamenti", "V(5) = v", "gap 1"};
+        << QStringList{"distanza h = 4", "v = V(4)", "V(0) ≤ v: fine degli spostamenti", "V(4) = v",
+                       "v = V(5)", "V(1) ≤ v: fine degli spostamenti", "V(5) = v", "distanza h = 1"};
     QTest::newRow("QuickSort(1, 5): six partitioning calls")
         << int(Quick) << 12
         << QStringList{"QuickSort(1, 5): pivot = V(1)", "V(2) < pivot: avanti",

@@ -110,7 +110,11 @@ QWidget *create(const ControlSpec &c, QWidget *parent)
     case Kind::Label: {
         auto *l = new QLabel(caption, parent);
         l->setTextFormat(Qt::PlainText);
-        l->setAlignment(((c.flags & Centred) ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+        // A boxed count stands in the middle of its box: at the top, a box
+        // only as high as the font would cut the feet of its digits.
+        const bool count = (c.flags & Centred) && (c.flags & Bordered);
+        l->setAlignment(((c.flags & Centred) ? Qt::AlignHCenter : Qt::AlignLeft) |
+                        (count ? Qt::AlignVCenter : Qt::AlignTop));
         if (c.flags & Bordered)
             l->setFrameStyle(QFrame::Box | QFrame::Plain);
         makeCopyable(l);
