@@ -64,6 +64,8 @@ void frmABR::connectControls()
     for (int index = 0; index < 3; ++index)
         connect(need<QPushButton>("cmdV", index), &QPushButton::clicked, this,
                 [this, index] { cmdV_Click(index); });
+    for (ListBox *list : {ui_.lstVet, ui_.lstX, ui_.lstABR, ui_.lstRic, ui_.lstV})
+        list->setToolTip(QStringLiteral("F2: la ricerca e le visite passo passo \u00b7 F1: guida"));
     connect(addStepViewAction(window(), {ui_.lstVet, ui_.lstX, ui_.lstABR, ui_.lstRic, ui_.lstV}),
             &QAction::triggered, this, &frmABR::PassoPasso);
 }

@@ -3,8 +3,11 @@
 
 #include "identity.h"
 
+#include "frmGuida.h"
+
 #include <QApplication>
 #include <QIcon>
+#include <QTranslator>
 
 namespace quimbra {
 
@@ -20,6 +23,13 @@ void applyIdentity(QApplication &app)
     icon.addFile(QStringLiteral(":/icons/quimbra-16.xpm"), QSize(16, 16));
     icon.addFile(QStringLiteral(":/icons/quimbra-32.xpm"), QSize(32, 32));
     app.setWindowIcon(icon);
+    // Qt's own texts in Italian, whatever the desktop's language: the
+    // program speaks Italian throughout.
+    static QTranslator qtTexts;
+    if (qtTexts.isEmpty() && qtTexts.load(QStringLiteral(":/translations/qtbase_it.qm")))
+        QCoreApplication::installTranslator(&qtTexts);
+    // F1 in every window opens the help at its page.
+    Form::setHelp(&frmGuida::open);
 }
 
 } // namespace quimbra

@@ -7,7 +7,8 @@ class QApplication;
 
 namespace quimbra {
 
-// The program's name, version and icon, shared by every window.
+// The program's name, version and icon, shared by every window, Qt's own
+// texts in Italian, and F1 for the help in every window.
 void applyIdentity(QApplication &app);
 
 } // namespace quimbra

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QWidget>
 
+#include "frmGuida.h"
 #include "step_player.h"
 
 #include <emscripten/bind.h>
@@ -91,6 +92,16 @@ std::string controlRect(const std::string &path)
     return {};
 }
 
+// The page's "?": the help at the page of the window in front, as F1 opens
+// it. Called from the page's script, it runs in the program's event loop.
+void openHelp()
+{
+    QMetaObject::invokeMethod(qApp, [] {
+        const QWidget *front = QApplication::activeWindow();
+        frmGuida::open(front ? front->objectName() : QStringLiteral("frm_Quimbra"));
+    }, Qt::QueuedConnection);
+}
+
 } // namespace
 
 void prepareForTheBrowser(QApplication &app)
@@ -118,4 +129,5 @@ void prepareForTheBrowser(QApplication &app)
 EMSCRIPTEN_BINDINGS(quimbra)
 {
     emscripten::function("controlRect", &quimbra::controlRect);
+    emscripten::function("openHelp", &quimbra::openHelp);
 }

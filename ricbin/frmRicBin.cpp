@@ -65,6 +65,8 @@ void frmRicBin::connectControls()
     connect(need<QPushButton>("cmdFine"), &QPushButton::clicked, this, &frmRicBin::cmdFine_Click);
     connect(addStepViewAction(window(), {ui_.lstV, ui_.lstRB}), &QAction::triggered, this,
             &frmRicBin::PassoPasso);
+    for (ListBox *list : {ui_.lstV, ui_.lstRB})
+        list->setToolTip(QStringLiteral("F2: la ricerca passo passo \u00b7 F1: guida"));
 }
 
 void frmRicBin::PassoPasso()
@@ -111,14 +113,6 @@ void frmRicBin::cmdFattoriale_Click()
     const std::string digits =
         ricbin::GroupThousands(ricbin::Fattoriale(n), thousandsSeparator().toStdString());
     ui_.lblFatt->setText(QStringLiteral("il Fattoriale \u00e8 \n") + QString::fromStdString(digits));
-}
-
-QString thousandsSeparator()
-{
-    QLocale locale;
-    if (locale.language() == QLocale::C)
-        locale = QLocale(QLocale::Italian, QLocale::Italy);
-    return locale.groupSeparator();
 }
 
 } // namespace quimbra

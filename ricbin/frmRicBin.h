@@ -4,6 +4,7 @@
 #pragma once
 
 #include "form.h"
+#include "numbers.h"
 #include "random.h"
 #include "types.h"
 
@@ -51,10 +52,6 @@ private:
     Integer N = 0;
     std::array<Integer, 1001> V{};
 };
-
-// The thousands separator of the user's regional settings; Italian's full
-// stop when the settings name no language (the C or POSIX locale).
-QString thousandsSeparator();
 
 // The layout of the binary search window.
 const FormLayout &ricBinLayout();

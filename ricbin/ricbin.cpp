@@ -153,17 +153,7 @@ Long Fattoriale(Integer n)
 
 std::string GroupThousands(Long n, std::string_view separator)
 {
-    // Work on the magnitude in 64 bits so that the most negative Long has one.
-    const long long magnitude = n < 0 ? -static_cast<long long>(n) : n;
-    const std::string digits = plain(magnitude);
-
-    std::string out = n < 0 ? "-" : "";
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0)
-            out.append(separator);
-        out.push_back(digits[i]);
-    }
-    return out;
+    return groupThousands(n, separator);
 }
 
 } // namespace quimbra::ricbin

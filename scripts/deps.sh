@@ -12,24 +12,25 @@ for group in "$@"; do
     case "$group" in
         build) packages+=(cmake ninja-build g++ make qt6-base-dev qt6-base-dev-tools libgl-dev
                           fonts-dejavu-core fonts-liberation2 desktop-file-utils appstream
-                          reuse man-db) ;;
+                          reuse man-db qt6-translations-l10n) ;;
         bench) packages+=(libbenchmark-dev) ;;
         screenshots) packages+=(xvfb xauth imagemagick xdotool x11-utils) ;;
         package) packages+=(dpkg-dev file desktop-file-utils appstream lintian man-db) ;;
         # The fuzz targets build only the cores, but configuring the project
         # still looks for Qt.
         fuzz) packages+=(cmake ninja-build clang libclang-rt-14-dev qt6-base-dev qt6-base-dev-tools
-                         libgl-dev) ;;
+                         libgl-dev qt6-translations-l10n) ;;
         # Cross-building for Windows: Qt from Debian's source package with the
         # installed Debian Qt as host tools, MinGW-w64, NSIS, and Wine on Xvfb
         # for the tests.
         windows) packages+=(cmake ninja-build dpkg-dev qt6-base-dev qt6-base-dev-tools
                             g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine nsis
-                            xvfb xauth xdotool x11-utils imagemagick fonts-wine zip unzip) ;;
+                            xvfb xauth xdotool x11-utils imagemagick fonts-wine zip unzip
+                            qt6-translations-l10n) ;;
         # The page: Qt from Debian's source package for WebAssembly with
         # emscripten, and headless Chromium with Node.js for the browser test.
         web) packages+=(cmake ninja-build dpkg-dev qt6-base-dev qt6-base-dev-tools emscripten
-                        chromium nodejs python3 zip) ;;
+                        chromium nodejs python3 zip qt6-translations-l10n) ;;
         *) echo "deps.sh: unknown group '$group'" >&2; exit 2 ;;
     esac
 done

@@ -38,6 +38,16 @@ namespace {
 
 constexpr int DefaultTrials = 5;
 
+// The folder first proposed for a picture: the Pictures folder where it
+// exists, the home folder otherwise.
+QString defaultImageFolder()
+{
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (!pictures.isEmpty() && QDir(pictures).exists())
+        return QDir(pictures).absolutePath();
+    return QDir::homePath();
+}
+
 // Where the last picture was saved during this run of the program.
 QString &lastImagePath()
 {
@@ -300,16 +310,16 @@ QImage frmGrafico::image() const
 
 bool frmGrafico::SalvaImmagine(const QString &path, QString *error) const
 {
-    // The file appears under its name only once it is written whole.
+    // The file appears under its name only once it is written whole. The
+    // reasons are the program's own: the system's words for them are English.
     QSaveFile file(path);
     QString reason;
     if (!file.open(QIODevice::WriteOnly))
-        reason = QStringLiteral("la cartella non esiste o non vi si può scrivere (%1)").arg(file.errorString());
+        reason = QStringLiteral("la cartella non esiste o non vi si può scrivere");
     else if (const QImage picture = image(); picture.isNull() || !picture.save(&file, "PNG"))
         reason = QStringLiteral("l'immagine non si è potuta scrivere");
     else if (!file.commit())
-        reason = QStringLiteral("il file non si è potuto completare, forse il disco è pieno (%1)")
-                     .arg(file.errorString());
+        reason = QStringLiteral("il file non si è potuto completare, forse il disco è pieno");
     if (reason.isEmpty())
         return true;
     file.cancelWriting();
@@ -329,8 +339,7 @@ void frmGrafico::cmdSalva_Click()
 #else
     QString path = lastImagePath();
     if (path.isEmpty())
-        path = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation) +
-               QStringLiteral("/grafico.png");
+        path = QDir(defaultImageFolder()).absoluteFilePath(QStringLiteral("grafico.png"));
     QFileDialog dialog(window(), QStringLiteral("Salva immagine"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilter(QStringLiteral("Immagini PNG (*.png)"));

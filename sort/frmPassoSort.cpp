@@ -3,6 +3,7 @@
 #include "frmPassoSort.h"
 
 #include "layout.h"
+#include "numbers.h"
 #include "sort_code.h"
 #include "text.h"
 #include "step_rows.h"
@@ -208,8 +209,8 @@ void frmPassoSort::showState()
         return;
     window()->setWindowTitle(QStringLiteral("Passo passo: %1 - prof. Orvalde")
                                  .arg(QString::fromUtf8(sortTitle(column_))));
-    ui_.lblConfronti->setText(QString::fromStdString(plain(steps_->comparisons())));
-    ui_.lblMosse->setText(QString::fromStdString(plain(steps_->moves())));
+    ui_.lblConfronti->setText(grouped(steps_->comparisons()));
+    ui_.lblMosse->setText(grouped(steps_->moves()));
     controls().lblPasso->setText(stepSentence());
     showCode(&sortListing(column_), steps_->state().line);
     showVariables(steps_->variables());

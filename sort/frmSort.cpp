@@ -89,8 +89,11 @@ void frmSort::connectControls()
     // each list's menu, opens the growth chart.
     QAction *chart = addWindowAction(window(), QStringLiteral("Grafico della crescita\u2026"),
                                      Qt::Key_F3, QStringLiteral("actGrafico"));
-    for (int k = 0; k < 4; ++k)
+    for (int k = 0; k < 4; ++k) {
         ui_.lstSort[k]->addMenuEntry(chart);
+        ui_.lstSort[k]->setToolTip(QStringLiteral("F2: questo ordinamento passo passo \u00b7 F3: grafico "
+                                                  "della crescita \u00b7 F1: guida"));
+    }
     connect(chart, &QAction::triggered, this, &frmSort::Grafico);
 }
 

@@ -3,6 +3,7 @@
 #include "growth_chart.h"
 
 #include "layout.h"
+#include "numbers.h"
 #include "sort_steps.h"
 
 #include <QFontMetricsF>
@@ -147,10 +148,7 @@ QColor GrowthChart::colour(int column)
 
 QLocale GrowthChart::locale()
 {
-    QLocale locale;
-    if (locale.language() == QLocale::C)
-        locale = QLocale(QLocale::Italian, QLocale::Italy);
-    return locale;
+    return numberLocale();
 }
 
 double GrowthChart::yOf(double value) const

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "step_player.h"
 
+#include "numbers.h"
 #include "stepper.h"
 
 #include <QAbstractButton>
@@ -9,7 +10,6 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLocale>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QWidget>
@@ -73,7 +73,7 @@ QString StepPlayer::speedText(int level)
     const double sps = stepsPerSecond(level);
     if (sps == 1)
         return QStringLiteral("1 passo al secondo");
-    return QStringLiteral("%1 passi al secondo").arg(QLocale().toString(qint64(sps)));
+    return QStringLiteral("%1 passi al secondo").arg(grouped(qint64(sps)));
 }
 
 void StepPlayer::attach(const Controls &controls)
@@ -365,8 +365,7 @@ void StepPlayer::showPosition()
     }
     if (controls_.positionText)
         controls_.positionText->setText(QStringLiteral("passo %1 di %2")
-                                            .arg(QLocale().toString(qint64(at)),
-                                                 QLocale().toString(qint64(count))));
+                                            .arg(grouped(at), grouped(count)));
 }
 
 } // namespace quimbra

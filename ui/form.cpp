@@ -6,6 +6,7 @@
 #include "widgets.h"
 #include "zoom.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
@@ -55,8 +56,32 @@ void Form::load()
         // Zoomed larger than the screen, the window keeps its title bar on it.
         keepOnScreen(window_);
     }
+    addHelpKey();
     connectControls();
     Form_Load();
+}
+
+namespace {
+Form::Help help = nullptr;
+} // namespace
+
+void Form::setHelp(Help h)
+{
+    help = h;
+}
+
+void Form::addHelpKey()
+{
+    auto *guide = new QAction(QStringLiteral("Guida"), window_);
+    guide->setObjectName(QStringLiteral("actGuida"));
+    guide->setShortcut(Qt::Key_F1);
+    guide->setShortcutContext(Qt::WindowShortcut);
+    const QString page = QString::fromUtf8(layout_.name);
+    connect(guide, &QAction::triggered, this, [page] {
+        if (help)
+            help(page);
+    });
+    window_->addAction(guide);
 }
 
 void Form::Show()

@@ -53,6 +53,12 @@ public:
     void Unload();
 
     bool isLoaded() const { return window_ != nullptr; }
+
+    // What F1 does in every window of the program: opens the help at the
+    // page of that window, named by the window's objectName. The program
+    // sets it once; without it F1 does nothing.
+    using Help = void (*)(const QString &page);
+    static void setHelp(Help help);
     QWidget *window() const { return window_; }
 
     // The controls of the loaded window, by name and control-array index, for
@@ -97,6 +103,7 @@ private:
     friend class ActivationTracker;
 
     void load();
+    void addHelpKey();
     void windowClosing();
     QWidget *control(const char *name, int index) const;
     [[noreturn]] void missingControl(const char *name, int index, const char *type) const;

@@ -14,6 +14,7 @@
 #include <QProgressBar>
 #include <QSlider>
 #include <QSpinBox>
+#include <QTextBrowser>
 
 #include <climits>
 #include <map>
@@ -73,7 +74,7 @@ QColor resolve(const Colour &c)
 // of widget paints with.
 void applyColours(QWidget *w, Kind kind, const Colour &background, const Colour &text)
 {
-    const bool field = kind == Kind::ListBox || kind == Kind::TextBox;
+    const bool field = kind == Kind::ListBox || kind == Kind::TextBox || kind == Kind::Document;
     QPalette palette = w->palette();
     if (background.role != Colour::Default) {
         palette.setColor(field ? QPalette::Base : QPalette::Window, resolve(background));
@@ -150,6 +151,13 @@ QWidget *create(const ControlSpec &c, QWidget *parent)
     }
     case Kind::ProgressBar:
         return new QProgressBar(parent);
+    case Kind::Document: {
+        auto *d = new QTextBrowser(parent);
+        d->setFocusPolicy(Qt::StrongFocus);
+        d->setOpenLinks(false);
+        d->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
+        return d;
+    }
     }
     return nullptr;
 }
@@ -160,7 +168,7 @@ bool takesFocus(Kind kind)
 {
     return kind == Kind::Button || kind == Kind::ListBox || kind == Kind::TextBox ||
            kind == Kind::Slider || kind == Kind::ComboBox || kind == Kind::Canvas ||
-           kind == Kind::CheckBox || kind == Kind::SpinBox;
+           kind == Kind::CheckBox || kind == Kind::SpinBox || kind == Kind::Document;
 }
 
 void buildControls(QWidget *window, const FormLayout &layout)

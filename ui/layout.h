@@ -23,9 +23,10 @@ namespace quimbra {
 // Slider, ComboBox and Canvas (a custom-painted area, see Canvas in
 // widgets.h) take the focus like buttons, lists and text boxes; so do
 // CheckBox (its caption beside it) and SpinBox (a whole number with arrows).
-// A ProgressBar does not.
+// A ProgressBar does not. A Document is a page of formatted text to read,
+// scroll and copy (the help).
 enum class Kind { Button, ListBox, TextBox, Label, Frame, Slider, ComboBox, Canvas,
-                  CheckBox, SpinBox, ProgressBar };
+                  CheckBox, SpinBox, ProgressBar, Document };
 
 enum class Face { Sans, Mono }; // "MS Sans Serif" and "Courier", with fallbacks
 

@@ -13,6 +13,20 @@ std::string plain(long long n)
     return std::to_string(n);
 }
 
+std::string groupThousands(long long n, std::string_view separator)
+{
+    // Work on the magnitude unsigned, so that the most negative number has one.
+    const unsigned long long magnitude = n < 0 ? 0ULL - static_cast<unsigned long long>(n) : n;
+    const std::string digits = std::to_string(magnitude);
+    std::string out = n < 0 ? "-" : "";
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0)
+            out.append(separator);
+        out.push_back(digits[i]);
+    }
+    return out;
+}
+
 std::string rightAligned(std::string_view text, int w)
 {
     if (w <= 0)

@@ -13,6 +13,10 @@ namespace quimbra {
 // A number's decimal text alone: "-7", "0", "1234".
 std::string plain(long long n);
 
+// The same with the separator between each group of three digits, counted
+// from the right: "-1.234.567".
+std::string groupThousands(long long n, std::string_view separator);
+
 // w blanks put in front of the text, of which only the last w characters
 // remain: short texts are padded on the left, long ones keep their tail.
 // Characters are Unicode code points of the UTF-8 text, so a typed "è" or an

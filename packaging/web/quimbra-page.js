@@ -13,6 +13,7 @@ const quimbraPage = (() => {
     function show(text) {
         byId("quimbra-loading").hidden = true;
         byId("quimbra-canvas").style.display = "none";
+        byId("quimbra-help").hidden = true;
         byId("quimbra-text").textContent = text;
         byId("quimbra-message").hidden = false;
     }

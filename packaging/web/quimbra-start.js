@@ -17,6 +17,7 @@
         showCanvas: () => {
             document.getElementById("quimbra-loading").hidden = true;
             canvas.style.display = "block";
+            document.getElementById("quimbra-help").hidden = false;
         },
         showError: (text) => {
             console.error(text);
@@ -33,6 +34,13 @@
             else
                 window.quimbraEnded();
         },
+    });
+    // "?" opens the program's help at the page of the window in front, as F1.
+    document.getElementById("quimbra-help").addEventListener("click", (event) => {
+        event.preventDefault();
+        const module = qtLoader.module();
+        if (module && module.openHelp)
+            module.openHelp();
     });
     qtLoader.loadEmscriptenModule("quimbra");
 })();

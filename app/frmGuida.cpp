@@ -1,0 +1,219 @@
+// SPDX-FileCopyrightText: 2026 The Quimbra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "frmGuida.h"
+
+#include "widgets.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTextBrowser>
+
+#include <algorithm>
+
+namespace quimbra {
+
+using namespace fonts;
+using namespace colours;
+
+// The list of pages at the left, the page at the right, cmdFine under it.
+// The list comes first in the tab order: the arrows choose a page at once.
+const FormLayout &guidaLayout()
+{
+    static const FormLayout layout{
+        "frmGuida", "Guida - prof. Orvalde", 10800, 7800, none,
+        {
+            {"lstPagine", -1, Kind::ListBox, nullptr, 120, 120, 2760, 7080, nullptr, sans825b,
+             paleCyan, blue, NoFlags, "Pagine della guida"},
+            {"txtGuida", -1, Kind::Document, nullptr, 3000, 120, 7680, 7080, nullptr, sans975b,
+             white, none, NoFlags, "Testo della guida"},
+            {"cmdFine", -1, Kind::Button, nullptr, 9705, 7305, 975, 375, "Fine", sans825, none,
+             none, NoFlags, "Chiudi la guida"},
+        }};
+    return layout;
+}
+
+namespace {
+
+// The keys that every step view shares.
+const std::string playerKeys =
+    "<h3>Tasti</h3><ul>"
+    "<li><b>Spazio</b>: un passo (\"Passo\").</li>"
+    "<li><b>Invio</b>: avvia o mette in pausa l'animazione (\"Avvia\").</li>"
+    "<li><b>Freccia sinistra</b> o <b>Backspace</b>: un passo indietro (\"Indietro\").</li>"
+    "<li><b>Tab</b> e <b>Maiusc+Tab</b>: da un comando all'altro; la barra di posizione va a "
+    "qualunque passo, quella della velocit&agrave; sceglie i passi al secondo.</li>"
+    "<li><b>Ctrl+C</b> su un elenco: copia la riga scelta, o tutto l'elenco.</li>"
+    "<li><b>F1</b>: questa guida.</li></ul>"
+    "<h3>Il codice e le variabili</h3><p>Il riquadro del codice mostra l'algoritmo in "
+    "pseudocodice o in C++ (il C++ &egrave; quello che il programma esegue davvero): la riga "
+    "evidenziata &egrave; quella che ha fatto l'ultimo passo. Le variabili sono quelle "
+    "dell'algoritmo dopo quel passo; in grassetto quelle appena cambiate.</p>"
+    "<h3>Esercizio</h3><p>\"Esercizio\" propone dati nuovi e un codice di cinque cifre; il "
+    "codice dato dall'insegnante, scritto nella casella e confermato con Invio, d&agrave; lo "
+    "stesso esercizio su ogni computer. Lo studente fa i passi dell'algoritmo cliccando sul "
+    "disegno (o con le frecce e Spazio); ogni risposta &egrave; giudicata subito, con un segno "
+    "di spunta o una croce. \"Soluzione\" mostra il resto. Alla fine la riga del risultato si "
+    "copia con Ctrl+C o con il tasto destro e si consegna all'insegnante.</p>";
+
+const std::vector<frmGuida::Page> allPages = {
+    {"frm_Quimbra", "Il menu",
+     "<h2>Il menu</h2><p>Tre pulsanti aprono le tre dimostrazioni: <b>Ordinamenti</b> "
+     "(quattro algoritmi di ordinamento a confronto), <b>Ricerca Binaria</b> (la ricerca in un "
+     "vettore ordinato, con il fattoriale) e <b>ABR</b> (l'albero binario di ricerca). "
+     "<b>Fine</b> chiude tutte le finestre e termina il programma.</p>"
+     "<h3>Tasti</h3><ul><li><b>Tab</b>: da un pulsante all'altro; <b>Spazio</b> o <b>Invio</b> "
+     "premono il pulsante scelto.</li><li><b>Ctrl e +</b>, <b>Ctrl e -</b>, <b>Ctrl e 0</b>: "
+     "ingrandisce, rimpicciolisce o riporta al 100 % tutte le finestre (anche Ctrl con la "
+     "rotella del mouse).</li><li><b>F1</b> in ogni finestra: la sua pagina di questa "
+     "guida.</li></ul>"},
+    {"frmRicBin", "Ricerca Binaria",
+     "<h2>Ricerca Binaria</h2><p>A sinistra il vettore di 1000 numeri casuali in ordine "
+     "crescente, una riga per posizione: la posizione e il valore. Ogni volta che la finestra "
+     "torna in primo piano il vettore si estrae di nuovo.</p>"
+     "<p>Scrivi un numero nella casella e premi <b>Ricerca Binaria</b>: l'elenco accanto mostra "
+     "le posizioni guardate, una riga per passo. La riga <tt>1 - 500 - 1000 : 4964</tt> si legge "
+     "cos&igrave;: si cerca tra la posizione 1 (estremo inferiore) e la 1000 (estremo "
+     "superiore); la posizione di mezzo &egrave; la 500, e l&igrave; il vettore vale 4964. "
+     "L'ultima riga dice se il numero c'&egrave; e dove.</p>"
+     "<p>Il riquadro <b>Fattoriale</b> calcola n! per n da 0 a 12: oltre, il numero non entra "
+     "nei 32 bit del programma.</p>"
+     "<h3>Tasti</h3><ul><li><b>Invio</b> su un pulsante lo preme.</li><li><b>F2</b>, o "
+     "\"Passo passo&hellip;\" nel menu del tasto destro di un elenco: la ricerca un passo alla "
+     "volta, sullo stesso vettore e lo stesso numero.</li><li><b>Ctrl+C</b> su un elenco: copia "
+     "la riga scelta o tutto l'elenco.</li></ul>"},
+    {"frmABR", "ABR",
+     "<h2>ABR: l'albero binario di ricerca</h2><p>31 chiavi casuali, ordinate nel primo "
+     "elenco, formano un albero bilanciato: la chiave di mezzo diventa la radice, le due met&agrave; "
+     "i due sottoalberi, e cos&igrave; via.</p>"
+     "<p>La tabella dei nodi ha una riga per nodo: il numero del nodo, la chiave (<tt>Inf</tt>), "
+     "il figlio sinistro (<tt>Sx</tt>) e il destro (<tt>Dx</tt>), il padre (<tt>Pd</tt>) e il "
+     "livello (<tt>l</tt>); 0 vuol dire nessun nodo. Accanto, l'albero disegnato di lato: la "
+     "radice a sinistra, i figli a destra, quelli di sinistra in basso.</p>"
+     "<p><b>Ricerca</b> cerca la chiave scritta e ne elenca il percorso; i tre pulsanti delle "
+     "visite elencano le chiavi in ordine anticipato (prima il nodo, poi i sottoalberi), "
+     "simmetrico (in ordine crescente) e posticipato (il nodo per ultimo).</p>"
+     "<h3>Tasti</h3><ul><li><b>F2</b>, o \"Passo passo&hellip;\" nel menu del tasto destro di "
+     "un elenco: la ricerca e le visite un passo alla volta, sull'albero disegnato come un "
+     "albero.</li><li><b>Ctrl+C</b> su un elenco: copia.</li></ul>"},
+    {"frmSort", "Ordinamenti",
+     "<h2>Ordinamenti</h2><p>Lo stesso vettore di 1000 numeri casuali ordinato da quattro "
+     "algoritmi: Insertion (ogni posizione confrontata con ognuna delle seguenti, con uno "
+     "scambio quando serve), Bubble, Shell e Quick. Sotto ogni colonna il numero di mosse "
+     "(scambi e spostamenti) che l'algoritmo ha fatto: si vede quanto costa ciascuno. "
+     "<b>SORT</b> ripete il confronto su un vettore nuovo.</p>"
+     "<h3>Tasti</h3><ul><li><b>F2</b>, o \"Passo passo&hellip;\" nel menu del tasto destro "
+     "di una colonna: quell'algoritmo un passo alla volta, sullo stesso vettore.</li>"
+     "<li><b>F3</b>, o \"Grafico della crescita&hellip;\": come crescono mosse e confronti al "
+     "crescere di n.</li><li><b>Ctrl+C</b> su una colonna: copia.</li></ul>"},
+    {"frmPassoSort", "Passo passo: ordinamenti",
+     "<h2>Passo passo: gli ordinamenti</h2><p>Il vettore come barre: l'altezza &egrave; il "
+     "valore. In magenta le posizioni appena confrontate, in rosso quelle appena scritte; la "
+     "linea tratteggiata &egrave; il valore tenuto da parte (la <i>v</i> di Shell, il "
+     "<i>pivot</i> di Quick). La frase dice che cosa ha fatto l'ultimo passo; i contatori "
+     "contano confronti e mosse come la finestra degli ordinamenti.</p>"
+     "<p>Si sceglie l'algoritmo e i dati: i dati casuali restano gli stessi cambiando "
+     "algoritmo, cos&igrave; la classe confronta gli algoritmi sugli stessi numeri; \"Nuovi "
+     "valori\" ne estrae altri.</p>" + playerKeys},
+    {"frmPassoRicBin", "Passo passo: ricerca binaria",
+     "<h2>Passo passo: la ricerca binaria</h2><p>La colonna mostra il vettore: in giallo le "
+     "posizioni in cui si cerca ancora, in grigio quelle scartate, in magenta la posizione di "
+     "mezzo appena guardata. La striscia a destra mostra tutto il vettore: si vede "
+     "l'intervallo dimezzarsi. Ogni passo aggiunge la riga che la finestra scriverebbe e una "
+     "frase che dice che cosa ha deciso.</p><p>Le frecce su e gi&ugrave;, Pag su e Pag "
+     "gi&ugrave; e la rotella scorrono la colonna.</p>" + playerKeys},
+    {"frmPassoABR", "Passo passo: ABR",
+     "<h2>Passo passo: l'albero</h2><p>L'albero disegnato come un albero, ogni nodo con la "
+     "sua chiave e il suo numero. Ogni passo accende il nodo raggiunto e aggiunge la riga che "
+     "la finestra scriverebbe; la frase dice che cosa ha fatto. \"Ricerca\" cerca la chiave "
+     "scritta; i tre pulsanti delle visite le avviano.</p><p>Nell'esercizio la scelta accanto "
+     "al codice dice che cosa si esercita: la ricerca o una delle visite.</p>" + playerKeys},
+    {"frmGrafico", "Grafico della crescita",
+     "<h2>Grafico della crescita</h2><p>Quante mosse (o quanti confronti) fanno i quattro "
+     "ordinamenti al crescere di n, contati eseguendo gli algoritmi stessi, su dati casuali, "
+     "crescenti, decrescenti o tutti uguali. Con pi&ugrave; prove la fascia mostra il minimo "
+     "e il massimo. Le curve di riferimento (n, n log n, n(n - 1)/2) aiutano a riconoscere la "
+     "crescita; la scala logaritmica la rende leggibile anche per n piccoli.</p>"
+     "<h3>Tasti</h3><ul><li><b>1</b>, <b>2</b>, <b>3</b>, <b>4</b>: mostra o nasconde un "
+     "algoritmo, come un clic sulla sua voce della legenda.</li><li><b>Ctrl+C</b> o \"Copia "
+     "dati\": la tabella, da incollare in un foglio di calcolo.</li><li>\"Salva "
+     "immagine&hellip;\": il grafico come file PNG.</li><li>Il mouse fermo su un punto ne dice "
+     "il valore.</li></ul>"},
+    {"frmGuida", "Come usare la guida",
+     "<h2>La guida</h2><p>A sinistra le pagine, una per finestra: le frecce su e gi&ugrave; "
+     "scelgono la pagina. <b>Tab</b> porta al testo, che le frecce e Pag gi&ugrave; scorrono; "
+     "<b>Ctrl+A</b> e <b>Ctrl+C</b> lo copiano. Lo zoom del programma (Ctrl e +, Ctrl e -) "
+     "ingrandisce anche la guida. <b>F1</b> in qualunque finestra apre la sua pagina.</p>"},
+};
+
+} // namespace
+
+const std::vector<frmGuida::Page> &frmGuida::pages()
+{
+    return allPages;
+}
+
+frmGuida::frmGuida() : Form(guidaLayout(), qApp)
+{
+}
+
+frmGuida &frmGuida::instance()
+{
+    // Owned by the application, so that it goes with it.
+    static frmGuida *guide = new frmGuida;
+    return *guide;
+}
+
+void frmGuida::open(const QString &window)
+{
+    frmGuida &guide = instance();
+    guide.Show();
+    guide.showPage(window);
+}
+
+void frmGuida::connectControls()
+{
+    ui_ = {need<ListBox>("lstPagine"), need<QTextBrowser>("txtGuida")};
+    connect(need<QPushButton>("cmdFine"), &QPushButton::clicked, this, &frmGuida::cmdFine_Click);
+    std::vector<std::string> titles;
+    for (const Page &p : allPages)
+        titles.emplace_back(p.title);
+    ui_.lstPagine->setLines(titles);
+    connect(ui_.lstPagine->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex &row) {
+                if (row.isValid())
+                    showPage(QString::fromUtf8(allPages[std::size_t(row.row())].window));
+            });
+    showPage(QString::fromUtf8(allPages[std::size_t(page_)].window));
+}
+
+void frmGuida::unloaded()
+{
+    ui_ = {};
+}
+
+QString frmGuida::page() const
+{
+    return QString::fromUtf8(allPages[std::size_t(page_)].window);
+}
+
+void frmGuida::showPage(const QString &window)
+{
+    const auto at = std::find_if(allPages.begin(), allPages.end(),
+                                 [&](const Page &p) { return window == QLatin1String(p.window); });
+    const int page = at == allPages.end() ? 0 : int(at - allPages.begin());
+    const bool again = page == page_ && isLoaded() && !ui_.txtGuida->toPlainText().isEmpty();
+    page_ = page;
+    if (!isLoaded() || again)
+        return;
+    ui_.txtGuida->setHtml(QString::fromStdString(allPages[std::size_t(page)].html));
+    const QModelIndex row = ui_.lstPagine->model()->index(page, 0);
+    if (ui_.lstPagine->currentIndex() != row)
+        ui_.lstPagine->setCurrentIndex(row);
+}
+
+void frmGuida::cmdFine_Click()
+{
+    Unload();
+}
+
+} // namespace quimbra
