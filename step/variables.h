@@ -16,11 +16,11 @@ struct Variables
 };
 
 // The lines `now`, each marked changed where it differs from the same line
-// one step before (a routine replayed from its recorded lines knows its
-// variables only as text).
+// one step before, or was not there (a routine replayed from its recorded
+// lines knows its variables only as text).
 inline Variables changedSince(std::vector<std::string> now, const std::vector<std::string> &before)
 {
-    std::vector<bool> changed(now.size(), false);
+    std::vector<bool> changed(now.size(), true);
     for (std::size_t n = 0; n < now.size() && n < before.size(); ++n)
         changed[n] = now[n] != before[n];
     return {std::move(now), std::move(changed)};

@@ -14,13 +14,22 @@
 #include "support.h"
 #include "window_support.h"
 #include "widgets.h"
+#include "frmGrafico.h"
+#include "frmGuida.h"
+#include "step_colours.h"
 
 #include <QAccessible>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSet>
+#include <QTextBrowser>
 #include <QtTest>
+
+#include <cmath>
 
 #include <memory>
 
@@ -28,6 +37,17 @@ using namespace quimbra;
 using namespace quimbra::testing;
 
 Q_DECLARE_METATYPE(QAccessible::Role)
+
+// The contrast of two colours as WCAG 2 computes it, 1 to 21.
+double contrast(const QColor &a, const QColor &b)
+{
+    auto luminance = [](const QColor &c) {
+        auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
 
 class tst_Accessibility final : public QObject
 {
@@ -353,6 +373,110 @@ private slots:
         // The number itself; for lblFatt the last of its two lines.
         const QString value = label->text().split('\n').last().trimmed();
         QVERIFY2(spoken.contains(value), qPrintable(spoken));
+    }
+
+    void windows_data()
+    {
+        QTest::addColumn<QString>("window");
+        for (const char *name : {"frm_Quimbra", "frmRicBin", "frmABR", "frmSort", "frmPassoSort",
+                                 "frmPassoRicBin", "frmPassoABR"})
+            QTest::newRow(name) << QString(name);
+    }
+
+    // F1 opens the help at the page of the window it came from.
+    void helpAtItsPage_data() { windows_data(); }
+    void helpAtItsPage()
+    {
+        QFETCH(QString, window);
+        Form *f = form(window);
+        f->window()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f->window()));
+        QTest::keyClick(f->window(), Qt::Key_F1);
+        frmGuida &guide = frmGuida::instance();
+        QVERIFY(guide.isLoaded());
+        QCOMPARE(guide.page(), window);
+        const auto *pages = guide.window()->findChild<ListBox *>("lstPagine");
+        QCOMPARE(pages->currentIndex().row(),
+                 int(std::find_if(frmGuida::pages().begin(), frmGuida::pages().end(),
+                                  [&](const frmGuida::Page &p) { return window == p.window; }) -
+                     frmGuida::pages().begin()));
+        guide.Unload();
+    }
+
+    // Every text that the step views, the chart and the help write on the
+    // screen stands out from what lies behind it by at least 4.5 : 1, as the
+    // palette of its control has them; and so do the colours the views paint
+    // their texts in.
+    void textsContrast_data()
+    {
+        QTest::addColumn<QString>("window");
+        for (const char *name : {"frmPassoSort", "frmPassoRicBin", "frmPassoABR", "frmGrafico", "frmGuida"})
+            QTest::newRow(name) << QString(name);
+    }
+    void textsContrast()
+    {
+        QFETCH(QString, window);
+        Form *f = nullptr;
+        if (window == "frmGrafico") {
+            menu->sortSlot()->Grafico();
+            f = menu->sortSlot()->findChild<frmGrafico *>();
+        } else if (window == "frmGuida") {
+            frmGuida::open(window);
+            f = &frmGuida::instance();
+        } else {
+            f = form(window);
+        }
+        QVERIFY(f && f->isLoaded());
+        int checked = 0;
+        for (QWidget *w : f->window()->findChildren<QWidget *>()) {
+            if (!w->isEnabled() || w->objectName().isEmpty())
+                continue;
+            const QPalette &p = w->palette();
+            QColor text, ground;
+            if (qobject_cast<QAbstractItemView *>(w) || qobject_cast<QLineEdit *>(w) ||
+                qobject_cast<QTextBrowser *>(w)) {
+                text = p.color(QPalette::Text);
+                ground = p.color(QPalette::Base);
+            } else if (qobject_cast<QAbstractButton *>(w) && !qobject_cast<QCheckBox *>(w)) {
+                text = p.color(QPalette::ButtonText);
+                ground = p.color(QPalette::Button);
+            } else if (qobject_cast<QLabel *>(w) || qobject_cast<QCheckBox *>(w)) {
+                text = p.color(QPalette::WindowText);
+                ground = p.color(QPalette::Window);
+            } else {
+                continue;
+            }
+            ++checked;
+            QVERIFY2(contrast(text, ground) >= 4.5,
+                     qPrintable(QString("%1: %2 on %3, %4 : 1")
+                                    .arg(w->objectName(), text.name(), ground.name())
+                                    .arg(contrast(text, ground), 0, 'f', 2)));
+        }
+        QVERIFY(checked >= 3);
+        // The painted texts: names and values in the compared colour on the
+        // pictures' pale yellow, a lit code line, the changed variables.
+        const QColor paleYellow(palette::paleYellow), paleCyan(palette::paleCyan);
+        QVERIFY(contrast(stepColour::compared, paleYellow) >= 4.5);
+        QVERIFY(contrast(Qt::white, stepColour::lit) >= 4.5);
+        QVERIFY(contrast(stepColour::lit, paleCyan) >= 4.5);
+        QVERIFY(contrast(Qt::white, stepColour::right) >= 3); // the tick and the cross: marks, not text
+        QVERIFY(contrast(Qt::white, stepColour::wrong) >= 3);
+        if (window == "frmGrafico" || window == "frmGuida")
+            f->Unload();
+    }
+
+    // Qt's own texts are Italian: a text box's menu, a dialog's buttons.
+    void qtSpeaksItalian()
+    {
+        QLineEdit box;
+        std::unique_ptr<QMenu> menu(box.createStandardContextMenu());
+        QStringList entries;
+        for (QAction *a : menu->actions())
+            entries << a->text().remove(QLatin1Char('&')).section(QLatin1Char('\t'), 0, 0);
+        for (const char *word : {"Annulla", "Copia", "Incolla", "Seleziona tutto"})
+            QVERIFY2(entries.contains(QString(word)), qPrintable(entries.join(", ")));
+        QMessageBox box2(QMessageBox::Question, "Quimbra", "?", QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(box2.button(QMessageBox::Yes)->text().remove(QLatin1Char('&')), QString("S\u00ec"));
     }
 };
 

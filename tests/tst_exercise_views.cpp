@@ -6,6 +6,7 @@
 // score, giving up, copying the result, closing.
 
 #include "abr.h"
+#include "frmGuida.h"
 #include "frmPassoABR.h"
 #include "frmPassoRicBin.h"
 #include "frmPassoSort.h"
@@ -16,6 +17,7 @@
 #include <QAbstractSlider>
 #include <QClipboard>
 #include <QComboBox>
+#include <QTextBrowser>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -384,6 +386,102 @@ private slots:
         QTest::mouseClick(view->button("cmdFine"), Qt::LeftButton);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!view);
+    }
+
+    // Random data stay while the algorithm changes; "Nuovi valori" draws new
+    // ones; during an exercise the data choice says whose values are shown.
+    void randomDataStay()
+    {
+        QVERIFY(open({SortView, 0}));
+        auto *sort = qobject_cast<frmPassoSort *>(view.data());
+        auto *data = view->find<QComboBox>("cboDati");
+        QPushButton *fresh = view->button("cmdNuoviDati");
+        QVERIFY(!fresh->isEnabled()); // the window's vector: nothing to draw
+        data->setCurrentIndex(InputRandom20);
+        emit data->activated(InputRandom20);
+        QVERIFY(fresh->isEnabled());
+        const std::vector<Integer> drawn = sort->steps()->values();
+        QCOMPARE(sort->steps()->size(), 20);
+        for (int algorithm : {1, 2, 3, 0}) {
+            sort->cboAlgoritmo_Click(algorithm);
+            QCOMPARE(sort->steps()->column(), algorithm);
+            QCOMPARE(sort->steps()->values(), drawn);
+        }
+        QTest::mouseClick(fresh, Qt::LeftButton);
+        QVERIFY(sort->steps()->values() != drawn);
+        const std::vector<Integer> redrawn = sort->steps()->values();
+        sort->startExercise(27182);
+        QCOMPARE(data->currentIndex(), -1);
+        QCOMPARE(data->currentText(), QString());
+        QCOMPARE(data->placeholderText(), QString("Dati dell'esercizio"));
+        sort->cboAlgoritmo_Click(1); // a running exercise: the same code with Bubble
+        QCOMPARE(data->currentIndex(), -1);
+        panel().giveUp();
+        sort->cboAlgoritmo_Click(2); // over: back to the data chosen, as drawn
+        QCOMPARE(data->currentIndex(), int(InputRandom20));
+        QCOMPARE(sort->steps()->values(), redrawn);
+    }
+
+    void spaceSteps_data()
+    {
+        QTest::addColumn<Setup>("setup");
+        QTest::addColumn<QString>("clicked");
+        QTest::newRow("sorts, Passo") << Setup{SortView, 1} << "cmdPasso";
+        QTest::newRow("sorts, Indietro") << Setup{SortView, 1} << "cmdIndietro";
+        QTest::newRow("sorts, the code") << Setup{SortView, 1} << "lstCodice";
+        QTest::newRow("sorts, the variables") << Setup{SortView, 1} << "lstVariabili";
+        QTest::newRow("search, Passo") << Setup{SearchView, -1} << "cmdPasso";
+        QTest::newRow("search, the steps") << Setup{SearchView, -1} << "lstPassi";
+        QTest::newRow("tree, a visit") << Setup{TreeView, -1} << "cmdV";
+        QTest::newRow("tree, Indietro") << Setup{TreeView, -1} << "cmdIndietro";
+    }
+    // Space is Passo whatever was clicked last; a view opens with the focus
+    // on its picture, and Tab goes on from there.
+    void spaceSteps()
+    {
+        QFETCH(Setup, setup);
+        QFETCH(QString, clicked);
+        QVERIFY(open(setup));
+        QWidget *window = view->window();
+        QCOMPARE(window->focusWidget(), static_cast<QWidget *>(view->canvas()));
+        QTest::keyClick(window->focusWidget(), Qt::Key_Tab);
+        QVERIFY(window->focusWidget() != static_cast<QWidget *>(view->button("cmdFine")));
+        if (setup.view == SortView) // nothing of the sorts' own before the player
+            QCOMPARE(window->focusWidget(), static_cast<QWidget *>(view->button("cmdPasso")));
+        if (setup.view == TreeView)
+            view->button("cmdV", 0)->click();
+        view->player().stepOnce();
+        view->player().stepOnce();
+        view->canvas()->setFocus();
+        const QByteArray name = clicked.toUtf8();
+        QWidget *target = clicked == "cmdV" ? view->button("cmdV", 1) : view->find<QWidget>(name.constData());
+        QVERIFY(target);
+        QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, QPoint(4, 4));
+        const long at = view->player().stepper()->position();
+        QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, Qt::Key_Space);
+        QCOMPARE(view->player().stepper()->position(), at + 1);
+    }
+
+    void helpAtItsPage_data()
+    {
+        QTest::addColumn<Setup>("setup");
+        QTest::newRow("sorts") << Setup{SortView, 0};
+        QTest::newRow("binary search") << Setup{SearchView, -1};
+        QTest::newRow("tree") << Setup{TreeView, -1};
+    }
+    // F1 opens the help at the view's page; the page is Italian text that
+    // names the view's keys.
+    void helpAtItsPage()
+    {
+        QFETCH(Setup, setup);
+        QVERIFY(open(setup));
+        QTest::keyClick(view->button("cmdPasso"), Qt::Key_F1);
+        frmGuida &guide = frmGuida::instance();
+        QVERIFY(guide.isLoaded());
+        QCOMPARE(guide.page(), view->window()->objectName());
+        const QString text = guide.window()->findChild<QTextBrowser *>("txtGuida")->toPlainText();
+        QVERIFY2(text.contains("Spazio") && text.contains("Invio"), qPrintable(text));
+        guide.Unload();
     }
 };
 

@@ -140,6 +140,8 @@ private slots:
 
     void stepSentence_data();
     void stepSentence();
+    void variablesAfterTheLastStep_data();
+    void variablesAfterTheLastStep();
 
     void fattoriale_data();
     void fattoriale();
@@ -572,6 +574,44 @@ void tst_RicBinCore::groupThousands()
     QFETCH(QString, text);
 
     QCOMPARE(qs(GroupThousands(n, str(separator))), text);
+}
+
+void tst_RicBinCore::variablesAfterTheLastStep_data()
+{
+    QTest::addColumn<QByteArray>("typed");
+    QTest::addColumn<QStringList>("variables"); // after the verdict
+
+    // V(i) = 10 i - 3: 7, 17, ..., 9997.
+    QTest::newRow("found: the probe's own call") << QByteArray("4997")
+        << QStringList{"chiave = 4997", "Sx = 1", "Dx = 1000", "Medio = 500", "V(Medio) = 4997",
+                       "livello = 1", "risultato = 500"};
+    QTest::newRow("not found, the last probe went left: the empty call after it") << QByteArray("-5")
+        << QStringList{"chiave = -5", "Sx = 1", "Dx = 0", "Medio = \u2014", "V(Medio) = \u2014",
+                       "livello = 10", "risultato = 0"};
+    QTest::newRow("not found, the last probe went right") << QByteArray("20000")
+        << QStringList{"chiave = 20000", "Sx = 1001", "Dx = 1000", "Medio = \u2014",
+                       "V(Medio) = \u2014", "livello = 11", "risultato = 0"};
+    QTest::newRow("not found between two values") << QByteArray("4990")
+        << QStringList{"chiave = 4990", "Sx = 500", "Dx = 499", "Medio = \u2014",
+                       "V(Medio) = \u2014", "livello = 11", "risultato = 0"};
+}
+
+// At the verdict the panel shows the variables of the call that gives it:
+// a search that ends empty-handed has Sx past Dx and no middle yet.
+void tst_RicBinCore::variablesAfterTheLastStep()
+{
+    QFETCH(QByteArray, typed);
+    QFETCH(QStringList, variables);
+    const SearchSteps search = RecordSearch(stepVector(), N, str(typed));
+    const int last = search.count() - 1;
+    QStringList got;
+    for (const std::string &line : StepCodeAt(search, N, last).variables)
+        got << QString::fromStdString(line);
+    QCOMPARE(got, variables);
+    // What the verdict changed is marked, against the step before it.
+    const Variables marked = VariablesAt(search, N, last);
+    QCOMPARE(marked.changed.size(), marked.lines.size());
+    QCOMPARE(marked.changed.back(), true); // risultato: new
 }
 
 QTEST_APPLESS_MAIN(tst_RicBinCore)

@@ -24,6 +24,8 @@ private slots:
     void litLines();
     void backAndForth();
     void longestRunJumps();
+    void heldValueThroughItsPlacement_data();
+    void heldValueThroughItsPlacement();
 };
 
 void tst_SortSteps::litLines_data()
@@ -147,6 +149,45 @@ void tst_SortSteps::longestRunJumps()
             QCOMPARE(jumper.position(), k);
             QVERIFY(seen(jumper) == seen(walker));
         }
+    }
+}
+
+void tst_SortSteps::heldValueThroughItsPlacement_data()
+{
+    QTest::addColumn<int>("routine");
+    QTest::addColumn<int>("line"); // of the held value in the variables panel
+    QTest::addColumn<QString>("name");
+    QTest::newRow("Shell's v") << int(Shell) << 3 << "v = ";
+    QTest::newRow("Quick's pivot") << int(Quick) << 3 << "pivot = ";
+}
+
+// The step that places Shell's v or Quick's pivot still shows its value (the
+// one just written), unchanged by that step; a new hold changes it.
+void tst_SortSteps::heldValueThroughItsPlacement()
+{
+    QFETCH(int, routine);
+    QFETCH(int, line);
+    QFETCH(QString, name);
+    std::mt19937 gen(7);
+    for (int run = 0; run < 20; ++run) {
+        SortSteps steps(routine, withZero(randomElements(unsigned(gen()), 2 + run % 9, run % 2 ? 5 : 100)));
+        int placed = 0;
+        while (steps.step()) {
+            const SortStep &last = steps.last();
+            const Variables v = steps.variables();
+            const QString shown = QString::fromStdString(v.lines[std::size_t(line)]);
+            if (last.kind == SortStep::Place || last.kind == SortStep::PivotPlaced) {
+                const int at = last.kind == SortStep::Place ? last.movedA : last.movedB;
+                QCOMPARE(shown, name + QString::number(steps.values()[std::size_t(at)]));
+                QVERIFY(!v.changed[std::size_t(line)]);
+                ++placed;
+            }
+            if (last.kind == SortStep::Hold || last.kind == SortStep::Range) {
+                QCOMPARE(shown, name + QString::number(steps.held()));
+                QVERIFY(v.changed[std::size_t(line)]);
+            }
+        }
+        QVERIFY(placed > 0);
     }
 }
 
