@@ -19,6 +19,8 @@
 #include "widgets.h"
 #include "zoom.h"
 
+#include <QComboBox>
+#include <QAbstractSlider>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -176,6 +178,7 @@ class tst_Soak final : public QObject
     AbrModel abrModel;
     SortModel sortModel;
     int abrLoads = 0;
+    long sideDraws = 0; // drawn by the windows that the demonstrations open, in this action
     int boxesAnswered = 0;
     int expectedBoxes = 0;
     QString failure;
@@ -735,6 +738,84 @@ class tst_Soak final : public QObject
         return reached;
     }
 
+    // A window that a demonstration window opens: a step view (F2), the help
+    // (F1) or, from the sorting window, the growth chart (F3). Opened by its
+    // key, given a few inputs as they fall (clicks on its buttons, lists,
+    // picture and sliders, a choice, digits typed, Space, Enter, Left, Tab),
+    // then closed with its Fine. What it draws is its own (the step view's
+    // random values, the chart's vectors); closing it may hand the
+    // activation back to the demonstration window.
+    Activations sideWindow(Form *f)
+    {
+        const Activations reached = reach(f);
+        if (!f->isLoaded())
+            return reached;
+        const int kind = pick(f == menu->sortSlot() ? 3 : 2);
+        const Qt::Key key = kind == 0 ? Qt::Key_F2 : kind == 1 ? Qt::Key_F1 : Qt::Key_F3;
+        QWidget *window = f->window();
+        note(QStringLiteral("side window by key %1 from %2").arg(int(key)).arg(window->objectName()));
+        const long before = rnd->draws;
+        QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, key);
+        settle();
+        QPointer<QWidget> side = QApplication::activeWindow();
+        static const QStringList sides{"frmPassoSort", "frmPassoRicBin", "frmPassoABR", "frmGrafico", "frmGuida"};
+        if (!expect(side && sides.contains(side->objectName()), QStringLiteral("the key opens its window")))
+            return reached;
+        for (int n = 1 + pick(8); n > 0 && side && side->isVisible(); --n) {
+            QList<QWidget *> inputs;
+            for (QWidget *w : side->findChildren<QWidget *>()) {
+                const bool input = qobject_cast<QAbstractButton *>(w) || qobject_cast<QComboBox *>(w) ||
+                                   qobject_cast<QAbstractSlider *>(w) || qobject_cast<ListBox *>(w) ||
+                                   qobject_cast<Canvas *>(w) || qobject_cast<QLineEdit *>(w);
+                // Fine closes it at the end; "Salva immagine…" waits for a file name.
+                if (input && w->isVisible() && w->isEnabled() && w->objectName() != QLatin1String("cmdFine") &&
+                    w->objectName() != QLatin1String("cmdSalva"))
+                    inputs << w;
+            }
+            if (inputs.isEmpty() || chance(0.25)) {
+                static const Qt::Key keys[] = {Qt::Key_Space, Qt::Key_Return, Qt::Key_Left, Qt::Key_Tab};
+                QWidget *focus = side->focusWidget() ? side->focusWidget() : side.data();
+                // Fine and "Salva immagine…" are left alone here too: Tab goes past them.
+                const bool spared = focus->objectName() == QLatin1String("cmdFine") ||
+                                    focus->objectName() == QLatin1String("cmdSalva");
+                const Qt::Key k = spared ? Qt::Key_Tab : keys[pick(4)];
+                note(QStringLiteral("side key %1 on %2").arg(int(k)).arg(focus->objectName()));
+                QTest::keyClick(focus, k);
+            } else {
+                QWidget *w = inputs[pick(static_cast<int>(inputs.size()))];
+                note(QStringLiteral("side input on %1 in %2").arg(w->objectName(), side->objectName()));
+                if (auto *choice = qobject_cast<QComboBox *>(w)) {
+                    const int entry = pick(std::max(1, choice->count()));
+                    choice->setCurrentIndex(entry);
+                    emit choice->activated(entry);
+                } else if (auto *slider = qobject_cast<QAbstractSlider *>(w)) {
+                    QTest::keyClick(slider, chance(0.5) ? Qt::Key_Right : Qt::Key_PageDown);
+                } else if (auto *box = qobject_cast<QLineEdit *>(w)) {
+                    box->setFocus();
+                    box->selectAll();
+                    QTest::keyClicks(box, QString::number(pick(100000)));
+                    if (chance(0.5))
+                        QTest::keyClick(box, Qt::Key_Return);
+                } else {
+                    const QPoint at(pick(std::max(1, w->width())), pick(std::max(1, w->height())));
+                    QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, at);
+                }
+            }
+            settle();
+        }
+        if (side && side->isVisible()) {
+            // A number typed and not yet taken counts as the focus leaves it:
+            // inside the side window, before what it drew is counted.
+            side->setFocus();
+            settle();
+            sideDraws += rnd->draws - before;
+            QTest::mouseClick(side->findChild<QPushButton *>(QStringLiteral("cmdFine")), Qt::LeftButton);
+            settle();
+        }
+        expect(!side || !side->isVisible(), QStringLiteral("Fine closes the side window"));
+        return plus(reached, {0, 1});
+    }
+
     Activations press(Form *f)
     {
         const Activations reached = reach(f);
@@ -913,6 +994,7 @@ class tst_Soak final : public QObject
             const int loadsBefore = abrLoads;
             const int boxesBefore = boxesAnswered;
             const int expectedBoxesBefore = expectedBoxes;
+            sideDraws = 0;
             bool endsProgram = false;
             Activations a;
 
@@ -945,6 +1027,8 @@ class tst_Soak final : public QObject
                 typing.removeAll(menu->sortSlot());
                 a = typing.isEmpty() ? press(demos.front())
                                      : type(typing[pick(static_cast<int>(typing.size()))]);
+            } else if (roll < 62) {
+                a = sideWindow(demos[pick(static_cast<int>(demos.size()))]);
             } else if (roll < 80) {
                 a = press(demos[pick(static_cast<int>(demos.size()))]);
             } else {
@@ -955,7 +1039,7 @@ class tst_Soak final : public QObject
                 expect(loadedForms().isEmpty(), QStringLiteral("Fine closes every window"));
 
             checkAll();
-            const long drawn = rnd->draws - drawsBefore - 31L * (abrLoads - loadsBefore);
+            const long drawn = rnd->draws - drawsBefore - 31L * (abrLoads - loadsBefore) - sideDraws;
             expect(
                 drawn >= 0 && drawn % 1000 == 0 && drawn / 1000 >= a.least &&
                     drawn / 1000 <= a.most,
