@@ -169,6 +169,24 @@ void frmGrafico::connectControls()
     connect(maxima, &QComboBox::currentIndexChanged, this, &frmGrafico::Calcola);
     connect(trials, &QSpinBox::valueChanged, this, &frmGrafico::Calcola);
 
+    // What each control does, and its key.
+    static const std::pair<const char *, const char *> toolTips[] = {
+        {"picGrafico", "Tasti da 1 a 4: mostra o nasconde un ordinamento \u00b7 Ctrl+C: copia i dati \u00b7 "
+                       "il mouse fermo su un punto ne dice il valore"},
+        {"cboMisura", "Mosse o confronti (frecce su e gi\u00f9 quando \u00e8 scelta)"},
+        {"cboDati", "I dati da ordinare (frecce su e gi\u00f9 quando \u00e8 scelta)"},
+        {"cboMassimo", "Fino a quale n (frecce su e gi\u00f9 quando \u00e8 scelta)"},
+        {"spnProve", "Quanti vettori casuali per ogni n (frecce su e gi\u00f9, o scrivi e premi Invio)"},
+        {"chkLogaritmica", "Scala logaritmica per i conteggi (Spazio quando \u00e8 scelta)"},
+        {"chkRiferimenti", "Le curve n, n log n e n(n - 1)/2 (Spazio quando \u00e8 scelta)"},
+        {"cmdCopia", "Copia la tabella del grafico (Ctrl+C)"},
+        {"cmdSalva", "Salva il grafico come immagine PNG"},
+        {"cmdFine", "Chiudi la finestra (Alt+F4)"},
+    };
+    for (const auto &[name, tip] : toolTips)
+        if (QWidget *control = find<QWidget>(name))
+            control->setToolTip(QString::fromUtf8(tip));
+
     Canvas *picture = canvas();
     picture->setPaint([this](QPainter &painter, const QRect &area) { chart_.paint(painter, area); });
     picture->installEventFilter(this);

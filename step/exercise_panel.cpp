@@ -339,8 +339,11 @@ void ExercisePanel::paint(QPainter &painter, const QRect &area) const
             painter.drawLine(c + QPointF(-d, d), c + QPointF(d, -d));
         }
     };
-    for (int e : rightMarks_)
-        draw(e, stepColour::right, hooks_.round ? 150 : 70, Qt::SolidLine, 1);
+    for (int e : rightMarks_) {
+        draw(e, stepColour::right, 70, Qt::SolidLine, 1);
+        if (hooks_.round) // a second ring: plainly green, the key still readable
+            draw(e, stepColour::right, 0, Qt::SolidLine, 1 + line);
+    }
     for (int e : shownMarks_)
         draw(e, stepColour::right, 0, Qt::DashLine, 1);
     for (int e : exercise_.pendingPicks())

@@ -132,7 +132,9 @@ void StepView::connectControls()
         colours.setColor(group, QPalette::HighlightedText, Qt::white);
     }
     code->setPalette(colours);
-    // A long line of C++ is scrolled to, not cut.
+    // A long line is scrolled to, not cut: the list measures every row (a
+    // listing is a few dozen rows), not only the first.
+    code->setUniformItemSizes(false);
     code->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     controls_.lstVariabili->setItemDelegate(new ChangedRows(controls_.lstVariabili));
     // Each panel is announced with the label in front of it.
