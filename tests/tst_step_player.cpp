@@ -166,6 +166,28 @@ private slots:
         QCOMPARE(rig.stepper.position(), 1L);
     }
 
+    // A view starts at four steps a second; a speed the user picks holds for
+    // the players made after it, a speed the program sets does not.
+    void speedOfTheSession()
+    {
+        {
+            Rig first(5);
+            QCOMPARE(StepPlayer::stepsPerSecond(first.player.speedLevel()), 4.0);
+            first.speed->setValue(0); // the program's own change
+        }
+        {
+            Rig second(5);
+            QCOMPARE(StepPlayer::stepsPerSecond(second.player.speedLevel()), 4.0);
+            second.speed->setFocus();
+            QTest::keyClick(second.speed, Qt::Key_Right); // the user's
+            QTRY_COMPARE(StepPlayer::stepsPerSecond(second.player.speedLevel()), 5.0);
+            QTest::qWait(10);
+        }
+        Rig third(5);
+        QCOMPARE(StepPlayer::stepsPerSecond(third.player.speedLevel()), 5.0);
+        QCOMPARE(third.speed->value(), third.player.speedLevel());
+    }
+
     // Where the platform says so, a running player makes its next update only
     // once the frame that shows the last one is drawn.
     void waitsForTheFrame()
