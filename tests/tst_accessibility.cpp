@@ -19,7 +19,9 @@
 #include "step_colours.h"
 
 #include <QAccessible>
+#include <QAbstractSlider>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -462,6 +464,31 @@ private slots:
         QVERIFY(contrast(Qt::white, stepColour::right) >= 3); // the tick and the cross: marks, not text
         QVERIFY(contrast(Qt::white, stepColour::wrong) >= 3);
         if (window == "frmGrafico" || window == "frmGuida")
+            f->Unload();
+    }
+
+    // Every control of the step views and the chart says what it does in a
+    // tooltip.
+    void everyControlHasATooltip_data() { textsContrast_data(); }
+    void everyControlHasATooltip()
+    {
+        QFETCH(QString, window);
+        if (window == "frmGuida")
+            QSKIP("the help explains itself");
+        Form *f = window == "frmGrafico" ? nullptr : form(window);
+        if (!f) {
+            menu->sortSlot()->Grafico();
+            f = menu->sortSlot()->findChild<frmGrafico *>();
+        }
+        QVERIFY(f && f->isLoaded());
+        for (QWidget *w : f->window()->findChildren<QWidget *>()) {
+            const bool input = qobject_cast<QAbstractButton *>(w) || qobject_cast<QComboBox *>(w) ||
+                               qobject_cast<QAbstractSlider *>(w) || qobject_cast<ListBox *>(w) ||
+                               qobject_cast<Canvas *>(w) || qobject_cast<QLineEdit *>(w);
+            if (input && !w->objectName().isEmpty() && !w->objectName().startsWith("qt_"))
+                QVERIFY2(!w->toolTip().isEmpty(), qPrintable(w->objectName()));
+        }
+        if (window == "frmGrafico")
             f->Unload();
     }
 
