@@ -24,8 +24,8 @@ const FormLayout &guidaLayout()
         {
             {"lstPagine", -1, Kind::ListBox, nullptr, 120, 120, 2760, 7080, nullptr, sans825b,
              paleCyan, blue, NoFlags, "Pagine della guida"},
-            {"txtGuida", -1, Kind::Document, nullptr, 3000, 120, 7680, 7080, nullptr, sans975b,
-             white, none, NoFlags, "Testo della guida"},
+            {"txtGuida", -1, Kind::Document, nullptr, 3000, 120, 7680, 7080, nullptr,
+             FontSpec{Face::Sans, 9.75, false}, white, none, NoFlags, "Testo della guida"},
             {"cmdFine", -1, Kind::Button, nullptr, 9705, 7305, 975, 375, "Fine", sans825, none,
              none, NoFlags, "Chiudi la guida"},
         }};
