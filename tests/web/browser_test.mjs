@@ -123,6 +123,17 @@ try {
     check(alive !== null && await gone("frmPassoSort"),
           "the step view plays Bubble's whole run (over half a million events) to the end and back, and \"Fine\" closes it");
 
+    // The page's "?", outside the program's canvas, opens the help.
+    const help = JSON.parse(await evaluate(
+        `JSON.stringify(document.getElementById("quimbra-help").getBoundingClientRect())`));
+    for (const type of ["mouseMoved", "mousePressed", "mouseReleased"])
+        await page.send("Input.dispatchMouseEvent", {
+            type, x: help.x + help.width / 2, y: help.y + help.height / 2, button: "left",
+            clickCount: 1, buttons: type === "mousePressed" ? 1 : 0 });
+    check(await waitFor("frmGuida", 5000) !== null, "the page's \"?\" opens the help");
+    await click("frmGuida/cmdFine");
+    check(await gone("frmGuida"), "\"Fine\" closes the help");
+
     // "Fine" of the menu ends the program, and the page says so.
     await click("frm_Quimbra/cmdFine");
     let ended = "";
