@@ -7,8 +7,6 @@
 #include "step_colours.h"
 #include "widgets.h"
 
-#include <QAbstractSlider>
-#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
