@@ -76,14 +76,7 @@ class tst_ExerciseViews final : public QObject
         return v;
     }
 
-    ExercisePanel &panel() const
-    {
-        if (auto *s = qobject_cast<frmPassoSort *>(view.data()))
-            return s->exercisePanel();
-        if (auto *r = qobject_cast<frmPassoRicBin *>(view.data()))
-            return r->exercisePanel();
-        return qobject_cast<frmPassoABR *>(view.data())->exercisePanel();
-    }
+    ExercisePanel &panel() const { return view->exercisePanel(); }
 
     void typeCode(const QString &code)
     {
@@ -462,13 +455,7 @@ private slots:
         QCOMPARE(view->player().stepper()->position(), at + 1);
     }
 
-    void helpAtItsPage_data()
-    {
-        QTest::addColumn<Setup>("setup");
-        QTest::newRow("sorts") << Setup{SortView, 0};
-        QTest::newRow("binary search") << Setup{SearchView, -1};
-        QTest::newRow("tree") << Setup{TreeView, -1};
-    }
+    void helpAtItsPage_data() { codes_data(); }
     // F1 opens the help at the view's page; the page is Italian text that
     // names the view's keys.
     void helpAtItsPage()
