@@ -1121,7 +1121,7 @@ int interactions(int argc, char **argv, int runs)
         // A graded exercise (Shell on the 10 values of one code): one answer
         // judged, the steps it lets play played, and the bars repainted.
         ExercisePanel &panel = view->exercisePanel();
-        view->cboAlgoritmo_Click(ShellColumn);
+        view->cboAlgoritmo_Click(AlgoShell);
         bool judged = true;
         const auto answer = measure(runs, [&] {
             if (!panel.running())

@@ -4,7 +4,7 @@
 
 #include "layout.h"
 #include "numbers.h"
-#include "sort_code.h"
+#include "sort_catalog.h"
 #include "text.h"
 #include "step_rows.h"
 #include "widgets.h"
@@ -60,6 +60,8 @@ const FormLayout &passoSortLayout()
              none, magenta, NoFlags, nullptr},
             {"lblMosse", -1, Kind::Label, nullptr, 11400, 120, 1500, 375, nullptr, sans975b,
              fieldBackground, fieldText, Bordered | Centred, "Numero di mosse"},
+            {"lblStabile", -1, Kind::Label, nullptr, 13020, 60, 2160, 510, nullptr, sans825, none,
+             magenta, NoFlags, "Se i valori uguali hanno mantenuto il loro ordine"},
             {"lblPasso", -1, Kind::Label, nullptr, 120, 4500, 15060, 780, nullptr, sans12b, none,
              magenta, NoFlags, "Che cosa ha fatto l'ultimo passo"},
         };
@@ -68,6 +70,9 @@ const FormLayout &passoSortLayout()
                                     {11100, 6270, 4080, 3300}, "dell'algoritmo",
                                     "dell'algoritmo e i loro valori"});
         l.controls.insert(l.controls.end(), code.begin(), code.end());
+        // What kind of sort the code is, above it, whatever its language.
+        l.controls.push_back({"lblTitoloCodice", -1, Kind::Label, nullptr, 3300, 5880, 7680, 300,
+                              nullptr, sans825b, none, magenta, NoFlags, "Che ordinamento è"});
         l.controls.push_back({"cmdFine", -1, Kind::Button, nullptr, 13830, 9690, 1350, 495, "Fine",
                               sans825, none, none, NoFlags, "Chiudi la finestra"});
         return withExerciseStrip(std::move(l), false);
@@ -78,7 +83,7 @@ const FormLayout &passoSortLayout()
 frmPassoSort::frmPassoSort(int column, std::span<const Integer> windowVector, RandomSource &rnd,
                            QObject *owner)
     : StepView(passoSortLayout(), owner), windowVector_(windowVector.begin(), windowVector.end()),
-      rnd_(rnd), column_(std::clamp(column, 0, SortColumns - 1))
+      rnd_(rnd), column_(std::clamp(column, 0, SortAlgorithms - 1))
 {
     ExercisePanel::Hooks hooks;
     // A bar is picked anywhere in its column, its number included.
@@ -98,11 +103,13 @@ frmPassoSort::~frmPassoSort() = default;
 void frmPassoSort::connectViewControls()
 {
     ui_ = {need<QComboBox>("cboAlgoritmo"), need<QComboBox>("cboDati"),
-           need<QPushButton>("cmdNuoviDati"), need<QLabel>("lblConfronti"), need<QLabel>("lblMosse")};
+           need<QPushButton>("cmdNuoviDati"), need<QLabel>("lblConfronti"), need<QLabel>("lblMosse"),
+           need<QLabel>("lblStabile"), need<QLabel>("lblTitoloCodice")};
+    ui_.lblStabile->setWordWrap(true);
     // An exercise's own values stand in for the data chosen.
     ui_.cboDati->setPlaceholderText(QStringLiteral("Dati dell'esercizio"));
     connect(ui_.cmdNuoviDati, &QPushButton::clicked, this, &frmPassoSort::cmdNuoviDati_Click);
-    for (int k = 0; k < SortColumns; ++k)
+    for (int k = 0; k < SortAlgorithms; ++k)
         ui_.cboAlgoritmo->addItem(QString::fromUtf8(sortTitle(k)));
     for (int d = 0; d < SortInputs; ++d)
         ui_.cboDati->addItem(QString::fromUtf8(sortInputName(d)));
@@ -128,7 +135,7 @@ void frmPassoSort::Form_Load()
 
 void frmPassoSort::cboAlgoritmo_Click(int index)
 {
-    column_ = std::clamp(index, 0, SortColumns - 1);
+    column_ = std::clamp(index, 0, SortAlgorithms - 1);
     // During an exercise the list chooses the sort practised on its values.
     if (exercisePanel().running()) {
         startExercise(exercisePanel().exercise().code());
@@ -178,14 +185,23 @@ void frmPassoSort::startExercise(int code)
     ExercisePanel &exercise = exercisePanel();
     exercise.begin({code, sortTitle(column_), ExerciseSteps(column_, std::move(values))});
     ui_.cboDati->setEnabled(!exercise.running());
-    // Shell moves by shifts and a placement, the others by exchanges.
-    if (exercise.running())
-        controls().lblPasso->setText(
-            (column_ == ShellColumn
-                 ? QStringLiteral("Fai tu le mosse di %1: clicca l'origine e poi la destinazione di ogni "
-                                  "spostamento, poi la destinazione di v")
-                 : QStringLiteral("Fai tu le mosse di %1: clicca le due barre di ogni scambio"))
-                .arg(QString::fromUtf8(sortTitle(column_))));
+    if (!exercise.running())
+        return;
+    QString ask;
+    switch (sortEntry(column_).moves) {
+    case SortMoves::Shifts:
+        ask = QStringLiteral("Fai tu le mosse di %1: clicca l'origine e poi la destinazione di ogni "
+                             "spostamento, poi la destinazione di v");
+        break;
+    case SortMoves::ToAux:
+        ask = QStringLiteral("Fai tu le mosse di %1: clicca il valore che va ora in W (la copia in V "
+                             "si fa da sé)");
+        break;
+    default:
+        ask = QStringLiteral("Fai tu le mosse di %1: clicca le due barre di ogni scambio");
+        break;
+    }
+    controls().lblPasso->setText(ask.arg(QString::fromUtf8(sortTitle(column_))));
 }
 
 void frmPassoSort::startOver()
@@ -214,8 +230,15 @@ void frmPassoSort::showState()
     controls().lblPasso->setText(stepSentence());
     showCode(&sortListing(column_), steps_->state().line);
     showVariables(steps_->variables());
+    ui_.lblTitoloCodice->setText(QString::fromUtf8(sortEntry(column_).what));
+    // Stability is a verdict on the whole run: said once it has ended.
+    const QString stable = steps_->finished() ? QString::fromStdString(steps_->stabilitySentence()) : QString();
+    if (ui_.lblStabile->text() != stable) {
+        ui_.lblStabile->setText(stable);
+        ui_.lblStabile->setToolTip(stable);
+    }
     ui_.cboDati->setEnabled(!exercisePanel().running());
-    ui_.cmdNuoviDati->setEnabled(input_ == InputRandom20 && !exercisePanel().running());
+    ui_.cmdNuoviDati->setEnabled(inputDraws(input_) && !exercisePanel().running());
 }
 
 QString frmPassoSort::stepSentence() const

@@ -19,7 +19,7 @@ class QPainter;
 
 namespace quimbra {
 
-// Watch one of the four sorts work, step by step: the vector as bars, the
+// Watch one of the sorts work, step by step: the vector as bars, the
 // positions compared and moved marked, counters of comparisons and moves and
 // a sentence for the last step. The sort and the input can be chosen; each
 // choice starts over. Opened from the sorting window, which hands it a copy
@@ -28,7 +28,7 @@ class frmPassoSort final : public StepView
 {
     Q_OBJECT
 public:
-    // column: the sort shown first (0 Insertion .. 3 Quick); windowVector:
+    // column: the sort shown first (a SortAlgorithm); windowVector:
     // the sorting window's vector V(0..1000) as drawn; rnd: where "20 valori
     // casuali" draws from.
     frmPassoSort(int column, std::span<const Integer> windowVector, RandomSource &rnd,
@@ -63,6 +63,8 @@ private:
         QPushButton *cmdNuoviDati;
         QLabel *lblConfronti;
         QLabel *lblMosse;
+        QLabel *lblStabile;
+        QLabel *lblTitoloCodice;
     };
 
     Controls ui_{};

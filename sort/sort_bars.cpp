@@ -16,8 +16,31 @@ namespace {
 
 // Dark bars on the program's pale yellow.
 const QColor barColour(0, 0, 160);
+// Heap's sorted tail: the bars that have left the heap, on a pale ground.
+const QColor tailColour(0, 110, 0);
+const QColor tailGround(214, 238, 206);
+// The two runs that a merge is joining.
+const QColor leftRunGround(208, 224, 250);
+const QColor rightRunGround(250, 222, 200);
+
+// Merge draws W under V: V takes the upper part of the area.
+QRect vectorArea(const QRect &area, bool withAux)
+{
+    return withAux ? QRect(area.left(), area.top(), area.width(), area.height() * 60 / 100) : area;
+}
+
+QRect auxArea(const QRect &area)
+{
+    const QRect v = vectorArea(area, true);
+    return QRect(area.left(), v.bottom() + 1, area.width(), area.bottom() - v.bottom());
+}
 
 } // namespace
+
+bool SortBars::withAux() const
+{
+    return steps_ && steps_->algorithm() == AlgoMerge;
+}
 
 void SortBars::setSteps(const SortSteps *steps, Integer highest)
 {
@@ -27,7 +50,7 @@ void SortBars::setSteps(const SortSteps *steps, Integer highest)
 
 QRectF SortBars::column(const QRect &area, int p) const
 {
-    const Geometry g = geometry(area);
+    const Geometry g = geometry(vectorArea(area, withAux()));
     if (p < 1 || p > g.n)
         return {};
     return QRectF(g.left(p), g.area.top(), g.width(p), g.area.height());
@@ -35,6 +58,9 @@ QRectF SortBars::column(const QRect &area, int p) const
 
 QRegion SortBars::changedByOneStep(const QRect &area) const
 {
+    // Merge's W and Heap's tail change beside the positions marked.
+    if (withAux() || (steps_ && steps_->algorithm() == AlgoHeap))
+        return area;
     const Geometry g = geometry(area);
     const Marks now = marks();
     QRegion dirty;
@@ -61,9 +87,11 @@ SortBars::Geometry SortBars::geometry(const QRect &area) const
     g.slot = double(area.width()) / std::max(1, g.n);
     g.few = g.slot >= metrics.horizontalAdvance(QStringLiteral("10000")) + 4;
     g.textHeight = metrics.height();
+    g.letters = g.few && g.n <= SortSteps::MostLettered;
     // A strip under the bars for the position numbers (few bars) or for the
-    // markers that make a one-pixel bar findable on a projector.
-    const int strip = g.few ? g.textHeight + 4 : markerSize() + 5;
+    // markers that make a one-pixel bar findable on a projector; with few
+    // values a second row for the letters of equal values.
+    const int strip = g.few ? (g.textHeight + 4) * (g.letters ? 2 : 1) : markerSize() + 5;
     // A row at the top for the held value's name, so that it covers no bar
     // and no bar's number; then room for the tallest bar's number.
     const int top = area.top() + g.textHeight + 4 + (g.few ? g.textHeight + 4 : 4);
@@ -116,8 +144,47 @@ void SortBars::paint(QPainter &painter, const QRect &area) const
     painted_ = marks();
     if (!steps_ || steps_->size() < 1)
         return;
+    paintVector(painter, vectorArea(area, withAux()));
+    if (withAux())
+        paintAux(painter, auxArea(area));
+}
+
+void SortBars::paintAux(QPainter &painter, const QRect &area) const
+{
+    const SortState &s = steps_->state();
+    const Geometry g = geometry(area);
+    const QFontMetrics metrics(font());
+    painter.setFont(font());
+    painter.fillRect(area.left(), area.top(), area.width(), 1, Qt::darkGray);
+    painter.setPen(Qt::black);
+    painter.drawText(QRect(area.left() + 4, area.top() + 2, area.width() - 8, metrics.height()),
+                     Qt::AlignLeft | Qt::AlignVCenter,
+                     s.mergeFirst < 0 ? QStringLiteral("W") : QStringLiteral("W: la fusione"));
+    if (s.mergeFirst < 0)
+        return;
+    const QColor &moved = exercise_ ? stepColour::right : stepColour::written;
+    for (int p = s.mergeFirst; p < s.auxEnd && p <= g.n; ++p) {
+        const int x = g.left(p);
+        const int w = g.width(p);
+        const Integer value = s.aux[std::size_t(p)];
+        const int h = g.heightOf(value, highest_);
+        const bool lit = p == s.last.aux;
+        const int wide = lit ? std::max(w, 3) : w;
+        painter.fillRect(x + w / 2 - wide / 2, g.base - h, wide, h, lit ? moved : barColour);
+        if (g.few) {
+            painter.setPen(Qt::black);
+            painter.drawText(QRect(x, g.base - h - metrics.height() - 2, w, metrics.height()),
+                             Qt::AlignHCenter | Qt::AlignBottom,
+                             QString::number(value) + QString::fromStdString(steps_->letter(p, true)));
+        }
+    }
+}
+
+void SortBars::paintVector(QPainter &painter, const QRect &area) const
+{
     const std::vector<Integer> &V = steps_->values();
     const SortStep &last = steps_->last();
+    const SortState &state = steps_->state();
     const Geometry g = geometry(area);
     const int n = g.n;
     const bool few = g.few;
@@ -128,20 +195,47 @@ void SortBars::paint(QPainter &painter, const QRect &area) const
 
     auto left = [&](int p) { return g.left(p); };
     auto heightOf = [&](int value) { return g.heightOf(value, highest_); };
+    // The grounds that tell the parts of the vector apart: Heap's sorted
+    // tail, the two runs of a merge.
+    auto ground = [&](int from, int to, const QColor &colour) {
+        if (from > to || from < 1 || to > n)
+            return;
+        painter.fillRect(QRect(QPoint(left(from), area.top() + g.textHeight + 4),
+                               QPoint(left(to + 1) - 1, base)), colour);
+    };
+    const bool heap = steps_->algorithm() == AlgoHeap && state.heapEnd >= 0;
+    if (heap)
+        ground(state.heapEnd + 1, n, tailGround);
+    if (state.mergeFirst >= 0) {
+        const int mid = (state.mergeFirst + state.mergeLast) / 2;
+        ground(state.mergeFirst, mid, leftRunGround);
+        ground(mid + 1, state.mergeLast, rightRunGround);
+    }
     for (int p = 1; p <= n; ++p) {
         const int x = left(p);
         const int w = g.width(p);
         const int h = heightOf(V[std::size_t(p)]);
-        painter.fillRect(x, base - h, w, h, barColour);
+        painter.fillRect(x, base - h, w, h, heap && p > state.heapEnd ? tailColour : barColour);
         if (few) {
             painter.setPen(Qt::black);
             painter.drawText(QRect(x, base - h - metrics.height() - 2, w, metrics.height()),
                              Qt::AlignHCenter | Qt::AlignBottom, QString::number(V[std::size_t(p)]));
             painter.drawText(QRect(x, base + 2, w, metrics.height()), Qt::AlignCenter,
                              QString::number(p));
+            if (g.letters)
+                painter.drawText(QRect(x, base + 2 + g.textHeight + 4, w, metrics.height()),
+                                 Qt::AlignCenter, QString::fromStdString(steps_->letter(p)));
         }
     }
-
+    if (heap && !steps_->holding()) {
+        painter.setPen(Qt::black);
+        const QString parts = state.heapEnd < n
+                                  ? QStringLiteral("heap V(1…%1) · ordinati V(%2…%3)")
+                                        .arg(state.heapEnd).arg(state.heapEnd + 1).arg(n)
+                                  : QStringLiteral("heap V(1…%1)").arg(state.heapEnd);
+        painter.drawText(QRect(area.left() + 4, area.top() + 2, area.width() - 8, metrics.height()),
+                         Qt::AlignLeft | Qt::AlignVCenter, parts);
+    }
     // The positions just written are painted red, the positions compared
     // magenta; below the bars a marker (or the position's number on a
     // coloured ground) shows both, also where one bar is a single pixel.
@@ -189,7 +283,8 @@ void SortBars::paint(QPainter &painter, const QRect &area) const
         painter.setPen(QPen(stepColour::compared, 2, Qt::DashLine));
         painter.drawLine(area.left(), y, area.right(), y);
         painter.setPen(stepColour::compared);
-        const QString name = steps_->column() == QuickColumn ? QStringLiteral("pivot") : QStringLiteral("v");
+        const char *held = sortEntry(steps_->algorithm()).held;
+        const QString name = QString::fromUtf8(held ? held : "v");
         painter.drawText(QRect(area.left() + 4, area.top() + 2, area.width() - 8, metrics.height()),
                          Qt::AlignLeft | Qt::AlignVCenter,
                          QStringLiteral("- - -  ") + name + QStringLiteral(" = ") + QString::number(steps_->held()));

@@ -23,7 +23,10 @@ class SortSteps;
 // written colour (in an exercise, in the colour of a right answer, since red
 // there means a wrong one), each with a marker under its bar; the held value
 // (Shell's v, Quick's pivot) is a dashed line at its height. With room enough
-// every bar shows its value and position.
+// every bar shows its value and position, and with 30 values or fewer the
+// letter that tells equal values apart. Merge's W is a second row of bars
+// under V, the two runs being merged on grounds of their own; Heap's sorted
+// tail stands on a ground of its own, in another colour.
 class SortBars final
 {
 public:
@@ -53,11 +56,16 @@ private:
         int base = 0;    // the bars' foot
         int tallest = 0; // the height of the highest value
         int gap = 0;
+        bool letters = false; // a row for the letters of equal values
         int left(int p) const;
         int width(int p) const;
         int heightOf(int value, int highest) const;
     };
     Geometry geometry(const QRect &area) const;
+    // Merge's run draws W under V.
+    bool withAux() const;
+    void paintVector(QPainter &painter, const QRect &area) const;
+    void paintAux(QPainter &painter, const QRect &area) const;
     static QFont font();
     static int markerSize();
 

@@ -9,45 +9,36 @@
 
 namespace quimbra {
 
-const char *sortTitle(int column)
-{
-    static const char *const titles[] = {"Insertion", "Bubble", "Shell", "Quick"};
-    return titles[std::clamp(column, 0, SortColumns - 1)];
-}
-
 const char *sortInputName(int input)
 {
     static const char *const names[] = {"Vettore della finestra", "Crescente (1…1000)",
                                         "Decrescente (1000…1)", "Tutti uguali",
-                                        "20 valori casuali"};
+                                        "20 valori casuali", "Quasi ordinato",
+                                        "Pochi valori diversi"};
     return names[std::clamp(input, 0, SortInputs - 1)];
+}
+
+bool inputDraws(int input)
+{
+    return input == InputRandom20 || input == InputNearlySorted || input == InputFewDistinct;
 }
 
 std::vector<Integer> makeSortInput(int input, std::span<const Integer> window, RandomSource &rnd)
 {
-    std::vector<Integer> V{0};
     switch (input) {
-    case InputWindowVector:
+    case InputWindowVector: {
+        std::vector<Integer> V{0};
         for (std::size_t p = 1; p < window.size(); ++p)
             V.push_back(window[p]);
-        break;
-    case InputAscending:
-        for (int p = 1; p <= 1000; ++p)
-            V.push_back(static_cast<Integer>(p));
-        break;
-    case InputDescending:
-        for (int p = 1000; p >= 1; --p)
-            V.push_back(static_cast<Integer>(p));
-        break;
-    case InputAllEqual:
-        V.resize(1001, 5000);
-        break;
-    case InputRandom20:
-        for (int p = 1; p <= 20; ++p)
-            V.push_back(static_cast<Integer>(scaledDraw(rnd.next(), 10000) + 1));
-        break;
+        return V;
     }
-    return V;
+    case InputAscending: return sortInput(ShapeAscending, 1000, rnd);
+    case InputDescending: return sortInput(ShapeDescending, 1000, rnd);
+    case InputAllEqual: return sortInput(ShapeAllEqual, 1000, rnd);
+    case InputRandom20: return sortInput(ShapeRandom, 20, rnd);
+    case InputNearlySorted: return sortInput(ShapeNearlySorted, 1000, rnd);
+    default: return sortInput(ShapeFewDistinct, 30, rnd);
+    }
 }
 
 namespace {
@@ -56,7 +47,8 @@ namespace {
 // most 1001 positions), the kind, a comparison's outcome, and above them the
 // line of the routine that reported it.
 enum Op : std::uint32_t { OpCompare, OpCompareHeld, OpExchange, OpShift, OpHold, OpPlace,
-                          OpPivotPlaced, OpPass, OpRange };
+                          OpPivotPlaced, OpPass, OpRange, OpSwap, OpMerge, OpToAux, OpRestToAux,
+                          OpFromAux, OpSift };
 
 constexpr std::uint64_t pack(Op op, int a, int b, bool outcome, std::uint_least32_t line)
 {
@@ -68,8 +60,12 @@ constexpr int second(std::uint64_t e) { return int(e >> 13 & 0x1fff); }
 constexpr Op opOf(std::uint64_t e) { return Op(e >> 26 & 0xf); }
 constexpr bool outcomeOf(std::uint64_t e) { return e >> 30 & 1; }
 constexpr int lineOf(std::uint64_t e) { return int(e >> 32); }
-// An exchange or a shift belongs to the step of the comparison before it.
-constexpr bool beginsStep(std::uint64_t e) { return opOf(e) != OpExchange && opOf(e) != OpShift; }
+// An exchange, a shift or a write into W belongs to the step of the
+// comparison before it.
+constexpr bool beginsStep(std::uint64_t e)
+{
+    return opOf(e) != OpExchange && opOf(e) != OpShift && opOf(e) != OpToAux;
+}
 
 // Turns each report of a routine into an event carrying the line of the
 // routine that made it: __builtin_LINE() as a default argument is taken where
@@ -97,6 +93,13 @@ public:
     void pivotPlaced(int a, int b, int line = __builtin_LINE()) { sink_.add(pack(OpPivotPlaced, a, b, false, line)); }
     void pass(int n, int line = __builtin_LINE()) { sink_.add(pack(OpPass, n, 0, false, line)); }
     void range(int a, int b, int line = __builtin_LINE()) { sink_.add(pack(OpRange, a, b, false, line)); }
+    void swap(int a, int b, int line = __builtin_LINE()) { sink_.add(pack(OpSwap, a, b, false, line)); }
+    // The middle of a merge is always (first + last) div 2: not kept.
+    void merge(int a, int, int b, int line = __builtin_LINE()) { sink_.add(pack(OpMerge, a, b, false, line)); }
+    void toAux(int k, int from, int line = __builtin_LINE()) { sink_.add(pack(OpToAux, k, from, false, line)); }
+    void restToAux(int k, int from, int line = __builtin_LINE()) { sink_.add(pack(OpRestToAux, k, from, false, line)); }
+    void fromAux(int p, int line = __builtin_LINE()) { sink_.add(pack(OpFromAux, p, 0, false, line)); }
+    void sift(int i, int n, int line = __builtin_LINE()) { sink_.add(pack(OpSift, i, n, false, line)); }
 
 private:
     Sink &sink_;
@@ -132,8 +135,62 @@ std::string at(int p)
     return "V(" + std::to_string(p) + ")";
 }
 
+// Where the elements of the input are: an event moves them as it moves values.
+struct Identities
+{
+    std::vector<std::uint16_t> &v;
+    std::vector<std::uint16_t> &w;
+    std::uint16_t &held;
+};
+
+void follow(Identities d, std::uint64_t e)
+{
+    const auto a = std::size_t(first(e));
+    const auto b = std::size_t(second(e));
+    switch (opOf(e)) {
+    case OpExchange:
+    case OpPivotPlaced:
+    case OpSwap: std::swap(d.v[a], d.v[b]); break;
+    case OpShift: d.v[a] = d.v[b]; break;
+    case OpHold: d.held = d.v[a]; break;
+    case OpPlace: d.v[a] = d.held; break;
+    case OpToAux:
+    case OpRestToAux: d.w[a] = d.v[b]; break;
+    case OpFromAux: d.v[a] = d.w[a]; break;
+    default: break;
+    }
+}
+
+// The calls still under way are those whose range holds this one.
+// A merge goes on in the call that split its range; QuickSort can call
+// itself again on its own range, one level deeper.
+void enter(SortState &s, int a, int b, bool sameCall)
+{
+    const std::uint32_t range = std::uint32_t(a) << 16 | std::uint32_t(b);
+    while (!s.ranges.empty() && !(int(s.ranges.back() >> 16) <= a && b <= int(s.ranges.back() & 0xffff)) &&
+           !(sameCall && s.ranges.back() == range))
+        s.ranges.pop_back();
+    if (!(sameCall && !s.ranges.empty() && s.ranges.back() == range))
+        s.ranges.push_back(range);
+}
+
+// W(k) = V(from): Merge's i or j moves on, and so does k.
+void intoAux(SortState &s, int k, int from)
+{
+    s.aux[std::size_t(k)] = s.values[std::size_t(from)];
+    ++s.moves;
+    s.last.aux = k;
+    s.auxEnd = k + 1;
+    SortVariables &v = s.vars;
+    if (from == v.i)
+        ++v.i;
+    else
+        ++v.j;
+    v.k = k + 1;
+}
+
 // One event applied to the state that the view shows.
-void apply(SortState &s, std::uint64_t e, int column)
+void apply(SortState &s, std::uint64_t e, int algorithm)
 {
     const int a = first(e);
     const int b = second(e);
@@ -141,34 +198,58 @@ void apply(SortState &s, std::uint64_t e, int column)
     if (beginsStep(e))
         s.before = v;
     s.line = lineOf(e);
+    if (!s.ids.empty())
+        follow({s.ids, s.auxIds, s.heldId}, e);
     switch (opOf(e)) {
     case OpCompare:
         ++s.comparisons;
         s.last = {SortStep::Compare, a, b, outcomeOf(e)};
-        if (column == InsertionColumn) {
+        switch (algorithm) {
+        case AlgoInsertion:
+        case AlgoMerge:
             v.j = a;
             v.i = b;
-        } else {
+            break;
+        case AlgoSelection:
+            v.j = a;
+            if (outcomeOf(e))
+                v.m = a;
+            break;
+        case AlgoHeap:
+            // V(c) against its parent V(i), or the two children V(c + 1) and V(c).
+            if (b == a / 2) {
+                v.c = a;
+                v.i = b;
+            } else {
+                v.c = outcomeOf(e) ? a : b;
+            }
+            break;
+        default:
             v.i = a;
+            break;
         }
         break;
     case OpCompareHeld:
         ++s.comparisons;
         s.last = {SortStep::CompareHeld, a, -1, outcomeOf(e)};
-        if (column == QuickColumn)
+        if (algorithm == AlgoQuick)
             v.i = a;
-        else
+        else if (algorithm == AlgoShell)
             v.j = a + v.pass;
+        else
+            v.j = a + 1;
         break;
     case OpExchange:
         std::swap(s.values[std::size_t(a)], s.values[std::size_t(b)]);
         ++s.moves;
         s.last.movedA = a;
         s.last.movedB = b;
-        if (column == BubbleColumn)
+        if (algorithm == AlgoBubble)
             v.exchanged = 1;
-        if (column == QuickColumn)
+        if (algorithm == AlgoQuick)
             v.j = b;
+        if (algorithm == AlgoHeap)
+            v.i = b;
         break;
     case OpShift:
         s.values[std::size_t(a)] = s.values[std::size_t(b)];
@@ -199,26 +280,79 @@ void apply(SortState &s, std::uint64_t e, int column)
         break;
     case OpPass:
         s.last = {SortStep::Pass, a};
+        if (algorithm == AlgoSelection) {
+            v.i = a;
+            v.m = a;
+            v.j = -1;
+            break;
+        }
         v.pass = a;
-        if (column == BubbleColumn) {
+        if (algorithm == AlgoBubble) {
             v.exchanged = 0;
             v.i = -1;
         }
         break;
     case OpRange:
-        s.held = s.values[std::size_t(a)];
-        s.holding = true;
         s.last = {SortStep::Range, a, b};
-        // The calls still under way are those whose range holds this one.
-        while (!s.ranges.empty() && !(int(s.ranges.back() >> 16) <= a && b <= int(s.ranges.back() & 0xffff)))
-            s.ranges.pop_back();
-        s.ranges.push_back(std::uint32_t(a) << 16 | std::uint32_t(b));
+        enter(s, a, b, false);
         v = {};
         v.first = a;
         v.last = b;
+        v.depth = int(s.ranges.size());
+        if (algorithm == AlgoMerge) {
+            v.m = (a + b) / 2;
+            s.mergeFirst = s.mergeLast = s.auxEnd = -1;
+            break;
+        }
+        s.held = s.values[std::size_t(a)];
+        s.holding = true;
         v.i = a + 1;
         v.j = b + 1;
+        break;
+    case OpSwap:
+        std::swap(s.values[std::size_t(a)], s.values[std::size_t(b)]);
+        ++s.moves;
+        s.last = {SortStep::Swap, -1, -1, false, a, b};
+        if (algorithm == AlgoHeap) {
+            v.k = b;
+            s.heapEnd = b - 1;
+        }
+        break;
+    case OpMerge:
+        s.last = {SortStep::MergeBegin, a, b};
+        enter(s, a, b, true);
+        s.mergeFirst = a;
+        s.mergeLast = b;
+        s.auxEnd = a;
+        v = {};
+        v.first = a;
+        v.last = b;
+        v.m = (a + b) / 2;
+        v.i = a;
+        v.j = v.m + 1;
+        v.k = a;
         v.depth = int(s.ranges.size());
+        break;
+    case OpToAux:
+        intoAux(s, a, b);
+        break;
+    case OpRestToAux:
+        s.last = {SortStep::RestToAux, b};
+        intoAux(s, a, b);
+        break;
+    case OpFromAux:
+        s.values[std::size_t(a)] = s.aux[std::size_t(a)];
+        ++s.moves;
+        s.last = {SortStep::FromAux, -1, -1, false, a};
+        s.last.aux = a;
+        v.p = a;
+        break;
+    case OpSift:
+        s.last = {SortStep::Sift, a, b};
+        v.i = a;
+        v.n = b;
+        v.c = -1;
+        s.heapEnd = b;
         break;
     }
 }
@@ -231,7 +365,15 @@ class CheckpointRecorder
 public:
     static constexpr std::size_t MostCheckpoints = 512;
 
-    explicit CheckpointRecorder(SortSteps &steps) : steps_(steps) { state_.values = steps.original_; }
+    // The state starts as the steps' own first state; the elements are
+    // followed whatever the size, for the verdict on stability.
+    CheckpointRecorder(SortSteps &steps, const SortState &start) : steps_(steps), state_(start)
+    {
+        ids_.resize(start.values.size());
+        for (std::size_t p = 0; p < ids_.size(); ++p)
+            ids_[p] = std::uint16_t(p);
+        auxIds_.resize(start.aux.size());
+    }
 
     void add(std::uint64_t e)
     {
@@ -251,7 +393,8 @@ public:
             }
             ++begun_;
         }
-        apply(state_, e, steps_.column_);
+        apply(state_, e, steps_.algorithm_);
+        follow({ids_, auxIds_, heldId_}, e);
         ++events_;
     }
     void finish()
@@ -260,6 +403,14 @@ public:
             steps_.checkpoints_.push_back({state_, 0});
         steps_.count_ = begun_;
         steps_.end_ = {state_, events_};
+        // Equal values next to each other at the end must stand in their
+        // first order.
+        const std::vector<Integer> &V = state_.values;
+        for (std::size_t p = 1; p + 1 < V.size(); ++p)
+            if (V[p] == V[p + 1] && ids_[p] > ids_[p + 1]) {
+                steps_.stability_ = {false, ids_[p + 1], ids_[p], V[p]};
+                break;
+            }
     }
 
 private:
@@ -267,15 +418,36 @@ private:
     SortState state_;
     long begun_ = 0;
     std::uint64_t events_ = 0;
+    std::vector<std::uint16_t> ids_, auxIds_;
+    std::uint16_t heldId_ = 0;
 };
 
-SortSteps::SortSteps(int column, std::vector<Integer> values)
-    : column_(std::clamp(column, 0, SortColumns - 1)), original_(std::move(values))
+SortSteps::SortSteps(int algorithm, std::vector<Integer> values)
+    : algorithm_(std::clamp(algorithm, 0, SortAlgorithms - 1)), original_(std::move(values))
 {
     if (original_.empty())
         original_.push_back(0);
     chunk_.reserve(ChunkEvents);
-    CheckpointRecorder recorder(*this);
+    SortState start;
+    start.values = original_;
+    if (algorithm_ == AlgoMerge)
+        start.aux.assign(original_.size(), 0);
+    // Equal values get a, b, c … in the order of the input.
+    if (size() <= MostLettered) {
+        letters_.resize(original_.size());
+        for (std::size_t p = 1; p < original_.size(); ++p) {
+            const auto equal = std::count(original_.begin() + 1, original_.end(), original_[p]);
+            const auto before = std::count(original_.begin() + 1, original_.begin() + std::ptrdiff_t(p), original_[p]);
+            if (equal > 1)
+                letters_[p] = before < 26 ? std::string(1, char('a' + before))
+                                          : "z" + std::to_string(before - 25);
+        }
+        start.ids.resize(original_.size());
+        for (std::size_t p = 0; p < start.ids.size(); ++p)
+            start.ids[p] = std::uint16_t(p);
+        start.auxIds.resize(start.aux.size());
+    }
+    CheckpointRecorder recorder(*this, start);
     Reporter<CheckpointRecorder> reporter(recorder);
     scratch_ = original_;
     Long moves = 0;
@@ -288,13 +460,7 @@ SortSteps::SortSteps(int column, std::vector<Integer> values)
 template <class Observer>
 void SortSteps::runRoutine(std::vector<Integer> &V, Long &moves, Observer &observer) const
 {
-    const int n = static_cast<int>(V.size()) - 1;
-    switch (column_) {
-    case InsertionColumn: ExchangeSort(V, n, moves, observer); break;
-    case BubbleColumn: BubbleSort(V, n, moves, observer); break;
-    case ShellColumn: ShellSort(V, n, moves, observer); break;
-    case QuickColumn: QuickSort(V, 1, n, moves, observer); break;
-    }
+    runSort(algorithm_, V, moves, observer);
 }
 
 void SortSteps::restart()
@@ -337,12 +503,12 @@ bool SortSteps::step()
     const std::uint64_t *e = peek();
     if (!e)
         return false;
-    apply(state_, *e, column_);
+    apply(state_, *e, algorithm_);
     ++next_;
     // The exchange or shift that a comparison leads to belongs to its step.
     e = peek();
     if (e && !beginsStep(*e)) {
-        apply(state_, *e, column_);
+        apply(state_, *e, algorithm_);
         ++next_;
     }
     ++done_;
@@ -380,8 +546,9 @@ std::size_t SortSteps::memoryBytes() const
 {
     std::size_t bytes = eventBytes() + checkpoints_.capacity() * sizeof(Checkpoint);
     for (const Checkpoint &c : checkpoints_)
-        bytes += c.state.values.capacity() * sizeof(Integer) +
-                 c.state.ranges.capacity() * sizeof(std::uint32_t);
+        bytes += (c.state.values.capacity() + c.state.aux.capacity()) * sizeof(Integer) +
+                 c.state.ranges.capacity() * sizeof(std::uint32_t) +
+                 (c.state.ids.capacity() + c.state.auxIds.capacity()) * sizeof(std::uint16_t);
     return bytes + 4 * original_.capacity() * sizeof(Integer);
 }
 
@@ -389,28 +556,41 @@ std::vector<std::string> SortSteps::variableLines() const
 {
     const SortVariables &v = state_.vars;
     auto value = [](int n) { return n < 0 ? std::string("—") : std::to_string(n); };
-    // Shell's v and Quick's pivot keep their value through the step that
-    // places it, until the routine takes a new one.
+    // Shell's and Inserimento's v and Quick's pivot keep their value through
+    // the step that places it, until the routine takes a new one.
     const SortStep::Kind k = state_.last.kind;
     const bool heldInScope = state_.holding || (done_ > 0 && (k == SortStep::Place || k == SortStep::PivotPlaced));
+    const std::string held = heldInScope ? std::to_string(state_.held) : std::string("—");
     std::vector<std::string> lines;
-    switch (column_) {
-    case InsertionColumn:
+    switch (algorithm_) {
+    case AlgoInsertion:
         lines = {"i = " + value(v.i), "j = " + value(v.j)};
         break;
-    case BubbleColumn:
+    case AlgoBubble:
         lines = {"passata = " + value(v.pass), "i = " + value(v.i),
                  std::string("scambiato = ") + (v.exchanged < 0 ? "—" : v.exchanged ? "vero" : "falso")};
         break;
-    case ShellColumn:
-        lines = {"h = " + value(v.pass), "i = " + value(v.i), "j = " + value(v.j),
-                 "v = " + (heldInScope ? std::to_string(state_.held) : std::string("—"))};
+    case AlgoShell:
+        lines = {"h = " + value(v.pass), "i = " + value(v.i), "j = " + value(v.j), "v = " + held};
         break;
-    case QuickColumn:
+    case AlgoQuick:
         lines = {"livello = " + value(v.depth > 0 ? v.depth : -1), "Primo = " + value(v.first),
-                 "Ultimo = " + value(v.last),
-                 "pivot = " + (heldInScope ? std::to_string(state_.held) : std::string("—")),
+                 "Ultimo = " + value(v.last), "pivot = " + held,
                  "i = " + value(v.i), "j = " + value(v.j), "k = " + value(v.k)};
+        break;
+    case AlgoSelection:
+        lines = {"i = " + value(v.i), "j = " + value(v.j), "m = " + value(v.m)};
+        break;
+    case AlgoInserimento:
+        lines = {"i = " + value(v.i), "j = " + value(v.j), "v = " + held};
+        break;
+    case AlgoMerge:
+        lines = {"livello = " + value(v.depth > 0 ? v.depth : -1), "Primo = " + value(v.first),
+                 "Ultimo = " + value(v.last), "m = " + value(v.m), "i = " + value(v.i),
+                 "j = " + value(v.j), "k = " + value(v.k), "p = " + value(v.p)};
+        break;
+    case AlgoHeap:
+        lines = {"k = " + value(v.k), "i = " + value(v.i), "c = " + value(v.c), "n = " + value(v.n)};
         break;
     }
     lines.push_back("N = " + std::to_string(size()));
@@ -425,33 +605,80 @@ std::vector<bool> SortSteps::variablesChanged() const
     // sight with a new pass (a pass other than the first follows a placement).
     const SortStep::Kind k = state_.last.kind;
     const bool held = done_ > 0 && (k == SortStep::Hold || k == SortStep::Range ||
-                                    (k == SortStep::Pass && column_ == ShellColumn && done_ > 1));
-    switch (column_) {
-    case InsertionColumn: return {n.i != o.i, n.j != o.j, false};
-    case BubbleColumn: return {n.pass != o.pass, n.i != o.i, n.exchanged != o.exchanged, false};
-    case ShellColumn: return {n.pass != o.pass, n.i != o.i, n.j != o.j, held, false};
-    default:
+                                    (k == SortStep::Pass && algorithm_ == AlgoShell && done_ > 1));
+    switch (algorithm_) {
+    case AlgoInsertion: return {n.i != o.i, n.j != o.j, false};
+    case AlgoBubble: return {n.pass != o.pass, n.i != o.i, n.exchanged != o.exchanged, false};
+    case AlgoShell: return {n.pass != o.pass, n.i != o.i, n.j != o.j, held, false};
+    case AlgoQuick:
         return {n.depth != o.depth, n.first != o.first, n.last != o.last, held,
                 n.i != o.i, n.j != o.j, n.k != o.k, false};
+    case AlgoSelection: return {n.i != o.i, n.j != o.j, n.m != o.m, false};
+    case AlgoInserimento: return {n.i != o.i, n.j != o.j, done_ > 0 && k == SortStep::Hold, false};
+    case AlgoMerge:
+        return {n.depth != o.depth, n.first != o.first, n.last != o.last, n.m != o.m,
+                n.i != o.i, n.j != o.j, n.k != o.k, n.p != o.p, false};
+    default: return {n.k != o.k, n.i != o.i, n.c != o.c, n.n != o.n, false};
     }
+}
+
+std::string SortSteps::letter(int p, bool inAux) const
+{
+    const std::vector<std::uint16_t> &ids = inAux ? state_.auxIds : state_.ids;
+    if (p < 0 || std::size_t(p) >= ids.size())
+        return {};
+    return letters_[ids[std::size_t(p)]];
+}
+
+std::string SortSteps::stabilitySentence() const
+{
+    if (stability_.stable)
+        return "Stabile su questi dati";
+    const std::string value = std::to_string(stability_.value);
+    const std::string a = letters_.empty() ? std::string() : letters_[std::size_t(stability_.firstFrom)];
+    const std::string b = letters_.empty() ? std::string() : letters_[std::size_t(stability_.secondFrom)];
+    if (!a.empty() && !b.empty())
+        return "Non stabile: " + value + b + " è finito prima di " + value + a;
+    return "Non stabile: i due " + value + " partiti da " + at(stability_.firstFrom) + " e " +
+           at(stability_.secondFrom) + " hanno cambiato ordine";
 }
 
 std::string SortSteps::sentence() const
 {
     std::string s;
     const SortStep &l = state_.last;
+    auto w = [](int p) { return "W(" + std::to_string(p) + ")"; };
     switch (l.kind) {
     case SortStep::None:
         break;
     case SortStep::Compare:
-        if (column_ == InsertionColumn)
-            s = at(l.a) + (l.outcome ? " < " : " ≥ ") + at(l.b);
-        else
-            s = at(l.a) + (l.outcome ? " > " : " ≤ ") + at(l.b);
-        s += l.outcome ? ": scambio" : ": nessuno scambio";
+        switch (algorithm_) {
+        case AlgoInsertion:
+            s = at(l.a) + (l.outcome ? " < " : " ≥ ") + at(l.b) + (l.outcome ? ": scambio" : ": nessuno scambio");
+            break;
+        case AlgoSelection:
+            s = l.outcome ? at(l.a) + " < " + at(l.b) + ": nuovo minimo, m = " + std::to_string(l.a)
+                          : at(l.a) + " ≥ " + at(l.b) + ": il minimo resta " + at(l.b);
+            break;
+        case AlgoMerge:
+            s = l.outcome ? at(l.a) + " < " + at(l.b) + ": " + w(l.aux) + " = " + at(l.a)
+                          : at(l.a) + " ≥ " + at(l.b) + ": " + w(l.aux) + " = " + at(l.b);
+            break;
+        case AlgoHeap:
+            if (l.b == l.a / 2)
+                s = l.outcome ? at(l.a) + " > " + at(l.b) + ": scambio"
+                              : at(l.a) + " ≤ " + at(l.b) + ": " + at(l.b) + " è al suo posto nello heap";
+            else
+                s = l.outcome ? at(l.a) + " > " + at(l.b) + ": il figlio maggiore è " + at(l.a)
+                              : at(l.a) + " ≤ " + at(l.b) + ": il figlio maggiore è " + at(l.b);
+            break;
+        default:
+            s = at(l.a) + (l.outcome ? " > " : " ≤ ") + at(l.b) + (l.outcome ? ": scambio" : ": nessuno scambio");
+            break;
+        }
         break;
     case SortStep::CompareHeld:
-        if (column_ == QuickColumn)
+        if (algorithm_ == AlgoQuick)
             s = l.outcome ? at(l.a) + " < pivot: avanti"
                           : at(l.a) + " ≥ pivot: scambio " + at(l.movedA) + " e " + at(l.movedB);
         else
@@ -468,11 +695,42 @@ std::string SortSteps::sentence() const
         s = "pivot al suo posto: scambio " + at(l.movedA) + " e " + at(l.movedB);
         break;
     case SortStep::Pass:
-        s = column_ == ShellColumn ? "distanza h = " + std::to_string(l.a) : "passata " + std::to_string(l.a);
+        if (algorithm_ == AlgoSelection)
+            s = "i = " + std::to_string(l.a) + ": si cerca il minimo da " + at(l.a) + " a " + at(size());
+        else
+            s = algorithm_ == AlgoShell ? "distanza h = " + std::to_string(l.a) : "passata " + std::to_string(l.a);
         break;
     case SortStep::Range:
-        s = "QuickSort(" + std::to_string(l.a) + ", " + std::to_string(l.b) + "): pivot = " +
-            at(l.a);
+        if (algorithm_ == AlgoMerge)
+            s = "MergeSort(" + std::to_string(l.a) + ", " + std::to_string(l.b) + "): m = " +
+                std::to_string((l.a + l.b) / 2);
+        else
+            s = "QuickSort(" + std::to_string(l.a) + ", " + std::to_string(l.b) + "): pivot = " + at(l.a);
+        break;
+    case SortStep::Swap:
+        s = algorithm_ == AlgoHeap
+                ? "scambio " + at(l.movedA) + " e " + at(l.movedB) + ": il massimo va in " + at(l.movedB)
+                : "scambio " + at(l.movedA) + " e " + at(l.movedB) + ": il minimo va in " + at(l.movedA);
+        break;
+    case SortStep::MergeBegin: {
+        const int m = (l.a + l.b) / 2;
+        s = "fusione di V(" + std::to_string(l.a) + "…" + std::to_string(m) + ") e V(" +
+            std::to_string(m + 1) + "…" + std::to_string(l.b) + ") in W";
+        break;
+    }
+    case SortStep::RestToAux:
+        s = w(l.aux) + " = " + at(l.a) + (l.a <= (state_.mergeFirst + state_.mergeLast) / 2
+                                              ? ": il resto della parte sinistra"
+                                              : ": il resto della parte destra");
+        break;
+    case SortStep::FromAux:
+        s = at(l.movedA) + " = " + w(l.aux);
+        if (l.movedA == state_.mergeLast)
+            s += ": V(" + std::to_string(state_.mergeFirst) + "…" + std::to_string(state_.mergeLast) +
+                 ") è ordinato";
+        break;
+    case SortStep::Sift:
+        s = "Setaccia(" + std::to_string(l.a) + ", " + std::to_string(l.b) + ")";
         break;
     }
     if (!finished())
@@ -480,28 +738,34 @@ std::string SortSteps::sentence() const
     return s.empty() ? "Fine: vettore ordinato" : s + " — fine: vettore ordinato";
 }
 
-std::vector<exercise::Expected> ExerciseSteps(int column, std::vector<Integer> values)
+std::vector<exercise::Expected> ExerciseSteps(int algorithm, std::vector<Integer> values)
 {
     std::vector<exercise::Expected> out;
-    SortSteps run(column, std::move(values));
-    const bool insertion = run.column() == InsertionColumn;
-    const std::string held = run.column() == QuickColumn ? "pivot" : "v";
-    int gap = 0;
+    SortSteps run(algorithm, std::move(values));
+    const int algo = run.algorithm();
+    const std::string held = sortEntry(algo).held ? sortEntry(algo).held : "v";
+    int gap = algo == AlgoInserimento ? 1 : 0;
     SortStep before;
+    auto swapOf = [](const SortStep &l) {
+        return "si scambiano " + at(std::min(l.movedA, l.movedB)) + " e " + at(std::max(l.movedA, l.movedB));
+    };
     while (run.step()) {
         const SortStep &l = run.last();
         exercise::Expected e;
-        const std::string swap =
-            "si scambiano " + at(std::min(l.movedA, l.movedB)) + " e " + at(std::max(l.movedA, l.movedB));
         switch (l.kind) {
         case SortStep::Compare:
-            if (l.movedA >= 0)
+            if (l.aux >= 0) {
+                const int from = l.outcome ? l.a : l.b;
+                e = {{from}, false,
+                     at(l.a) + (l.outcome ? " < " : " \u2265 ") + at(l.b) + ": in W va " + at(from)};
+            } else if (l.movedA >= 0) {
                 e = {{l.movedA, l.movedB}, true,
-                     at(l.a) + (insertion ? " < " : " > ") + at(l.b) + ": " + swap};
+                     at(l.a) + (algo == AlgoInsertion ? " < " : " > ") + at(l.b) + ": " + swapOf(l)};
+            }
             break;
         case SortStep::CompareHeld:
             if (l.movedA >= 0 && l.movedB >= 0)
-                e = {{l.movedA, l.movedB}, true, at(l.a) + " \u2265 pivot: " + swap};
+                e = {{l.movedA, l.movedB}, true, at(l.a) + " \u2265 pivot: " + swapOf(l)};
             else if (l.movedA >= 0)
                 e = {{l.a, l.movedA}, false,
                      at(l.a) + " > v: si sposta " + at(l.a) + " in " + at(l.movedA)};
@@ -518,10 +782,19 @@ std::vector<exercise::Expected> ExerciseSteps(int column, std::vector<Integer> v
             break;
         case SortStep::PivotPlaced:
             e = {{l.movedA, l.movedB}, true, "i e j si sono incontrati: il " + held +
-                                                 " va al suo posto, " + swap};
+                                                 " va al suo posto, " + swapOf(l)};
+            break;
+        case SortStep::Swap:
+            e = {{l.movedA, l.movedB}, true,
+                 (algo == AlgoHeap ? "il massimo dello heap va in fondo: " : "il minimo va al suo posto: ") +
+                     swapOf(l)};
+            break;
+        case SortStep::RestToAux:
+            e = {{l.a}, false, "l'altra parte \u00e8 finita: in W va " + at(l.a)};
             break;
         case SortStep::Pass:
-            gap = l.a;
+            if (algo == AlgoShell)
+                gap = l.a;
             break;
         default:
             break;

@@ -4,6 +4,7 @@
 
 #include "exercise.h"
 #include "random.h"
+#include "sort_catalog.h"
 #include "stepper.h"
 #include "types.h"
 #include "variables.h"
@@ -15,29 +16,32 @@
 
 namespace quimbra {
 
-// The sorting window's four columns, in its order, and their titles.
-enum SortColumn { InsertionColumn, BubbleColumn, ShellColumn, QuickColumn };
-inline constexpr int SortColumns = 4;
-const char *sortTitle(int column);
-
 // The inputs a step view offers, in the order of its list.
-enum SortInput { InputWindowVector, InputAscending, InputDescending, InputAllEqual, InputRandom20 };
-inline constexpr int SortInputs = 5;
+enum SortInput { InputWindowVector, InputAscending, InputDescending, InputAllEqual, InputRandom20,
+                 InputNearlySorted, InputFewDistinct };
+inline constexpr int SortInputs = 7;
 const char *sortInputName(int input);
+// Whether the input is drawn anew by "Nuovi valori".
+bool inputDraws(int input);
 
 // V(0..N) for an input: V(0) = 0 and the elements at 1..N. InputWindowVector takes
-// window(1..1000); InputRandom20 draws 20 values 1..10000 from rnd as the window
-// draws its own; the others are 1000 values (all equal ones are 5000).
+// window(1..1000); InputRandom20 draws 20 values as the window draws its own;
+// "Pochi valori diversi" is 30 values, so that its equal values carry their
+// letters; the others are 1000 values of their shape.
 std::vector<Integer> makeSortInput(int input, std::span<const Integer> window, RandomSource &rnd);
 
 // One step as the view shows it: what was compared, what was written.
 struct SortStep
 {
-    enum Kind { None, Compare, CompareHeld, Hold, Place, PivotPlaced, Pass, Range };
+    enum Kind { None, Compare, CompareHeld, Hold, Place, PivotPlaced, Pass, Range, Swap,
+                MergeBegin, RestToAux, FromAux, Sift };
     Kind kind = None;
-    int a = -1, b = -1;    // positions compared; a pass's number or gap in a; a range a..b
+    // Positions compared; a pass's number or gap in a; a range a..b (a merge's,
+    // a sift's i and n); the position of V copied into W.
+    int a = -1, b = -1;
     bool outcome = false;  // the comparison's result as the routine tested it
-    int movedA = -1, movedB = -1; // positions written by the step, -1 for none
+    int movedA = -1, movedB = -1; // positions of V written by the step, -1 for none
+    int aux = -1;                 // the position of W written, or read back into V
     bool operator==(const SortStep &) const = default;
 };
 
@@ -46,9 +50,13 @@ struct SortVariables
 {
     int pass = -1;      // Bubble's pass number, Shell's gap h
     int i = -1, j = -1;
-    int k = -1;         // where Quick's pivot went
-    int first = -1, last = -1; // Quick's range
-    int depth = 0;      // Quick's depth of recursion, 1 for the outermost call
+    int k = -1;         // where Quick's pivot went; Merge's next place in W; Heap's last place
+    int m = -1;         // Selection's minimum so far; Merge's middle
+    int c = -1;         // Heap's child
+    int n = -1;         // the heap's size in a sift
+    int p = -1;         // Merge's copy back
+    int first = -1, last = -1; // Quick's and Merge's range
+    int depth = 0;      // the depth of recursion, 1 for the outermost call
     int exchanged = -1; // Bubble: 1 once the pass exchanged, 0 before
     bool operator==(const SortVariables &) const = default;
 };
@@ -65,11 +73,28 @@ struct SortState
     int line = 0;            // the source line of the routine that made the last step, 0 none
     SortVariables vars;      // after the last step
     SortVariables before;    // before it
-    std::vector<std::uint32_t> ranges; // Quick's calls under way, first << 16 | last
+    std::vector<std::uint32_t> ranges; // the calls under way, first << 16 | last
+    std::vector<Integer> aux;          // Merge's W(0..N), empty for the others
+    int mergeFirst = -1, mergeLast = -1; // the merge under way, -1 for none
+    int auxEnd = -1;                     // W(mergeFirst..auxEnd - 1) written by it
+    int heapEnd = -1;                    // Heap: V(1..heapEnd) is the heap, the rest sorted
+    // With few values, where each element of the input is now (its position
+    // in the input), in V and in W, and the held one's; empty otherwise.
+    std::vector<std::uint16_t> ids, auxIds;
+    std::uint16_t heldId = 0;
     bool operator==(const SortState &) const = default;
 };
 
-// Plays one of the four sorting routines step by step on its own copy of a
+// Whether equal values kept the order they had in the input, at the end of a
+// run: the first pair found that did not, by their positions in the input.
+struct SortStability
+{
+    bool stable = true;
+    int firstFrom = 0, secondFrom = 0; // the pair, first as it stood in the input
+    Integer value = 0;
+};
+
+// Plays one of the sorting routines step by step on its own copy of a
 // vector, forwards, backwards or to any step. A step is one comparison
 // together with the exchange or shift it leads to, or one move, hold or new
 // pass of its own. Comparisons count every test between two values of the
@@ -89,7 +114,11 @@ struct SortState
 class SortSteps final : public Stepper
 {
 public:
-    SortSteps(int column, std::vector<Integer> values);
+    SortSteps(int algorithm, std::vector<Integer> values);
+
+    // Runs of this many values or fewer follow each element, so that equal
+    // values show their letters.
+    static constexpr int MostLettered = 30;
 
     bool step() override;
     bool finished() const override { return done_ >= count_; }
@@ -99,7 +128,7 @@ public:
     long count() const override { return count_; }
     void seek(long step) override;
 
-    int column() const { return column_; }
+    int algorithm() const { return algorithm_; }
     int size() const { return static_cast<int>(original_.size()) - 1; } // N
     const std::vector<Integer> &values() const { return state_.values; } // V(0..N) now
     long comparisons() const { return state_.comparisons; }
@@ -108,6 +137,14 @@ public:
     bool holding() const { return state_.holding; }
     Integer held() const { return state_.held; }
     const SortState &state() const { return state_; }
+    // The letter of the element now at position p of V (of W when inAux):
+    // equal values are a, b, c … in the order they had in the input; empty
+    // for a value that is not repeated, and beyond MostLettered values.
+    std::string letter(int p, bool inAux = false) const;
+    // Whether the whole run kept equal values in their order.
+    const SortStability &stability() const { return stability_; }
+    // The same as a sentence for the view ("Stabile su questi dati").
+    std::string stabilitySentence() const;
     // What the last step did, in Italian ("V(17) > V(18): scambio", "gap 13").
     std::string sentence() const;
     // The routine's variables now, "name = value", and whether each changed
@@ -136,8 +173,10 @@ private:
     template <class Observer>
     void runRoutine(std::vector<Integer> &V, Long &moves, Observer &observer) const;
 
-    int column_;
+    int algorithm_;
     std::vector<Integer> original_;
+    std::vector<std::string> letters_; // by position in the input
+    SortStability stability_;
     std::vector<Integer> scratch_;
     SortState state_;
     long done_ = 0;
@@ -156,6 +195,6 @@ private:
 // destination of a shift, the destination of the held value. Steps that move
 // nothing play by themselves, and so does the placement at position 0, which
 // the view does not show.
-std::vector<exercise::Expected> ExerciseSteps(int column, std::vector<Integer> values);
+std::vector<exercise::Expected> ExerciseSteps(int algorithm, std::vector<Integer> values);
 
 } // namespace quimbra

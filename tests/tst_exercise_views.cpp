@@ -397,7 +397,7 @@ private slots:
         QCOMPARE(sort->steps()->size(), 20);
         for (int algorithm : {1, 2, 3, 0}) {
             sort->cboAlgoritmo_Click(algorithm);
-            QCOMPARE(sort->steps()->column(), algorithm);
+            QCOMPARE(sort->steps()->algorithm(), algorithm);
             QCOMPARE(sort->steps()->values(), drawn);
         }
         QTest::mouseClick(fresh, Qt::LeftButton);

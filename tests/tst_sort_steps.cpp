@@ -3,7 +3,7 @@
 
 #include <QtTest>
 
-#include "sort_code.h"
+#include "sort_catalog.h"
 #include "sort_inputs.h"
 #include "sort_steps.h"
 

@@ -422,7 +422,7 @@ private slots:
             frmPassoSort *view = openViews(w).first();
             QVERIFY(QTest::qWaitForWindowActive(view->window()));
             QCoreApplication::processEvents();
-            QCOMPARE(view->steps()->column(), 0);
+            QCOMPARE(view->steps()->algorithm(), 0);
             QCOMPARE(rnd->draws, 1000L);
             if (occasion == 5)
                 QTest::mouseClick(view->button("cmdFine"), Qt::LeftButton);
@@ -639,7 +639,7 @@ private slots:
             sorts->setCurrentIndex(3);
             emit sorts->activated(3);
             QCOMPARE(window->windowTitle(), QString("Passo passo: Quick - prof. Orvalde"));
-            QCOMPARE(view->steps()->column(), 3);
+            QCOMPARE(view->steps()->algorithm(), 3);
             QCOMPARE(comparisons->text(), QString("0"));
             QVERIFY(view->button("cmdPasso")->isEnabled());
             view->button("cmdTutto")->click();
@@ -677,11 +677,11 @@ private slots:
             shell->setFocus();
             QTest::keyClick(shell, Qt::Key_F2);
             QCOMPARE(openViews(w).size(), 2);
-            QCOMPARE(openViews(w).last()->steps()->column(), 2);
+            QCOMPARE(openViews(w).last()->steps()->algorithm(), 2);
             focus(w->window());
             actions.first()->trigger();
             QCOMPARE(openViews(w).size(), 3);
-            QCOMPARE(openViews(w).last()->steps()->column(), 2);
+            QCOMPARE(openViews(w).last()->steps()->algorithm(), 2);
             break;
         }
         case 5: {
