@@ -113,7 +113,14 @@ const std::vector<frmGuida::Page> allPages = {
      "contano confronti e mosse come la finestra degli ordinamenti.</p>"
      "<p>Si sceglie l'algoritmo e i dati: i dati casuali restano gli stessi cambiando "
      "algoritmo, cos&igrave; la classe confronta gli algoritmi sugli stessi numeri; \"Nuovi "
-     "valori\" ne estrae altri.</p>" + playerKeys},
+     "valori\" ne estrae altri.</p><p>Oltre ai quattro della finestra (il suo Insertion "
+     "&egrave; un ordinamento per scambio) ci sono Selection, Inserimento (l'inserimento con "
+     "gli spostamenti dei libri di testo), Merge e Heap. Merge mostra sotto il vettore "
+     "l'ausiliario W e, su fondi colorati, le due parti che sta fondendo; Heap mostra su un "
+     "fondo verde la coda gi&agrave; ordinata.</p><p>Con 30 valori o meno i valori uguali "
+     "hanno una lettera (a, b, c&hellip;) nel loro ordine iniziale; alla fine l'etichetta in "
+     "alto a destra dice se l'ordinamento li ha lasciati in quell'ordine (stabile) su questi "
+     "dati.</p>" + playerKeys},
     {"frmPassoRicBin", "Passo passo: ricerca binaria",
      "<h2>Passo passo: la ricerca binaria</h2><p>La colonna mostra il vettore: in giallo le "
      "posizioni in cui si cerca ancora, in grigio quelle scartate, in magenta la posizione di "

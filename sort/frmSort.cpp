@@ -5,7 +5,7 @@
 
 #include "frmGrafico.h"
 #include "frmPassoSort.h"
-#include "sorts.h"
+#include "sort_catalog.h"
 #include "step_action.h"
 #include "text.h"
 #include "widgets.h"
@@ -159,20 +159,7 @@ void frmSort::ConfrontaSort()
     }
     for (int k = 0; k < 4; ++k) {
         Prepara();
-        switch (k) {
-        case 0:
-            ExchangeSort(V, N, NMosse);
-            break;
-        case 1:
-            BubbleSort(V, N, NMosse);
-            break;
-        case 2:
-            ShellSort(V, N, NMosse);
-            break;
-        case 3:
-            QuickSort(V, 1, 1000, NMosse);
-            break;
-        }
+        runSort(k, V, NMosse);
         Mostra(k);
     }
 }

@@ -85,7 +85,10 @@ SortBars::Geometry SortBars::geometry(const QRect &area) const
     g.n = steps_ ? steps_->size() : 0;
     const QFontMetrics metrics(font());
     g.slot = double(area.width()) / std::max(1, g.n);
-    g.few = g.slot >= metrics.horizontalAdvance(QStringLiteral("10000")) + 4;
+    // Room for the number of the highest value (and of the last position)
+    // under every bar.
+    const QString widest = QString::number(std::max<int>({int(highest_), g.n, 10}));
+    g.few = g.slot >= metrics.horizontalAdvance(widest) + 4;
     g.textHeight = metrics.height();
     g.letters = g.few && g.n <= SortSteps::MostLettered;
     // A strip under the bars for the position numbers (few bars) or for the

@@ -2,21 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// Inputs for the tests of the four sorts and of their step-by-step replay.
+// Inputs for the tests of the sorts and of their step-by-step replay.
 #include "types.h"
 
 #include <random>
 #include <vector>
 
 namespace quimbra::testing {
-
-enum Routine { Exchange, Bubble, Shell, Quick };
-
-inline const char *routineName(int r)
-{
-    static const char *const names[] = {"ExchangeSort", "BubbleSort", "ShellSort", "QuickSort"};
-    return names[r];
-}
 
 // A vector as the window holds it: position 0 holds 0, the elements follow.
 inline std::vector<Integer> withZero(const std::vector<int> &elements)

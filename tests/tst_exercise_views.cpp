@@ -132,6 +132,10 @@ private slots:
         QTest::newRow("Bubble") << Setup{SortView, 1} << 10000 << "Bubble";
         QTest::newRow("Shell") << Setup{SortView, 2} << 99999 << "Shell";
         QTest::newRow("Quick") << Setup{SortView, 3} << 31415 << "Quick";
+        QTest::newRow("Selection") << Setup{SortView, 4} << 77777 << "Selection";
+        QTest::newRow("Inserimento") << Setup{SortView, 5} << 48213 << "Inserimento";
+        QTest::newRow("Merge") << Setup{SortView, 6} << 10000 << "Merge";
+        QTest::newRow("Heap") << Setup{SortView, 7} << 99999 << "Heap";
         QTest::newRow("binary search, key there") << Setup{SearchView, -1} << 10000 << "Ricerca binaria";
         QTest::newRow("binary search, key not there") << Setup{SearchView, -1} << 48213 << "Ricerca binaria";
         QTest::newRow("tree search, key not there") << Setup{TreeView, -1} << 10000 << "Ricerca nell'ABR";

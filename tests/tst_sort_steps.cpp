@@ -39,12 +39,23 @@ void tst_SortSteps::litLines_data()
     // Shell 6 "h ← h div 3", 8 "v ← V(i)", 10 "mentre V(j - h) > v",
     // 11 "V(j) ← V(j - h)", 18 "V(j) ← v"; Quick 4 "pivot ← V(Primo)",
     // 8 "se V(i) < pivot", 12 "scambia V(i) e V(j)", 17 "scambia V(Primo) e V(k)".
-    QTest::newRow("Insertion on 2 1 3") << int(Exchange) << QList<int>{2, 1, 3} << QList<int>{4, 3, 3};
-    QTest::newRow("Bubble on 2 1") << int(Bubble) << QList<int>{2, 1} << QList<int>{7, 10, 7, 9};
-    QTest::newRow("Shell on 2 1") << int(Shell) << QList<int>{2, 1}
+    QTest::newRow("Insertion on 2 1 3") << int(AlgoInsertion) << QList<int>{2, 1, 3} << QList<int>{4, 3, 3};
+    QTest::newRow("Bubble on 2 1") << int(AlgoBubble) << QList<int>{2, 1} << QList<int>{7, 10, 7, 9};
+    QTest::newRow("Shell on 2 1") << int(AlgoShell) << QList<int>{2, 1}
                                   << QList<int>{6, 8, 10, 18, 8, 11, 10, 18, 6, 8, 10, 18, 8, 10, 18, 8, 10, 18};
-    QTest::newRow("Quick on 2 1 3") << int(Quick) << QList<int>{2, 1, 3}
+    QTest::newRow("Quick on 2 1 3") << int(AlgoQuick) << QList<int>{2, 1, 3}
                                     << QList<int>{4, 8, 12, 17, 4, 12, 17};
+    // Selection 2 "m ← i", 4 "se V(j) < V(m)", 9 "scambia V(i) e V(m)";
+    // Inserimento 2 "v ← V(i)", 4 "mentre j > 1 e V(j - 1) > v",
+    // 5 "V(j) ← V(j - 1)", 9 "V(j) ← v"; Merge 4 "m ← (Primo + Ultimo) div 2",
+    // 7 "i ← Primo", 12 "W(k) ← V(j)", 23 "W(k) ← V(i)" (the rest), 35
+    // "V(p) ← W(p)"; Heap 0 "procedura Setaccia", 3 "se c < n e V(c + 1) > V(c)",
+    // 9 "scambia V(i) e V(c)", 19 "scambia V(1) e V(k)".
+    QTest::newRow("Selection on 2 1 3") << int(AlgoSelection) << QList<int>{2, 1, 3} << QList<int>{2, 4, 4, 9, 2, 4};
+    QTest::newRow("Inserimento on 2 1 3") << int(AlgoInserimento) << QList<int>{2, 1, 3}
+                                          << QList<int>{2, 5, 9, 2, 4, 9};
+    QTest::newRow("Merge on 2 1") << int(AlgoMerge) << QList<int>{2, 1} << QList<int>{4, 7, 12, 23, 35, 35};
+    QTest::newRow("Heap on 1 2 3") << int(AlgoHeap) << QList<int>{1, 2, 3} << QList<int>{0, 3, 9, 19, 0, 9, 19, 0};
 }
 
 // The rows lit step by step on a tiny input; the C++ row lit is the line of
@@ -95,7 +106,7 @@ Seen seen(const SortSteps &s)
 void tst_SortSteps::backAndForth()
 {
     std::mt19937 gen(20261209);
-    for (int routine : {Exchange, Bubble, Shell, Quick}) {
+    for (int routine = 0; routine < SortAlgorithms; ++routine) {
         const CodeListing &listing = sortListing(routine);
         QCOMPARE(listing.problems(), std::vector<std::string>{});
         for (int run = 0; run < 40; ++run) {
@@ -106,7 +117,7 @@ void tst_SortSteps::backAndForth()
             while (steps.step()) {
                 forward.push_back(seen(steps));
                 const CodeRows rows = listing.rowsOf(steps.state().line);
-                QVERIFY2(rows.pseudo >= 0 && rows.cpp >= 0, routineName(routine));
+                QVERIFY2(rows.pseudo >= 0 && rows.cpp >= 0, sortTitle(routine));
             }
             const long count = long(forward.size()) - 1;
             QCOMPARE(steps.count(), count);
@@ -115,7 +126,7 @@ void tst_SortSteps::backAndForth()
                 const long k = std::uniform_int_distribution<long>(0, count)(gen);
                 steps.seek(k); // a drag of the slider
                 QCOMPARE(steps.position(), k);
-                QVERIFY2(seen(steps) == forward[std::size_t(k)], routineName(routine));
+                QVERIFY2(seen(steps) == forward[std::size_t(k)], sortTitle(routine));
                 if (k > 0) {
                     steps.seek(k - 1); // a step back
                     QVERIFY(seen(steps) == forward[std::size_t(k - 1)]);
@@ -134,7 +145,7 @@ void tst_SortSteps::backAndForth()
 // and the view keeps a few MB at most.
 void tst_SortSteps::longestRunJumps()
 {
-    for (int routine : {Exchange, Bubble}) {
+    for (int routine : {AlgoInsertion, AlgoBubble}) {
         SortSteps jumper(routine, withZero(descending(1000)));
         QVERIFY(jumper.count() > 400000);
         QVERIFY(jumper.memoryBytes() < 4 * 1024 * 1024);
@@ -157,8 +168,8 @@ void tst_SortSteps::heldValueThroughItsPlacement_data()
     QTest::addColumn<int>("routine");
     QTest::addColumn<int>("line"); // of the held value in the variables panel
     QTest::addColumn<QString>("name");
-    QTest::newRow("Shell's v") << int(Shell) << 3 << "v = ";
-    QTest::newRow("Quick's pivot") << int(Quick) << 3 << "pivot = ";
+    QTest::newRow("Shell's v") << int(AlgoShell) << 3 << "v = ";
+    QTest::newRow("Quick's pivot") << int(AlgoQuick) << 3 << "pivot = ";
 }
 
 // The step that places Shell's v or Quick's pivot still shows its value (the

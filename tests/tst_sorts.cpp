@@ -7,6 +7,8 @@
 #include "sort_inputs.h"
 #include "sorts.h"
 
+#include <bit>
+
 #include <algorithm>
 #include <random>
 #include <vector>
@@ -45,6 +47,10 @@ private slots:
     void randomThousand();
     void randomOtherSizes_data();
     void randomOtherSizes();
+    void everySortEveryShape_data();
+    void everySortEveryShape();
+    void stabilityFound_data();
+    void stabilityFound();
 };
 
 namespace {
@@ -55,14 +61,8 @@ namespace {
 // returns the moves it added to the counter.
 Long runRoutine(int routine, std::vector<Integer> &v)
 {
-    const int n = int(v.size()) - 1;
     Long moves = 0;
-    switch (routine) {
-    case Exchange: ExchangeSort(v, n, moves); break;
-    case Bubble: BubbleSort(v, n, moves); break;
-    case Shell: ShellSort(v, n, moves); break;
-    case Quick: QuickSort(v, 1, n, moves); break;
-    }
+    runSort(routine, v, moves);
     return moves;
 }
 
@@ -112,7 +112,7 @@ long checkReplay(int routine, const std::vector<Integer> &input, const std::vect
     while (steps.step()) {
         ++taken;
         if (steps.comparisons() - comparisons > 1 || steps.moves() - moved > 1) {
-            qWarning("%s: step %ld made %ld comparisons and %ld moves", routineName(routine), taken,
+            qWarning("%s: step %ld made %ld comparisons and %ld moves", sortTitle(routine), taken,
                      steps.comparisons() - comparisons, steps.moves() - moved);
             return -1;
         }
@@ -144,19 +144,19 @@ void tst_Sorts::workedExample_data()
     QTest::addColumn<QStringList>("firstSteps"); // as the step view says them
 
     QTest::newRow("ExchangeSort: four exchanges")
-        << int(Exchange) << 4
+        << int(AlgoInsertion) << 4
         << QStringList{"V(2) < V(1): scambio", "V(3) ≥ V(1): nessuno scambio",
                        "V(4) < V(1): scambio"};
     QTest::newRow("BubbleSort: four exchanges")
-        << int(Bubble) << 4
+        << int(AlgoBubble) << 4
         << QStringList{"passata 1", "V(1) > V(2): scambio", "V(2) ≤ V(3): nessuno scambio",
                        "V(3) > V(4): scambio"};
     QTest::newRow("ShellSort: 13 placements and 4 shifts")
-        << int(Shell) << 17
+        << int(AlgoShell) << 17
         << QStringList{"distanza h = 4", "v = V(4)", "V(0) ≤ v: fine degli spostamenti", "V(4) = v",
                        "v = V(5)", "V(1) ≤ v: fine degli spostamenti", "V(5) = v", "distanza h = 1"};
     QTest::newRow("QuickSort(1, 5): six partitioning calls")
-        << int(Quick) << 12
+        << int(AlgoQuick) << 12
         << QStringList{"QuickSort(1, 5): pivot = V(1)", "V(2) < pivot: avanti",
                        "V(3) ≥ pivot: scambio V(3) e V(5)", "V(3) ≥ pivot: scambio V(3) e V(4)",
                        "V(3) < pivot: avanti", "pivot al suo posto: scambio V(1) e V(3)",
@@ -198,18 +198,25 @@ void tst_Sorts::thousandElementTable_data()
     const QList<int> downList(down.begin(), down.end());
     const QList<int> sameList(same.begin(), same.end());
 
-    QTest::newRow("ascending, ExchangeSort") << int(Exchange) << upList << 0 << 499500;
-    QTest::newRow("ascending, BubbleSort") << int(Bubble) << upList << 0 << 999;
-    QTest::newRow("ascending, ShellSort") << int(Shell) << upList << 6464 << 6464;
-    QTest::newRow("ascending, QuickSort") << int(Quick) << upList << 30991 << -1;
-    QTest::newRow("descending, ExchangeSort") << int(Exchange) << downList << 499500 << 499500;
-    QTest::newRow("descending, BubbleSort") << int(Bubble) << downList << 499500 << 999000;
-    QTest::newRow("descending, ShellSort") << int(Shell) << downList << 10384 << -1;
-    QTest::newRow("descending, QuickSort") << int(Quick) << downList << 168832 << -1;
-    QTest::newRow("all equal, ExchangeSort") << int(Exchange) << sameList << 0 << 499500;
-    QTest::newRow("all equal, BubbleSort") << int(Bubble) << sameList << 0 << 999;
-    QTest::newRow("all equal, ShellSort") << int(Shell) << sameList << 6464 << 6464;
-    QTest::newRow("all equal, QuickSort 1000 levels deep") << int(Quick) << sameList << 500499 << -1;
+    QTest::newRow("ascending, ExchangeSort") << int(AlgoInsertion) << upList << 0 << 499500;
+    QTest::newRow("ascending, BubbleSort") << int(AlgoBubble) << upList << 0 << 999;
+    QTest::newRow("ascending, ShellSort") << int(AlgoShell) << upList << 6464 << 6464;
+    QTest::newRow("ascending, QuickSort") << int(AlgoQuick) << upList << 30991 << -1;
+    QTest::newRow("descending, ExchangeSort") << int(AlgoInsertion) << downList << 499500 << 499500;
+    QTest::newRow("descending, BubbleSort") << int(AlgoBubble) << downList << 499500 << 999000;
+    QTest::newRow("descending, ShellSort") << int(AlgoShell) << downList << 10384 << -1;
+    QTest::newRow("descending, QuickSort") << int(AlgoQuick) << downList << 168832 << -1;
+    QTest::newRow("all equal, ExchangeSort") << int(AlgoInsertion) << sameList << 0 << 499500;
+    QTest::newRow("all equal, BubbleSort") << int(AlgoBubble) << sameList << 0 << 999;
+    QTest::newRow("all equal, ShellSort") << int(AlgoShell) << sameList << 6464 << 6464;
+    QTest::newRow("all equal, QuickSort 1000 levels deep") << int(AlgoQuick) << sameList << 500499 << -1;
+    QTest::newRow("descending, Selection") << int(AlgoSelection) << downList << 500 << 499500;
+    QTest::newRow("descending, Inserimento") << int(AlgoInserimento) << downList << 500499 << 499500;
+    const std::vector<int> up1024 = ascending(1024);
+    QTest::newRow("1 … 1024 ascending, Merge") << int(AlgoMerge) << QList<int>(up1024.begin(), up1024.end())
+                                                 << 20480 << 5120;
+    QTest::newRow("ascending, Inserimento") << int(AlgoInserimento) << upList << 999 << 999;
+    QTest::newRow("all equal, Heap: nothing sinks") << int(AlgoHeap) << sameList << 999 << -1;
 }
 
 void tst_Sorts::thousandElementTable()
@@ -241,12 +248,7 @@ void tst_Sorts::countsAddToTheCounter()
     QFETCH(int, expectedMoves);
     std::vector<Integer> v = withZero({5, 3, 8, 1, 9});
     Long moves = 1000000;
-    switch (routine) {
-    case Exchange: ExchangeSort(v, 5, moves); break;
-    case Bubble: BubbleSort(v, 5, moves); break;
-    case Shell: ShellSort(v, 5, moves); break;
-    case Quick: QuickSort(v, 1, 5, moves); break;
-    }
+    runSort(routine, v, moves);
     QCOMPARE(int(moves), 1000000 + expectedMoves);
 }
 
@@ -257,23 +259,23 @@ void tst_Sorts::smallInputsWithEqualValues_data()
     QTest::addColumn<int>("expectedMoves");
 
     // Exchange sort: an equal later value never replaces the one at i.
-    QTest::newRow("ExchangeSort 2 2 1") << int(Exchange) << QList<int>{2, 2, 1} << 1;
-    QTest::newRow("ExchangeSort 2 1 1") << int(Exchange) << QList<int>{2, 1, 1} << 2;
-    QTest::newRow("ExchangeSort 3 1 3 1") << int(Exchange) << QList<int>{3, 1, 3, 1} << 2;
-    QTest::newRow("ExchangeSort 1 1 1 1") << int(Exchange) << QList<int>{1, 1, 1, 1} << 0;
-    QTest::newRow("ExchangeSort 4 4 4 1 1 1") << int(Exchange) << QList<int>{4, 4, 4, 1, 1, 1} << 3;
+    QTest::newRow("ExchangeSort 2 2 1") << int(AlgoInsertion) << QList<int>{2, 2, 1} << 1;
+    QTest::newRow("ExchangeSort 2 1 1") << int(AlgoInsertion) << QList<int>{2, 1, 1} << 2;
+    QTest::newRow("ExchangeSort 3 1 3 1") << int(AlgoInsertion) << QList<int>{3, 1, 3, 1} << 2;
+    QTest::newRow("ExchangeSort 1 1 1 1") << int(AlgoInsertion) << QList<int>{1, 1, 1, 1} << 0;
+    QTest::newRow("ExchangeSort 4 4 4 1 1 1") << int(AlgoInsertion) << QList<int>{4, 4, 4, 1, 1, 1} << 3;
     // Bubble sort: equal neighbours stay; the count is the inversions.
-    QTest::newRow("BubbleSort 2 2 1") << int(Bubble) << QList<int>{2, 2, 1} << 2;
-    QTest::newRow("BubbleSort 2 1 1") << int(Bubble) << QList<int>{2, 1, 1} << 2;
-    QTest::newRow("BubbleSort 3 1 3 1") << int(Bubble) << QList<int>{3, 1, 3, 1} << 3;
-    QTest::newRow("BubbleSort 1 1 1 1") << int(Bubble) << QList<int>{1, 1, 1, 1} << 0;
-    QTest::newRow("BubbleSort 4 4 4 1 1 1") << int(Bubble) << QList<int>{4, 4, 4, 1, 1, 1} << 9;
+    QTest::newRow("BubbleSort 2 2 1") << int(AlgoBubble) << QList<int>{2, 2, 1} << 2;
+    QTest::newRow("BubbleSort 2 1 1") << int(AlgoBubble) << QList<int>{2, 1, 1} << 2;
+    QTest::newRow("BubbleSort 3 1 3 1") << int(AlgoBubble) << QList<int>{3, 1, 3, 1} << 3;
+    QTest::newRow("BubbleSort 1 1 1 1") << int(AlgoBubble) << QList<int>{1, 1, 1, 1} << 0;
+    QTest::newRow("BubbleSort 4 4 4 1 1 1") << int(AlgoBubble) << QList<int>{4, 4, 4, 1, 1, 1} << 9;
     // Quick sort: every value equal to the pivot costs an exchange.
-    QTest::newRow("QuickSort 1 1") << int(Quick) << QList<int>{1, 1} << 2;
-    QTest::newRow("QuickSort 1 1 1") << int(Quick) << QList<int>{1, 1, 1} << 5;
+    QTest::newRow("QuickSort 1 1") << int(AlgoQuick) << QList<int>{1, 1} << 2;
+    QTest::newRow("QuickSort 1 1 1") << int(AlgoQuick) << QList<int>{1, 1, 1} << 5;
     // Shell sort on tiny vectors: gaps 1 then 0 over positions 0..N.
-    QTest::newRow("ShellSort single element") << int(Shell) << QList<int>{7} << 3;
-    QTest::newRow("ShellSort 2 1") << int(Shell) << QList<int>{2, 1} << 6;
+    QTest::newRow("ShellSort single element") << int(AlgoShell) << QList<int>{7} << 3;
+    QTest::newRow("ShellSort 2 1") << int(AlgoShell) << QList<int>{2, 1} << 6;
 }
 
 void tst_Sorts::smallInputsWithEqualValues()
@@ -394,8 +396,8 @@ void tst_Sorts::exchangeAndBubbleStayWithinN_data()
 {
     QTest::addColumn<int>("routine");
 
-    QTest::newRow("ExchangeSort") << int(Exchange);
-    QTest::newRow("BubbleSort") << int(Bubble);
+    QTest::newRow("ExchangeSort") << int(AlgoInsertion);
+    QTest::newRow("BubbleSort") << int(AlgoBubble);
 }
 
 // With N below the vector's extent, positions past N are not part of the sort.
@@ -406,7 +408,7 @@ void tst_Sorts::exchangeAndBubbleStayWithinN()
     std::vector<Integer> v = withZero(e);
     const int n = 200;
     Long moves = 0;
-    if (routine == Exchange)
+    if (routine == AlgoInsertion)
         ExchangeSort(v, n, moves);
     else
         BubbleSort(v, n, moves);
@@ -437,23 +439,23 @@ void tst_Sorts::randomThousand()
     const std::vector<int> e = randomElements(seed, 1000, maxValue);
     const std::vector<Integer> sorted = expectedSorted(e);
 
-    for (int routine : {Exchange, Bubble, Shell, Quick}) {
+    for (int routine : {AlgoInsertion, AlgoBubble, AlgoShell, AlgoQuick}) {
         std::vector<Integer> v = withZero(e);
         const Long moves = runRoutine(routine, v);
-        QVERIFY2(asList(v) == asList(sorted), routineName(routine));
-        QVERIFY2(moves >= 0, routineName(routine));
+        QVERIFY2(asList(v) == asList(sorted), sortTitle(routine));
+        QVERIFY2(moves >= 0, sortTitle(routine));
         const long comparisons = checkReplay(routine, withZero(e), v, moves);
-        QVERIFY2(comparisons >= 0, routineName(routine));
-        if (routine == Exchange)
+        QVERIFY2(comparisons >= 0, sortTitle(routine));
+        if (routine == AlgoInsertion)
             QCOMPARE(comparisons, 499500L);
-        if (routine == Bubble)
+        if (routine == AlgoBubble)
             QCOMPARE(qint64(moves), qint64(inversions(e)));
-        if (routine == Exchange)
-            QVERIFY2(moves <= 499500, routineName(routine));
-        if (routine == Shell)
+        if (routine == AlgoInsertion)
+            QVERIFY2(moves <= 499500, sortTitle(routine));
+        if (routine == AlgoShell)
             QVERIFY2(moves >= 6464, qPrintable(QString::number(moves)));
-        if (routine == Quick)
-            QVERIFY2(moves >= 1, routineName(routine));
+        if (routine == AlgoQuick)
+            QVERIFY2(moves >= 1, sortTitle(routine));
     }
 }
 
@@ -479,16 +481,88 @@ void tst_Sorts::randomOtherSizes()
     const std::vector<int> e = randomElements(seed, size, maxValue);
     const std::vector<Integer> sorted = expectedSorted(e);
 
-    for (int routine : {Exchange, Bubble, Shell, Quick}) {
+    for (int routine : {AlgoInsertion, AlgoBubble, AlgoShell, AlgoQuick}) {
         std::vector<Integer> v = withZero(e);
         const Long moves = runRoutine(routine, v);
-        QVERIFY2(asList(v) == asList(sorted), routineName(routine));
-        QVERIFY2(checkReplay(routine, withZero(e), v, moves) >= 0, routineName(routine));
-        if (routine == Bubble)
+        QVERIFY2(asList(v) == asList(sorted), sortTitle(routine));
+        QVERIFY2(checkReplay(routine, withZero(e), v, moves) >= 0, sortTitle(routine));
+        if (routine == AlgoBubble)
             QCOMPARE(qint64(moves), qint64(inversions(e)));
-        if (routine == Exchange || (routine == Quick && size < 2))
-            QVERIFY2(moves <= qint64(size) * (size - 1) / 2, routineName(routine));
+        if (routine == AlgoInsertion || (routine == AlgoQuick && size < 2))
+            QVERIFY2(moves <= qint64(size) * (size - 1) / 2, sortTitle(routine));
     }
+}
+
+void tst_Sorts::everySortEveryShape_data()
+{
+    QTest::addColumn<int>("shape");
+    QTest::addColumn<int>("size");
+    for (int shape = 0; shape < SortShapes; ++shape) {
+        for (int size = 0; size <= 64; ++size)
+            QTest::addRow("shape %d, %d values", shape, size) << shape << size;
+        for (int size : {128, 257, 1000})
+            QTest::addRow("shape %d, %d values", shape, size) << shape << size;
+    }
+}
+
+// Every sort of the catalogue on every shape: sorted as std::sort sorts, the
+// step-by-step replay ending where the routine does, the counts meeting their
+// closed forms, and the sorts that keep equal values in order doing so.
+void tst_Sorts::everySortEveryShape()
+{
+    QFETCH(int, shape);
+    QFETCH(int, size);
+    MersenneRandom rnd;
+    rnd.seed(float(shape * 1000 + size));
+    const std::vector<Integer> input = sortInput(shape, size, rnd);
+    const std::vector<int> e(input.begin() + 1, input.end());
+    const std::vector<Integer> sorted = expectedSorted(e);
+    for (int a = 0; a < SortAlgorithms; ++a) {
+        std::vector<Integer> v = input;
+        const Long moves = runRoutine(a, v);
+        QVERIFY2(asList(v) == asList(sorted), sortTitle(a));
+        const long comparisons = size <= 257 || a == AlgoMerge || a == AlgoHeap
+                                     ? checkReplay(a, input, v, moves)
+                                     : 0;
+        QVERIFY2(comparisons >= 0, sortTitle(a));
+        if (a == AlgoSelection && size <= 257)
+            QCOMPARE(comparisons, long(size) * (size - 1) / 2);
+        if (a == AlgoInserimento)
+            QCOMPARE(qint64(moves), inversions(e) + std::max(0, size - 1));
+        if (a == AlgoMerge && size >= 1 && (size & (size - 1)) == 0)
+            QCOMPARE(qint64(moves), 2LL * size * std::countr_zero(unsigned(size)));
+        if (a == AlgoBubble || a == AlgoInserimento || a == AlgoMerge)
+            QVERIFY2(SortSteps(a, input).stability().stable, sortTitle(a));
+    }
+}
+
+void tst_Sorts::stabilityFound_data()
+{
+    QTest::addColumn<int>("algorithm");
+    QTest::addColumn<QList<int>>("elements");
+    QTest::addColumn<QString>("sentence");
+    QTest::newRow("Insertion 2 2 1") << int(AlgoInsertion) << QList<int>{2, 2, 1} << "Non stabile: 2b è finito prima di 2a";
+    QTest::newRow("Bubble 2 2 1") << int(AlgoBubble) << QList<int>{2, 2, 1} << "Stabile su questi dati";
+    QTest::newRow("Selection 2 2 1") << int(AlgoSelection) << QList<int>{2, 2, 1} << "Non stabile: 2b è finito prima di 2a";
+    QTest::newRow("Heap 1 1") << int(AlgoHeap) << QList<int>{1, 1} << "Non stabile: 1b è finito prima di 1a";
+    QTest::newRow("Quick 1 1 1") << int(AlgoQuick) << QList<int>{1, 1, 1} << "Non stabile: 1c è finito prima di 1b";
+    QTest::newRow("Merge 3 1 3 1") << int(AlgoMerge) << QList<int>{3, 1, 3, 1} << "Stabile su questi dati";
+    QTest::newRow("Shell 2 2 1") << int(AlgoShell) << QList<int>{2, 2, 1} << "Stabile su questi dati";
+    QList<int> many(40, 7);
+    many.back() = 1;
+    QTest::newRow("Selection, 40 values: no letters")
+        << int(AlgoSelection) << many << "Non stabile: i due 7 partiti da V(1) e V(39) hanno cambiato ordine";
+}
+
+// The verdict on stability names the first pair of equal values that ended
+// in the wrong order, by their letters or, with many values, their places.
+void tst_Sorts::stabilityFound()
+{
+    QFETCH(int, algorithm);
+    QFETCH(QList<int>, elements);
+    QFETCH(QString, sentence);
+    const SortSteps steps(algorithm, withZero(std::vector<int>(elements.begin(), elements.end())));
+    QCOMPARE(QString::fromStdString(steps.stabilitySentence()), sentence);
 }
 
 QTEST_APPLESS_MAIN(tst_Sorts)
