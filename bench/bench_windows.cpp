@@ -490,15 +490,11 @@ void drawValues(RandomSource &rnd, Values &V)
 
 void sortAll(const Values &original, Values &V)
 {
-    Long moves = 0;
-    V = original;
-    ExchangeSort(V, 1000, moves);
-    V = original;
-    BubbleSort(V, 1000, moves);
-    V = original;
-    ShellSort(V, 1000, moves);
-    V = original;
-    QuickSort(V, 1, 1000, moves);
+    for (int k = 0; k < WindowSorts; ++k) {
+        Long moves = 0;
+        V = original;
+        runSort(k, V, moves);
+    }
 }
 
 // A step view opened from its window: opening it (copy, controls, showing,
@@ -547,94 +543,129 @@ bool stepView(Form &owner, int runs, const std::function<void()> &open, const st
 
 // ---- growth chart -----------------------------------------------------------
 
+struct GrowthResult
+{
+    std::vector<double> ns;
+    std::vector<double> cpuNs; // of the whole process: the workers and the window
+    double longestGapNs = 0;
+    bool valid = true;
+};
+
 // Opens growth charts from the sorting window and times each computation
 // from the choice that starts it to the signal that it ended, in the real
-// window (its repaints included). Meanwhile a 1 ms timer on the window's
+// window (its repaints included): the window's four sorts, or with
+// "Tutti gli algoritmi" all eight. Meanwhile a 1 ms timer on the window's
 // thread measures the longest gap between two of its events: the longest the
-// window was unresponsive. Each result is checked: 50 sizes, and Insertion's
-// comparisons at the largest size equal n(n-1)/2.
-void growthChart(frmSort &sort, int runs)
+// window was unresponsive. Each result is checked: 50 sizes, every sort's
+// curve, and Insertion's comparisons at the largest size equal n(n-1)/2
+// (and Selection's too, with all eight).
+GrowthResult timeGrowth(frmSort &sort, int maximumIndex, GrowthRunner::Mode mode, int count, bool all)
 {
-    struct Result
-    {
-        std::vector<double> ns;
-        std::vector<double> cpuNs; // of the whole process: the workers and the window
-        double longestGapNs = 0;
-        bool valid = true;
-    };
     const auto processCpuNs = [] {
         timespec ts{};
         clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
         return double(ts.tv_sec) * 1e9 + double(ts.tv_nsec);
     };
-    const auto time = [&](int maximumIndex, GrowthRunner::Mode mode, int count) {
-        Result result;
-        for (int i = 0; i < 1 + count; ++i) { // one untimed run first
-            auto *chart = new frmGrafico(programRandom(), &sort);
-            chart->setRunnerMode(mode);
-            chart->Show();
-            drain();
-            QEventLoop loop;
-            QObject::connect(chart, &frmGrafico::computed, &loop, &QEventLoop::quit);
-            QElapsedTimer gap, timer;
-            double longest = 0;
-            QTimer tick;
-            tick.setTimerType(Qt::PreciseTimer);
-            QObject::connect(&tick, &QTimer::timeout, [&] {
-                longest = std::max(longest, double(gap.nsecsElapsed()));
-                gap.restart();
-            });
-            // The chart computes as it opens; the choice that matters starts
-            // it again, from another one if needed.
-            auto *maxima = chart->find<QComboBox>("cboMassimo");
-            if (maxima->currentIndex() == maximumIndex)
-                maxima->setCurrentIndex(0);
-            const double cpu = processCpuNs();
-            timer.start();
-            gap.start();
-            tick.start(1);
-            maxima->setCurrentIndex(maximumIndex);
-            if (!chart->runner()->isFinished())
-                loop.exec();
-            const double elapsed = double(timer.nsecsElapsed());
-            const double cpuUsed = processCpuNs() - cpu;
-            tick.stop();
-            const GrowthData &d = chart->chart().data;
-            const double n = d.sizes.empty() ? 0 : d.sizes.back();
-            result.valid = result.valid && d.sizes.size() == std::size_t(GrowthPoints) &&
-                           n == GrowthMaxima[std::size_t(maximumIndex)] &&
-                           d.values[MeasureComparisons][0].back().mean == n * (n - 1) / 2;
-            if (i > 0) {
-                result.ns.push_back(elapsed);
-                result.cpuNs.push_back(cpuUsed);
-                result.longestGapNs = std::max(result.longestGapNs, longest);
-            }
-            chart->Unload();
-            drain();
+    GrowthResult result;
+    for (int i = 0; i < 1 + count; ++i) { // one untimed run first
+        auto *chart = new frmGrafico(programRandom(), &sort);
+        chart->setRunnerMode(mode);
+        chart->Show();
+        chart->find<QCheckBox>("chkTutti")->setChecked(all);
+        drain();
+        QEventLoop loop;
+        QObject::connect(chart, &frmGrafico::computed, &loop, &QEventLoop::quit);
+        QElapsedTimer gap, timer;
+        double longest = 0;
+        QTimer tick;
+        tick.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&tick, &QTimer::timeout, [&] {
+            longest = std::max(longest, double(gap.nsecsElapsed()));
+            gap.restart();
+        });
+        // The chart computes as it opens; the choice that matters starts
+        // it again, from another one if needed.
+        auto *maxima = chart->find<QComboBox>("cboMassimo");
+        if (maxima->currentIndex() == maximumIndex)
+            maxima->setCurrentIndex(0);
+        const double cpu = processCpuNs();
+        timer.start();
+        gap.start();
+        tick.start(1);
+        maxima->setCurrentIndex(maximumIndex);
+        if (!chart->runner()->isFinished())
+            loop.exec();
+        const double elapsed = double(timer.nsecsElapsed());
+        const double cpuUsed = processCpuNs() - cpu;
+        tick.stop();
+        const GrowthData &d = chart->chart().data;
+        const double n = d.sizes.empty() ? 0 : d.sizes.back();
+        const auto pairs = [&](int algorithm) {
+            return d.values[MeasureComparisons][std::size_t(algorithm)].back().mean == n * (n - 1) / 2;
+        };
+        result.valid = result.valid && d.sizes.size() == std::size_t(GrowthPoints) &&
+                       n == GrowthMaxima[std::size_t(maximumIndex)] &&
+                       d.algorithms == (all ? SortAlgorithms : WindowSorts) && pairs(AlgoInsertion) &&
+                       (!all || pairs(AlgoSelection));
+        if (i > 0) {
+            result.ns.push_back(elapsed);
+            result.cpuNs.push_back(cpuUsed);
+            result.longestGapNs = std::max(result.longestGapNs, longest);
         }
-        return result;
-    };
-    const auto gapRow = [](const std::string &name, const Result &r) {
-        Row row;
-        row.measurement = name;
-        row.samples = std::to_string(r.ns.size()) + " runs";
-        row.median = bench::formatDuration(r.longestGapNs) + " (longest)";
-        row.p90 = "—";
+        chart->Unload();
+        drain();
+    }
+    return result;
+}
+
+// The longest gap on the window's thread; with a goal, whether it stayed under it.
+Row growthGapRow(const std::string &name, const GrowthResult &r, double goalNs = 0)
+{
+    Row row;
+    row.measurement = name;
+    row.samples = std::to_string(r.ns.size()) + " runs";
+    row.median = bench::formatDuration(r.longestGapNs) + " (longest)";
+    row.p90 = "—";
+    if (goalNs > 0) {
+        row.goal = "< " + bench::formatDuration(goalNs);
+        row.verdict = r.longestGapNs < goalNs ? "met" : "MISSED";
+    } else {
         row.goal = "(info)";
-        return row;
-    };
+    }
+    return row;
+}
+
+// All eight sorts up to n = 5000 on five random vectors, on worker threads.
+void growthChartAll(frmSort &sort, int count)
+{
     const int last = int(GrowthMaxima.size()) - 1;
-    const Result thousand = time(2, GrowthRunner::Threads, std::max(5, runs / 10));
+    const GrowthResult all = timeGrowth(sort, last, GrowthRunner::Threads, count, true);
+    report(timingRow("growth chart up to n = 5000 (all 8 sorts, 50 sizes, 5 random vectors), worker threads",
+                     all.ns, 2e9, all.valid));
+    report(growthGapRow("  the window's longest gap between two events meanwhile", all, 16e6));
+    report(timingRow("  CPU time of the whole process for it (two idle cores: about half as long)",
+                     all.cpuNs, 0, all.valid));
+}
+
+void growthChart(frmSort &sort, int runs)
+{
+    const auto time = [&](int maximumIndex, GrowthRunner::Mode mode, int count) {
+        return timeGrowth(sort, maximumIndex, mode, count, false);
+    };
+    const auto gapRow = [](const std::string &name, const GrowthResult &r) { return growthGapRow(name, r); };
+    const int last = int(GrowthMaxima.size()) - 1;
+    const GrowthResult thousand = time(2, GrowthRunner::Threads, std::max(5, runs / 10));
     report(timingRow("growth chart up to n = 1000 (4 sorts, 50 sizes, 5 random vectors), worker threads",
                      thousand.ns, 100e6, thousand.valid));
     report(timingRow("  CPU time of the whole process for it", thousand.cpuNs, 0, thousand.valid));
-    const Result full = time(last, GrowthRunner::Threads, 3);
+    const GrowthResult full = time(last, GrowthRunner::Threads, 3);
     report(timingRow("growth chart up to n = 5000 (4 sorts, 50 sizes, 5 random vectors), worker threads",
                      full.ns, 1.5e9, full.valid));
     report(gapRow("  the window's longest gap between two events meanwhile", full));
     // Independent of other processes: what two idle cores would need, halved.
     report(timingRow("  CPU time of the whole process for it (two idle cores: about half as long)",
                      full.cpuNs, 0, full.valid));
+    growthChartAll(sort, 3);
     {
         // What the window's thread does at each report of progress: take the
         // points so far and repaint the chart (here the whole default chart,
@@ -655,7 +686,7 @@ void growthChart(frmSort &sort, int runs)
         chart->Unload();
         drain();
     }
-    const Result sliced = time(last, GrowthRunner::Slices, 1);
+    const GrowthResult sliced = time(last, GrowthRunner::Slices, 1);
     report(timingRow("  the same in slices on the window's thread (as without threads)", sliced.ns, 0,
                      sliced.valid));
     report(gapRow("  the window's longest gap between two events meanwhile", sliced));
@@ -719,15 +750,10 @@ void stockSortActivation(StockWindow &stock, RandomSource &rnd)
     drawValues(rnd, original);
     std::vector<QStringList> lines(4);
     QStringList counts;
-    for (int k = 0; k < 4; ++k) {
+    for (int k = 0; k < WindowSorts; ++k) {
         V = original;
         Long moves = 0;
-        switch (k) {
-        case 0: ExchangeSort(V, 1000, moves); break;
-        case 1: BubbleSort(V, 1000, moves); break;
-        case 2: ShellSort(V, 1000, moves); break;
-        default: QuickSort(V, 1, 1000, moves); break;
-        }
+        runSort(k, V, moves);
         lines[k].reserve(1000);
         for (int p = 1; p <= 1000; ++p)
             lines[k].append(QString::number(V[p]));
@@ -823,9 +849,9 @@ void activationsAgainstStock(frm_Quimbra &menu, CountingRandom &rnd, int runs, b
                            "the same draw and sorts, 4 stock QListView + QStringListModel, 4 QLabel, + repaint", 0.95);
 }
 
-// Only the two activations against plain Qt (`--activation`): quick to run
-// again while working on them, and a short program to profile.
-int activationsOnly(int argc, char **argv, int runs)
+// The menu and the windows that a short run needs, shown, then `body`.
+int withWindows(int argc, char **argv, bool ricBin,
+                const std::function<void(frm_Quimbra &, CountingRandom &, frmSort &)> &body)
 {
     QApplication app(argc, argv);
     applyIdentity(app);
@@ -833,14 +859,31 @@ int activationsOnly(int argc, char **argv, int runs)
     CountingRandom rnd;
     frm_Quimbra menu(rnd, clock);
     menu.Show();
-    menu.cmdRicBin_Click();
-    frmRicBin &ricBin = *menu.ricBinSlot();
+    if (ricBin)
+        menu.cmdRicBin_Click();
     menu.cmdSort_Click();
     frmSort &sort = *menu.sortSlot();
-    if (!waitExposed(menu.window()) || !waitExposed(ricBin.window()) || !waitExposed(sort.window()))
+    if (!waitExposed(menu.window()) || !waitExposed(sort.window()) ||
+        (ricBin && !waitExposed(menu.ricBinSlot()->window())))
         return 1;
-    activationsAgainstStock(menu, rnd, runs, true);
+    body(menu, rnd, sort);
     return failures == 0 ? 0 : 1;
+}
+
+// Only the two activations against plain Qt (`--activation`): quick to run
+// again while working on them, and a short program to profile.
+int activationsOnly(int argc, char **argv, int runs)
+{
+    return withWindows(argc, argv, true, [runs](frm_Quimbra &menu, CountingRandom &rnd, frmSort &) {
+        activationsAgainstStock(menu, rnd, runs, true);
+    });
+}
+
+// Only the growth chart of all eight sorts (`--growth-all [runs]`).
+int growthAllOnly(int argc, char **argv, int runs)
+{
+    return withWindows(argc, argv, false,
+                       [runs](frm_Quimbra &, CountingRandom &, frmSort &sort) { growthChartAll(sort, runs); });
 }
 
 int interactions(int argc, char **argv, int runs)
@@ -1028,39 +1071,10 @@ int interactions(int argc, char **argv, int runs)
         frmPassoSort *view = sort.findChildren<frmPassoSort *>().last();
         if (!waitExposed(view->window()))
             return 1;
-        view->cboDati_Click(InputDescending);
         StepPlayer &player = view->player();
         const int fastest = StepPlayer::levelCount() - 1;
-        player.setSpeedLevel(fastest);
         const auto perFrame =
             static_cast<qint64>(std::lround(StepPlayer::stepsPerSecond(fastest) / player.framesPerSecond()));
-        const SortSteps *steps = view->steps();
-        PaintCounter paints(view->canvas());
-        // Each frame is timed twice: on the wall clock, and in the CPU time
-        // of this thread, which leaves out the time that other processes of
-        // a busy machine take from it.
-        bool valid = true;
-        const int frames = std::max(runs, 400); // about four whole runs
-        std::vector<double> wall, cpu;
-        for (int i = 0; i < Warmup + frames; ++i) {
-            if (steps->finished())
-                player.restart();
-            QElapsedTimer timer;
-            timer.start();
-            const std::int64_t cpuStart = threadCpuNs();
-            valid = valid && player.advance(perFrame) > 0;
-            drain();
-            const std::int64_t cpuEnd = threadCpuNs();
-            const auto elapsed = static_cast<double>(timer.nsecsElapsed());
-            if (i >= Warmup) {
-                wall.push_back(elapsed);
-                cpu.push_back(static_cast<double>(cpuEnd - cpuStart));
-            }
-        }
-        valid = valid && paints.paints >= Warmup + frames;
-        const std::string frame = "step view frame, fastest speed: " + std::to_string(perFrame) +
-                                  " steps + paint of 1000 bars (Bubble, 1000 descending)";
-        report(timingRow(frame + ", thread CPU time", cpu, 4e6, valid));
         auto p99Row = [&](const std::string &name, const std::vector<double> &ns, bool goal) {
             Row p99;
             p99.measurement = name;
@@ -1071,9 +1085,49 @@ int interactions(int argc, char **argv, int runs)
             p99.verdict = !goal ? "—" : bench::percentile(ns, 0.99) < 8e6 ? "met" : "MISSED";
             report(p99);
         };
-        p99Row("  the same, 99th percentile (thread CPU time)", cpu, true);
-        report(timingRow("  the same frames on the wall clock", wall, 0, valid));
-        p99Row("  the same, 99th percentile (wall clock)", wall, false);
+        // The frames of one algorithm on one input, each timed twice: on the
+        // wall clock, and in the CPU time of this thread, which leaves out
+        // the time that other processes of a busy machine take from it.
+        auto frames = [&](int algorithm, int input, const std::string &what, bool wallRows) {
+            view->cboAlgoritmo_Click(algorithm);
+            view->cboDati_Click(input);
+            player.setSpeedLevel(fastest);
+            const SortSteps *steps = view->steps();
+            PaintCounter paints(view->canvas());
+            bool valid = true;
+            const int count = std::max(runs, 400);
+            std::vector<double> wall, cpu;
+            for (int i = 0; i < Warmup + count; ++i) {
+                if (steps->finished())
+                    player.restart();
+                QElapsedTimer timer;
+                timer.start();
+                const std::int64_t cpuStart = threadCpuNs();
+                valid = valid && player.advance(perFrame) > 0;
+                drain();
+                const std::int64_t cpuEnd = threadCpuNs();
+                const auto elapsed = static_cast<double>(timer.nsecsElapsed());
+                if (i >= Warmup) {
+                    wall.push_back(elapsed);
+                    cpu.push_back(static_cast<double>(cpuEnd - cpuStart));
+                }
+            }
+            valid = valid && paints.paints >= Warmup + count;
+            const std::string frame = "step view frame, fastest speed: " + std::to_string(perFrame) +
+                                      " steps + paint of 1000 bars (" + what + ")";
+            report(timingRow(frame + ", thread CPU time", cpu, 4e6, valid));
+            p99Row("  the same, 99th percentile (thread CPU time)", cpu, true);
+            if (wallRows) {
+                report(timingRow("  the same frames on the wall clock", wall, 0, valid));
+                p99Row("  the same, 99th percentile (wall clock)", wall, false);
+            }
+        };
+        for (int algorithm : {AlgoSelection, AlgoInserimento, AlgoMerge, AlgoHeap})
+            frames(algorithm, InputWindowVector, std::string(sortTitle(algorithm)) + ", the window's 1000",
+                   false);
+        // Bubble on 1000 descending values last: the rows below go on with it.
+        frames(AlgoBubble, InputDescending, "Bubble, 1000 descending", true);
+        const SortSteps *steps = view->steps();
         report(timingRow("  paint of the 1000 bars alone", measure(runs, nothing, [&] {
             view->canvas()->repaint();
         }, nothing), 0));
@@ -1279,6 +1333,8 @@ int main(int argc, char **argv)
 
     if (mode == "--activation")
         return activationsOnly(1, argv, argc > 2 ? std::max(1, std::atoi(argv[2])) : 50);
+    if (mode == "--growth-all")
+        return growthAllOnly(1, argv, argc > 2 ? std::max(1, std::atoi(argv[2])) : 3);
 
     std::fprintf(stderr, "bench_windows: start-up and memory in fresh processes\n");
     measureStartup(startupRuns, false);

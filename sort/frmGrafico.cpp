@@ -57,49 +57,53 @@ QString &lastImagePath()
 
 } // namespace
 
-// The choices in one row at the top, the chart under them, the progress, the
-// table and picture commands and cmdFine at the bottom. The chart comes first
-// in the tab order, so that the keys 1 to 4 (a sort shown or hidden) and
-// Ctrl+C work at once.
+// The choices in a row at the top, with "Tutti gli algoritmi" under the data,
+// the chart under them, the progress, the table and picture commands and
+// cmdFine at the bottom. The chart comes first in the tab order, so that the
+// keys 1 to 4, or to 8 (a sort shown or hidden), and Ctrl+C work at once.
 const FormLayout &graficoLayout()
 {
     static const FormLayout layout{
-        "frmGrafico", "Grafico della crescita - prof. Orvalde", 13800, 8655, none,
+        "frmGrafico", "Grafico della crescita - prof. Orvalde", 13800, 9075, none,
         {
-            {"picGrafico", -1, Kind::Canvas, nullptr, 120, 600, 13560, 7320, nullptr, sans825,
+            {"picGrafico", -1, Kind::Canvas, nullptr, 120, 1020, 13560, 7320, nullptr, sans825,
              paleYellow, none, NoFlags,
-             "Grafico della crescita: mosse o confronti dei quattro ordinamenti al crescere di n; "
-             "i tasti da 1 a 4 mostrano o nascondono un ordinamento"},
+             "Grafico della crescita: mosse o confronti degli ordinamenti al crescere di n; "
+             "i tasti da 1 a 4, o da 1 a 8 con tutti gli algoritmi, mostrano o nascondono un "
+             "ordinamento"},
             {"lblTitMisura", -1, Kind::Label, nullptr, 120, 195, 900, 300, "Misura:", sans825b,
              none, magenta, NoFlags, nullptr},
             {"cboMisura", -1, Kind::ComboBox, nullptr, 1020, 120, 1500, 375, nullptr, sans825,
              none, none, NoFlags, "Che cosa si conta"},
             {"lblTitDati", -1, Kind::Label, nullptr, 2700, 195, 600, 300, "Dati:", sans825b, none,
              magenta, NoFlags, nullptr},
-            {"cboDati", -1, Kind::ComboBox, nullptr, 3300, 120, 1800, 375, nullptr, sans825, none,
+            {"cboDati", -1, Kind::ComboBox, nullptr, 3300, 120, 2100, 375, nullptr, sans825, none,
              none, NoFlags, "Dati da ordinare"},
-            {"lblTitMassimo", -1, Kind::Label, nullptr, 5280, 195, 1080, 300, "n fino a:",
+            {"chkTutti", -1, Kind::CheckBox, nullptr, 3300, 555, 2100, 375, "Tutti gli algoritmi",
+             sans825, none, none, NoFlags,
+             "Tutti gli algoritmi: anche Selection, Inserimento, Merge e Heap"},
+            {"lblTitMassimo", -1, Kind::Label, nullptr, 5580, 195, 1080, 300, "n fino a:",
              sans825b, none, magenta, NoFlags, nullptr},
-            {"cboMassimo", -1, Kind::ComboBox, nullptr, 6360, 120, 1200, 375, nullptr, sans825,
+            {"cboMassimo", -1, Kind::ComboBox, nullptr, 6660, 120, 1200, 375, nullptr, sans825,
              none, none, NoFlags, "Numero massimo di elementi"},
-            {"lblTitProve", -1, Kind::Label, nullptr, 7740, 195, 750, 300, "Prove:", sans825b,
+            {"lblTitProve", -1, Kind::Label, nullptr, 8040, 195, 750, 300, "Prove:", sans825b,
              none, magenta, NoFlags, nullptr},
-            {"spnProve", -1, Kind::SpinBox, nullptr, 8490, 120, 900, 375, nullptr, sans825, none,
+            {"spnProve", -1, Kind::SpinBox, nullptr, 8790, 120, 900, 375, nullptr, sans825, none,
              none, NoFlags, "Numero di vettori casuali per ogni punto"},
-            {"chkLogaritmica", -1, Kind::CheckBox, nullptr, 9600, 120, 2000, 375,
+            {"chkLogaritmica", -1, Kind::CheckBox, nullptr, 9900, 120, 1800, 375,
              "Scala logaritmica", sans825, none, none, NoFlags, "Scala logaritmica per i conteggi"},
-            {"chkRiferimenti", -1, Kind::CheckBox, nullptr, 11640, 120, 2040, 375,
+            {"chkRiferimenti", -1, Kind::CheckBox, nullptr, 11760, 120, 1920, 375,
              "Curve di riferimento", sans825, none, none, NoFlags,
              "Curve di riferimento: n, n per logaritmo di n, n per n meno 1 mezzi"},
-            {"lblStato", -1, Kind::Label, nullptr, 120, 8160, 4500, 300, nullptr, sans825, none,
+            {"lblStato", -1, Kind::Label, nullptr, 120, 8580, 4500, 300, nullptr, sans825, none,
              none, NoFlags, "Stato del calcolo"},
-            {"prgCalcolo", -1, Kind::ProgressBar, nullptr, 4680, 8145, 3000, 300, nullptr, sans825,
+            {"prgCalcolo", -1, Kind::ProgressBar, nullptr, 4680, 8565, 3000, 300, nullptr, sans825,
              none, none, NoFlags, "Avanzamento del calcolo"},
-            {"cmdCopia", -1, Kind::Button, nullptr, 8400, 8040, 1500, 495, "Copia dati", sans825b,
+            {"cmdCopia", -1, Kind::Button, nullptr, 8400, 8460, 1500, 495, "Copia dati", sans825b,
              none, none, NoFlags, "Copia la tabella del grafico (Ctrl+C)"},
-            {"cmdSalva", -1, Kind::Button, nullptr, 10020, 8040, 2100, 495, "Salva immagine\u2026",
+            {"cmdSalva", -1, Kind::Button, nullptr, 10020, 8460, 2100, 495, "Salva immagine\u2026",
              sans825b, none, none, NoFlags, "Salva il grafico come immagine PNG"},
-            {"cmdFine", -1, Kind::Button, nullptr, 12330, 8040, 1350, 495, "Fine", sans825, none,
+            {"cmdFine", -1, Kind::Button, nullptr, 12330, 8460, 1350, 495, "Fine", sans825, none,
              none, NoFlags, "Chiudi la finestra"},
         }};
     return layout;
@@ -123,9 +127,9 @@ Canvas *frmGrafico::canvas() const
 
 void frmGrafico::connectControls()
 {
-    ui_ = {need<Canvas>("picGrafico"), need<QComboBox>("cboMisura"), need<QComboBox>("cboDati"),
-           need<QComboBox>("cboMassimo"), need<QSpinBox>("spnProve"), need<QLabel>("lblStato"),
-           need<QProgressBar>("prgCalcolo")};
+    ui_ = {need<Canvas>("picGrafico"),   need<QComboBox>("cboMisura"), need<QComboBox>("cboDati"),
+           need<QCheckBox>("chkTutti"),   need<QComboBox>("cboMassimo"), need<QSpinBox>("spnProve"),
+           need<QLabel>("lblStato"),      need<QProgressBar>("prgCalcolo")};
     QComboBox *measures = ui_.cboMisura;
     QComboBox *inputs = ui_.cboDati;
     QComboBox *maxima = ui_.cboMassimo;
@@ -166,15 +170,19 @@ void frmGrafico::connectControls()
         canvas()->update();
     });
     connect(inputs, &QComboBox::currentIndexChanged, this, &frmGrafico::Calcola);
+    connect(ui_.chkTutti, &QCheckBox::toggled, this, &frmGrafico::Calcola);
     connect(maxima, &QComboBox::currentIndexChanged, this, &frmGrafico::Calcola);
     connect(trials, &QSpinBox::valueChanged, this, &frmGrafico::Calcola);
 
     // What each control does, and its key.
     static const std::pair<const char *, const char *> toolTips[] = {
-        {"picGrafico", "Tasti da 1 a 4: mostra o nasconde un ordinamento \u00b7 Ctrl+C: copia i dati \u00b7 "
-                       "il mouse fermo su un punto ne dice il valore"},
+        {"picGrafico", "Tasti da 1 a 4 (da 1 a 8 con tutti gli algoritmi): mostra o nasconde un "
+                       "ordinamento \u00b7 Ctrl+C: copia i dati \u00b7 il mouse fermo su un punto ne "
+                       "dice il valore"},
         {"cboMisura", "Mosse o confronti (frecce su e gi\u00f9 quando \u00e8 scelta)"},
         {"cboDati", "I dati da ordinare (frecce su e gi\u00f9 quando \u00e8 scelta)"},
+        {"chkTutti", "Anche Selection, Inserimento, Merge e Heap, otto curve in tutto (Spazio quando "
+                     "\u00e8 scelta)"},
         {"cboMassimo", "Fino a quale n (frecce su e gi\u00f9 quando \u00e8 scelta)"},
         {"spnProve", "Quanti vettori casuali per ogni n (frecce su e gi\u00f9, o scrivi e premi Invio)"},
         {"chkLogaritmica", "Scala logaritmica per i conteggi (Spazio quando \u00e8 scelta)"},
@@ -216,8 +224,9 @@ void frmGrafico::Calcola()
     const int input = ui_.cboDati->currentIndex();
     const int maximum = ui_.cboMassimo->currentData().toInt();
     QSpinBox *trials = ui_.spnProve;
-    trials->setEnabled(input == GrowthRandom);
-    auto run = std::make_shared<GrowthRun>(input, maximum, trials->value(), rnd_);
+    trials->setEnabled(shapeDraws(input));
+    const int algorithms = ui_.chkTutti->isChecked() ? SortAlgorithms : WindowSorts;
+    auto run = std::make_shared<GrowthRun>(input, maximum, trials->value(), rnd_, algorithms);
     QProgressBar *progress = ui_.prgCalcolo;
     progress->setRange(0, run->taskCount());
     progress->setValue(0);
@@ -237,6 +246,7 @@ void frmGrafico::Mostra()
     // The chart is drawn again only when it has new points.
     const bool fresh = chart_.data.sizes.size() != std::size_t(run.readyPoints()) ||
                        chart_.data.maximum != run.maximum() || chart_.data.input != run.input() ||
+                       chart_.data.algorithms != run.algorithms() ||
                        chart_.data.trials != run.trials() || run.readyPoints() == 0;
     if (fresh)
         chart_.data = GrowthData::from(run);
@@ -257,11 +267,11 @@ void frmGrafico::Mostra()
         canvas()->update();
 }
 
-void frmGrafico::toggle(int column)
+void frmGrafico::toggle(int algorithm)
 {
-    if (column < 0 || column > 3)
+    if (algorithm < 0 || algorithm >= chart_.data.algorithms)
         return;
-    chart_.hidden[std::size_t(column)] = !chart_.hidden[std::size_t(column)];
+    chart_.hidden[std::size_t(algorithm)] = !chart_.hidden[std::size_t(algorithm)];
     canvas()->update();
 }
 
@@ -286,9 +296,11 @@ bool frmGrafico::eventFilter(QObject *watched, QEvent *event)
         return false;
     }
     case QEvent::KeyPress: {
-        // 1 to 4 show or hide a sort, as a click on its legend entry does.
+        // 1 to 4, or to 8 with all the sorts, show or hide a sort, as a
+        // click on its legend entry does.
         const auto *key = static_cast<QKeyEvent *>(event);
-        if (key->modifiers() == Qt::NoModifier && key->key() >= Qt::Key_1 && key->key() <= Qt::Key_4) {
+        if (key->modifiers() == Qt::NoModifier && key->key() >= Qt::Key_1 &&
+            key->key() < Qt::Key_1 + chart_.data.algorithms) {
             toggle(key->key() - Qt::Key_1);
             return true;
         }

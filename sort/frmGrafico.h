@@ -11,6 +11,7 @@
 
 #include <memory>
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QProgressBar;
@@ -20,10 +21,10 @@ namespace quimbra {
 
 class Canvas;
 
-// How the moves or the comparisons of the four sorts grow with n: a chart
-// computed from the sorting window's own routines, on random, ascending,
-// descending or all-equal inputs, with its table for a spreadsheet and a
-// picture to save. Opened from the sorting window like a step view: several
+// How the moves or the comparisons of the sorts grow with n: a chart computed
+// from the routines themselves (the sorting window's four, or with "Tutti gli
+// algoritmi" all eight of the catalogue), on the catalogue's shapes of data,
+// with its table for a spreadsheet and a picture to save. Opened from the sorting window like a step view: several
 // may be open, each computes on its own, each is deleted when its window
 // closes. The computation runs away from the user's clicks, and a new choice
 // cancels it and starts over.
@@ -61,7 +62,7 @@ private:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void Calcola();
     void Mostra();
-    void toggle(int column);
+    void toggle(int algorithm);
     Canvas *canvas() const;
 
     // The controls, resolved when the window loads and forgotten when it closes.
@@ -70,6 +71,7 @@ private:
         Canvas *picGrafico;
         QComboBox *cboMisura;
         QComboBox *cboDati;
+        QCheckBox *chkTutti;
         QComboBox *cboMassimo;
         QSpinBox *spnProve;
         QLabel *lblStato;

@@ -2,17 +2,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "growth.h"
 
+#include "sort_catalog.h"
 #include "sorts.h"
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <utility>
 
 namespace quimbra {
 
 const char *growthInputName(int input)
 {
-    static const char *const names[] = {"Casuali", "Crescente", "Decrescente", "Tutti uguali"};
+    static const char *const names[] = {"Casuali",      "Crescente",      "Decrescente",
+                                        "Tutti uguali", "Quasi ordinato", "Pochi valori diversi"};
+    static_assert(std::size(names) == GrowthInputs);
     return names[std::clamp(input, 0, GrowthInputs - 1)];
 }
 
@@ -31,28 +35,6 @@ std::vector<int> growthSizes(int maximum)
     }
     sizes.back() = maximum;
     return sizes;
-}
-
-std::vector<Integer> growthInput(int input, int n, RandomSource &rnd)
-{
-    std::vector<Integer> V(std::size_t(n) + 1, 0);
-    for (int p = 1; p <= n; ++p) {
-        switch (input) {
-        case GrowthAscending:
-            V[std::size_t(p)] = Integer(p);
-            break;
-        case GrowthDescending:
-            V[std::size_t(p)] = Integer(n + 1 - p);
-            break;
-        case GrowthAllEqual:
-            V[std::size_t(p)] = 5000;
-            break;
-        default:
-            V[std::size_t(p)] = Integer(scaledDraw(rnd.next(), 10000) + 1);
-            break;
-        }
-    }
-    return V;
 }
 
 namespace {
@@ -92,47 +74,34 @@ private:
 
 } // namespace
 
-SortCount countSort(int column, std::span<Integer> V, const std::atomic<bool> *cancel)
+SortCount countSort(int algorithm, std::span<Integer> V, const std::atomic<bool> *cancel)
 {
-    const int n = static_cast<int>(V.size()) - 1;
     ComparisonCounter observer(cancel);
     SortCount count;
-    switch (column) {
-    case 0:
-        ExchangeSort(V, n, count.moves, observer);
-        break;
-    case 1:
-        BubbleSort(V, n, count.moves, observer);
-        break;
-    case 2:
-        ShellSort(V, n, count.moves, observer);
-        break;
-    default:
-        QuickSort(V, 1, n, count.moves, observer);
-        break;
-    }
+    runSort(algorithm, V, count.moves, observer);
     count.comparisons = observer.comparisons;
     return count;
 }
 
-GrowthRun::GrowthRun(int input, int maximum, int trials, RandomSource &rnd)
+GrowthRun::GrowthRun(int input, int maximum, int trials, RandomSource &rnd, int algorithms)
     : input_(std::clamp(input, 0, GrowthInputs - 1)),
-      trials_(input_ == GrowthRandom ? std::clamp(trials, 1, GrowthMostTrials) : 1),
+      algorithms_(std::clamp(algorithms, 1, SortAlgorithms)),
+      trials_(shapeDraws(input_) ? std::clamp(trials, 1, GrowthMostTrials) : 1),
       sizes_(growthSizes(maximum))
 {
     const std::size_t points = sizes_.size();
-    if (input_ == GrowthRandom) {
+    if (shapeDraws(input_)) {
         for (std::size_t p = 0; p < points; ++p)
             for (int t = 0; t < trials_; ++t) {
                 drawnAt_.push_back(drawn_.size());
-                const std::vector<Integer> V = growthInput(GrowthRandom, sizes_[p], rnd);
+                const std::vector<Integer> V = sortInput(input_, sizes_[p], rnd);
                 drawn_.insert(drawn_.end(), V.begin() + 1, V.end());
             }
     }
-    results_.resize(points * std::size_t(trials_) * 4);
+    results_.resize(points * std::size_t(trials_) * std::size_t(algorithms_));
     remaining_ = std::make_unique<std::atomic<int>[]>(points);
     for (std::size_t p = 0; p < points; ++p)
-        remaining_[p].store(trials_ * 4, std::memory_order_relaxed);
+        remaining_[p].store(trials_ * algorithms_, std::memory_order_relaxed);
 }
 
 bool GrowthRun::runNext()
@@ -152,12 +121,12 @@ bool GrowthRun::runNext()
 
 void GrowthRun::runTask(int task)
 {
-    const int column = task % 4;
-    const int trial = task / 4 % trials_;
-    const int point = task / 4 / trials_;
+    const int algorithm = task % algorithms_;
+    const int trial = task / algorithms_ % trials_;
+    const int point = task / algorithms_ / trials_;
     const int n = sizes_[std::size_t(point)];
     std::vector<Integer> V;
-    if (input_ == GrowthRandom) {
+    if (shapeDraws(input_)) {
         const auto from = drawn_.begin() + std::ptrdiff_t(drawnAt_[std::size_t(point * trials_ + trial)]);
         V.reserve(std::size_t(n) + 1);
         V.push_back(0);
@@ -169,9 +138,9 @@ void GrowthRun::runTask(int task)
             void seed(float) override {}
             double next() override { return 0; }
         } none;
-        V = growthInput(input_, n, none);
+        V = sortInput(input_, n, none);
     }
-    results_[std::size_t(task)] = countSort(column, V, &cancelled_);
+    results_[std::size_t(task)] = countSort(algorithm, V, &cancelled_);
     remaining_[std::size_t(point)].fetch_sub(1, std::memory_order_release);
     done_.fetch_add(1, std::memory_order_release);
 }
@@ -185,12 +154,12 @@ int GrowthRun::readyPoints() const
     return ready;
 }
 
-GrowthValue GrowthRun::value(int column, int point, int measure) const
+GrowthValue GrowthRun::value(int algorithm, int point, int measure) const
 {
     GrowthValue v;
     double sum = 0;
     for (int t = 0; t < trials_; ++t) {
-        const SortCount &c = results_[std::size_t((point * trials_ + t) * 4 + column)];
+        const SortCount &c = results_[std::size_t((point * trials_ + t) * algorithms_ + algorithm)];
         const std::int64_t x = measure == MeasureComparisons ? c.comparisons : c.moves;
         v.least = t == 0 ? x : std::min(v.least, x);
         v.most = t == 0 ? x : std::max(v.most, x);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "random.h"
+#include "sort_catalog.h"
 #include "types.h"
 
 #include <array>
@@ -12,15 +13,24 @@
 #include <span>
 #include <vector>
 
-// How the moves and comparisons of the four sorts grow with the size of the
-// input: the window's own routines run on inputs of n = 10 up to a chosen
-// maximum, and their counts are gathered point by point. Qt-free; the runs
-// can be shared among threads, each task once.
+// How the moves and comparisons of the sorts grow with the size of the input:
+// the catalogue's routines (the sorting window's four, or all of them) run on
+// inputs of n = 10 up to a chosen maximum, and their counts are gathered
+// point by point. Qt-free; the runs can be shared among threads, each task
+// once.
 namespace quimbra {
 
-// The inputs the growth chart offers, in the order of its list.
-enum GrowthInput { GrowthRandom, GrowthAscending, GrowthDescending, GrowthAllEqual };
-inline constexpr int GrowthInputs = 4;
+// The inputs the growth chart offers, in the order of its list: the
+// catalogue's shapes, one for one.
+enum GrowthInput {
+    GrowthRandom = ShapeRandom,
+    GrowthAscending = ShapeAscending,
+    GrowthDescending = ShapeDescending,
+    GrowthAllEqual = ShapeAllEqual,
+    GrowthNearlySorted = ShapeNearlySorted,
+    GrowthFewDistinct = ShapeFewDistinct,
+};
+inline constexpr int GrowthInputs = SortShapes;
 const char *growthInputName(int input);
 
 // What is counted: the routine's own move counter, or its comparisons.
@@ -36,11 +46,6 @@ inline constexpr int GrowthMostTrials = 20;
 // the largest size runs once per vector instead of dozens of times.
 std::vector<int> growthSizes(int maximum);
 
-// V(0..n) for an input: V(0) = 0, then n values. Random values are drawn as
-// the sorting window draws its own, floor(r x 10000) + 1; the all-equal
-// input holds n times 5000.
-std::vector<Integer> growthInput(int input, int n, RandomSource &rnd);
-
 struct SortCount
 {
     Long moves = 0;               // the routine's NMosse
@@ -54,10 +59,11 @@ struct GrowthCancelled
 {
 };
 
-// Sorts V(0..n), n = V.size() - 1, with column k's routine exactly as the
-// sorting window calls it, and counts. When cancel is given and becomes true
-// the sort is abandoned (GrowthCancelled) within a few thousand comparisons.
-SortCount countSort(int column, std::span<Integer> V, const std::atomic<bool> *cancel = nullptr);
+// Sorts V(0..n), n = V.size() - 1, with the algorithm's routine (a
+// SortAlgorithm) exactly as runSort() calls it, and counts. When cancel is
+// given and becomes true the sort is abandoned (GrowthCancelled) within a few
+// thousand comparisons.
+SortCount countSort(int algorithm, std::span<Integer> V, const std::atomic<bool> *cancel = nullptr);
 
 // One point of a curve: over the trials, the mean and the extremes.
 struct GrowthValue
@@ -68,16 +74,20 @@ struct GrowthValue
 };
 
 // All the runs behind one chart: for each size, each trial and each sort, one
-// task. Random vectors are drawn at construction (on the caller's thread,
-// from the program's source); tasks can then run on any threads, each once,
-// smallest sizes first. A point is ready when every task of its size ended.
+// task. The vectors of the inputs that draw are drawn at construction (on
+// the caller's thread, from the program's source); tasks can then run on any
+// threads, each once, smallest sizes first. A point is ready when every task
+// of its size ended.
 class GrowthRun
 {
 public:
-    // Inputs other than GrowthRandom are the same every time: one trial.
-    GrowthRun(int input, int maximum, int trials, RandomSource &rnd);
+    // The first `algorithms` sorts of the catalogue: WindowSorts (the sorting
+    // window's four) or SortAlgorithms (all of them). Inputs that draw nothing
+    // are the same every time: one trial.
+    GrowthRun(int input, int maximum, int trials, RandomSource &rnd, int algorithms = WindowSorts);
 
     int input() const { return input_; }
+    int algorithms() const { return algorithms_; }
     int maximum() const { return sizes_.back(); }
     int trials() const { return trials_; }
     const std::vector<int> &sizes() const { return sizes_; }
@@ -93,18 +103,19 @@ public:
     bool finished() const { return tasksDone() == taskCount(); }
     // How many sizes, from the smallest, have every task done.
     int readyPoints() const;
-    // A ready point of column k's curve.
-    GrowthValue value(int column, int point, int measure) const;
+    // A ready point of an algorithm's curve (algorithm < algorithms()).
+    GrowthValue value(int algorithm, int point, int measure) const;
 
 private:
     void runTask(int task);
 
     int input_;
+    int algorithms_;
     int trials_;
     std::vector<int> sizes_;
-    std::vector<Integer> drawn_;            // the random vectors' values, one after another
+    std::vector<Integer> drawn_;            // the drawn vectors' values, one after another
     std::vector<std::size_t> drawnAt_;      // where the vector of (point, trial) starts
-    std::vector<SortCount> results_;        // by task: ((point x trials) + trial) x 4 + column
+    std::vector<SortCount> results_;        // by task: ((point x trials) + trial) x algorithms + algorithm
     std::unique_ptr<std::atomic<int>[]> remaining_; // tasks left, by point
     std::atomic<int> next_{0};
     std::atomic<int> done_{0};

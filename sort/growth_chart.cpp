@@ -13,6 +13,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
+#include <optional>
 
 namespace quimbra {
 
@@ -56,9 +58,61 @@ QString inputWords(int input, int trials)
     case GrowthAllEqual:
         return QStringLiteral("dati tutti uguali");
     default:
-        return trials == 1 ? QStringLiteral("dati casuali, una prova")
-                           : QStringLiteral("dati casuali, media di %1 prove").arg(trials);
+        break;
     }
+    const QString drawn = input == GrowthNearlySorted  ? QStringLiteral("dati quasi ordinati")
+                          : input == GrowthFewDistinct ? QStringLiteral("dati con pochi valori diversi")
+                                                       : QStringLiteral("dati casuali");
+    return trials == 1 ? drawn + QStringLiteral(", una prova")
+                       : drawn + QStringLiteral(", media di %1 prove").arg(trials);
+}
+
+// A sort's marker, centred on `at`, `size` across.
+void drawMarker(QPainter &painter, GrowthChart::Marker marker, const QPointF &at, double size,
+                const QColor &colour)
+{
+    using Marker = GrowthChart::Marker;
+    const double r = size / 2;
+    const bool lines = marker == Marker::Cross || marker == Marker::Plus;
+    painter.setPen(QPen(colour, (lines ? 0.25 : 0.15) * size, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    painter.setBrush(marker == Marker::Ring ? QBrush(Qt::white) : QBrush(colour));
+    switch (marker) {
+    case Marker::Circle:
+    case Marker::Ring:
+        painter.drawEllipse(at, r, r);
+        break;
+    case Marker::Square:
+        painter.drawRect(QRectF(at.x() - 0.85 * r, at.y() - 0.85 * r, 1.7 * r, 1.7 * r));
+        break;
+    case Marker::Triangle:
+    case Marker::TriangleDown: {
+        const double up = marker == Marker::Triangle ? -1 : 1;
+        painter.drawPolygon(QPolygonF{at + QPointF(0, up * 1.1 * r), at + QPointF(-r, -up * 0.75 * r),
+                                      at + QPointF(r, -up * 0.75 * r)});
+        break;
+    }
+    case Marker::Diamond:
+        painter.drawPolygon(QPolygonF{at + QPointF(0, -1.15 * r), at + QPointF(1.15 * r, 0),
+                                      at + QPointF(0, 1.15 * r), at + QPointF(-1.15 * r, 0)});
+        break;
+    case Marker::Cross:
+        painter.drawLine(at + QPointF(-r, -r), at + QPointF(r, r));
+        painter.drawLine(at + QPointF(-r, r), at + QPointF(r, -r));
+        break;
+    case Marker::Plus:
+        painter.drawLine(at + QPointF(-1.15 * r, 0), at + QPointF(1.15 * r, 0));
+        painter.drawLine(at + QPointF(0, -1.15 * r), at + QPointF(0, 1.15 * r));
+        break;
+    }
+    painter.setBrush(Qt::NoBrush);
+}
+
+// The pen of a sort's curve: patterned lines end flat, so that their dots and
+// dashes keep the lengths of their pattern.
+QPen curvePen(int algorithm, const QColor &colour, double width)
+{
+    const Qt::PenStyle style = GrowthChart::lineStyle(algorithm);
+    return QPen(colour, width, style, style == Qt::SolidLine ? Qt::RoundCap : Qt::FlatCap, Qt::RoundJoin);
 }
 
 // The reference curves: n, n log2 n and n(n - 1)/2.
@@ -127,23 +181,51 @@ GrowthData GrowthData::from(const GrowthRun &run)
 {
     GrowthData d;
     d.input = run.input();
+    d.algorithms = run.algorithms();
     d.trials = run.trials();
     d.maximum = run.maximum();
     const int ready = run.readyPoints();
     d.sizes.assign(run.sizes().begin(), run.sizes().begin() + ready);
     for (int m = 0; m < 2; ++m)
-        for (int k = 0; k < 4; ++k)
+        for (int k = 0; k < d.algorithms; ++k)
             for (int p = 0; p < ready; ++p)
                 d.values[std::size_t(m)][std::size_t(k)].push_back(run.value(k, p, m));
     return d;
 }
 
-QColor GrowthChart::colour(int column)
+QColor GrowthChart::colour(int algorithm)
 {
-    // The bars, the positions moved and compared of the step views, and green.
-    static const QColor colours[] = {QColor(0, 0, 160), QColor(220, 0, 0), QColor(palette::magenta),
-                                     QColor(0, 128, 0)};
-    return colours[std::clamp(column, 0, 3)];
+    // The bars, the positions moved and compared of the step views, and green;
+    // then orange, teal, brown and violet. Each reads as text on the chart's
+    // pale yellow (4.5 : 1 or more), as the curves' names are written in it.
+    static const QColor colours[] = {QColor(0, 0, 160),   QColor(220, 0, 0),   QColor(palette::magenta),
+                                     QColor(0, 128, 0),   QColor(180, 85, 0),  QColor(0, 120, 130),
+                                     QColor(140, 70, 20), QColor(110, 40, 170)};
+    static_assert(std::size(colours) == SortAlgorithms);
+    return colours[std::clamp(algorithm, 0, SortAlgorithms - 1)];
+}
+
+Qt::PenStyle GrowthChart::lineStyle(int algorithm)
+{
+    static const Qt::PenStyle styles[] = {Qt::SolidLine, Qt::SolidLine,   Qt::SolidLine,
+                                          Qt::SolidLine, Qt::DashLine,    Qt::DotLine,
+                                          Qt::DashDotLine, Qt::DashDotDotLine};
+    static_assert(std::size(styles) == SortAlgorithms);
+    return styles[std::clamp(algorithm, 0, SortAlgorithms - 1)];
+}
+
+GrowthChart::Marker GrowthChart::marker(int algorithm)
+{
+    static const Marker markers[] = {Marker::Circle,       Marker::Square, Marker::Triangle,
+                                     Marker::Diamond,      Marker::TriangleDown, Marker::Cross,
+                                     Marker::Plus,         Marker::Ring};
+    static_assert(std::size(markers) == SortAlgorithms);
+    return markers[std::clamp(algorithm, 0, SortAlgorithms - 1)];
+}
+
+bool GrowthChart::shown(int algorithm) const
+{
+    return algorithm >= 0 && algorithm < data.algorithms && !hidden[std::size_t(algorithm)];
 }
 
 QLocale GrowthChart::locale()
@@ -174,14 +256,14 @@ void GrowthChart::paint(QPainter &painter, const QRectF &area) const
     painter.setRenderHint(QPainter::Antialiasing);
     const QLocale loc = locale();
     const auto &values = data.values[std::size_t(measure)];
-    const bool band = data.input == GrowthRandom && data.trials > 1;
+    const bool band = data.spread();
     const double gap = 6 * zoom();
 
     // The range of the values shown, and the vertical scale.
     double top = 0, lowest = 0;
     bool any = false;
-    for (int k = 0; k < 4; ++k) {
-        if (hidden[std::size_t(k)])
+    for (int k = 0; k < data.algorithms; ++k) {
+        if (!shown(k))
             continue;
         for (const GrowthValue &v : values[std::size_t(k)]) {
             const double high = band ? double(v.most) : v.mean;
@@ -232,13 +314,36 @@ void GrowthChart::paint(QPainter &painter, const QRectF &area) const
     for (const auto &t : yTicks)
         tickWidth = std::max(tickWidth, tickMetrics.horizontalAdvance(t.second));
     double nameWidth = 0;
-    for (int k = 0; k < 4; ++k)
+    for (int k = 0; k < data.algorithms; ++k)
         nameWidth = std::max(nameWidth, nameMetrics.horizontalAdvance(QString::fromUtf8(sortTitle(k))));
 
     const double titleHeight = titleMetrics.height();
-    const double legendHeight = nameMetrics.height() + gap;
     const double left = area.left() + gap + nameMetrics.height() + gap + tickWidth + gap;
     const double right = area.right() - gap - nameWidth - gap;
+
+    // The legend's entries, a sort each and then the references, from the
+    // plot's left edge; a row full, the next entries go on a row below.
+    const double swatch = 24 * zoom();
+    const double legendY = area.top() + gap + titleHeight + gap;
+    const QString referencesName = QStringLiteral("riferimenti");
+    std::vector<QPointF> places; // where each entry starts
+    int legendRows = 1;
+    {
+        double x = left;
+        const auto place = [&](double width) {
+            if (x > left && x + width > area.right() - gap) {
+                ++legendRows;
+                x = left;
+            }
+            places.emplace_back(x, legendY + (legendRows - 1) * nameMetrics.height());
+            x += width + 3 * gap;
+        };
+        for (int k = 0; k < data.algorithms; ++k)
+            place(swatch + gap + nameMetrics.horizontalAdvance(QString::fromUtf8(sortTitle(k))));
+        if (references)
+            place(swatch + gap + tickMetrics.horizontalAdvance(referencesName));
+    }
+    const double legendHeight = legendRows * nameMetrics.height() + gap;
     const double topEdge = area.top() + gap + titleHeight + gap + legendHeight + gap;
     const double bottom = area.bottom() - gap - nameMetrics.height() - tickMetrics.height() - gap;
     plot_ = QRectF(QPointF(left, topEdge), QPointF(right, bottom));
@@ -252,33 +357,45 @@ void GrowthChart::paint(QPainter &painter, const QRectF &area) const
     painter.drawText(QRectF(area.left(), area.top() + gap, area.width(), titleHeight),
                      Qt::AlignHCenter | Qt::AlignVCenter, title);
     painter.setFont(nameFont);
-    const double swatch = 24 * zoom();
-    double x = plot_.left();
-    const double legendY = area.top() + gap + titleHeight + gap;
-    for (int k = 0; k < 4; ++k) {
+    const double markerSize = 7 * zoom();
+    legend_ = {};
+    swatches_ = {};
+    for (int k = 0; k < data.algorithms; ++k) {
         const QString name = QString::fromUtf8(sortTitle(k));
+        const double x = places[std::size_t(k)].x(), y = places[std::size_t(k)].y();
         const double w = swatch + gap + nameMetrics.horizontalAdvance(name);
-        legend_[std::size_t(k)] = QRectF(x - gap / 2, legendY, w + gap, nameMetrics.height());
+        legend_[std::size_t(k)] = QRectF(x - gap / 2, y, w + gap, nameMetrics.height());
+        swatches_[std::size_t(k)] = QRectF(x, y, swatch, nameMetrics.height());
         const bool off = hidden[std::size_t(k)];
-        const double mid = legendY + nameMetrics.height() / 2;
-        painter.setPen(QPen(off ? hiddenColour : colour(k), 3 * zoom(), off ? Qt::DotLine : Qt::SolidLine));
+        const double mid = y + nameMetrics.height() / 2;
+        const QColor ink = off ? hiddenColour : colour(k);
+        // A hidden sort's line is dotted and grey; a patterned one is drawn
+        // as thin as its curve, so that its whole pattern fits the sample.
+        if (off)
+            painter.setPen(QPen(ink, 3 * zoom(), Qt::DotLine));
+        else if (lineStyle(k) == Qt::SolidLine)
+            painter.setPen(QPen(ink, 3 * zoom(), Qt::SolidLine));
+        else
+            painter.setPen(curvePen(k, ink, 2 * zoom()));
         painter.drawLine(QPointF(x, mid), QPointF(x + swatch, mid));
+        if (marked())
+            drawMarker(painter, marker(k), QPointF(x + swatch / 2, mid), markerSize, ink);
         QFont f = nameFont;
         f.setStrikeOut(off);
         painter.setFont(f);
         painter.setPen(off ? hiddenColour : axisColour);
-        painter.drawText(QRectF(x + swatch + gap, legendY, w, nameMetrics.height()),
+        painter.drawText(QRectF(x + swatch + gap, y, w, nameMetrics.height()),
                          Qt::AlignLeft | Qt::AlignVCenter, name);
-        x += w + 3 * gap;
     }
     if (references) {
+        const double x = places.back().x(), y = places.back().y();
         painter.setFont(tickFont);
-        const double mid = legendY + nameMetrics.height() / 2;
+        const double mid = y + nameMetrics.height() / 2;
         painter.setPen(QPen(referenceColour, 1.5 * zoom(), Qt::DashLine));
         painter.drawLine(QPointF(x, mid), QPointF(x + swatch, mid));
         painter.setPen(referenceColour);
-        painter.drawText(QRectF(x + swatch + gap, legendY, 400 * zoom(), nameMetrics.height()),
-                         Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("riferimenti"));
+        painter.drawText(QRectF(x + swatch + gap, y, 400 * zoom(), nameMetrics.height()),
+                         Qt::AlignLeft | Qt::AlignVCenter, referencesName);
     }
 
     // The plotting area, its grid and its axes.
@@ -357,8 +474,8 @@ void GrowthChart::paint(QPainter &painter, const QRectF &area) const
     const std::vector<int> &sizes = data.sizes;
     // Bands first, so that no curve goes under another sort's band.
     if (band)
-        for (int k = 0; k < 4; ++k) {
-            if (hidden[std::size_t(k)] || sizes.empty())
+        for (int k = 0; k < data.algorithms; ++k) {
+            if (!shown(k) || sizes.empty())
                 continue;
             const auto &curve = values[std::size_t(k)];
             QPolygonF upper, lower;
@@ -378,11 +495,35 @@ void GrowthChart::paint(QPainter &painter, const QRectF &area) const
         }
     painter.setBrush(Qt::NoBrush);
     std::vector<std::pair<double, int>> ends; // where each curve ends, for its name
-    for (int k = 0; k < 4; ++k) {
-        if (hidden[std::size_t(k)] || sizes.empty())
+    std::vector<std::pair<QPointF, int>> marks; // the markers, drawn over all the curves
+    // Markers about `spacing` apart along each curve, each sort's starting at
+    // its own distance, so that curves that coincide still show them all.
+    const double spacing = 40 * zoom();
+    for (int k = 0; k < data.algorithms; ++k) {
+        if (!shown(k) || sizes.empty())
             continue;
         const auto &curve = values[std::size_t(k)];
-        painter.setPen(QPen(colour(k), 2 * zoom(), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        if (marked()) {
+            double travelled = 0, next = spacing * (k + 1) / (SortAlgorithms + 1);
+            std::optional<QPointF> previous;
+            for (std::size_t p = 0; p < sizes.size(); ++p) {
+                if (!drawable(curve[p].mean)) {
+                    previous.reset();
+                    continue;
+                }
+                const QPointF at = position(sizes[p], curve[p].mean);
+                if (previous) {
+                    const QPointF d = at - *previous;
+                    travelled += std::hypot(d.x(), d.y());
+                }
+                previous = at;
+                if (travelled >= next && plot_.contains(at)) {
+                    marks.emplace_back(at, k);
+                    next = travelled + spacing;
+                }
+            }
+        }
+        painter.setPen(curvePen(k, colour(k), 2 * zoom()));
         // A zero has no place on a logarithmic scale: the curve breaks there.
         QPolygonF line;
         for (std::size_t p = 0; p <= sizes.size(); ++p) {
@@ -402,6 +543,8 @@ void GrowthChart::paint(QPainter &painter, const QRectF &area) const
         if (drawable(curve.back().mean))
             ends.emplace_back(position(sizes.back(), curve.back().mean).y(), k);
     }
+    for (const auto &[at, k] : marks)
+        drawMarker(painter, marker(k), at, markerSize, colour(k));
     painter.restore();
 
     // The sorts' names at the right of their curves' ends, kept apart.
@@ -429,8 +572,8 @@ void GrowthChart::paint(QPainter &painter, const QRectF &area) const
     } else if (logarithmic) {
         // Say so when a shown count of 0 left a curve out.
         bool zero = false;
-        for (int k = 0; k < 4; ++k)
-            if (!hidden[std::size_t(k)])
+        for (int k = 0; k < data.algorithms; ++k)
+            if (shown(k))
                 for (const GrowthValue &v : values[std::size_t(k)])
                     zero = zero || v.mean <= 0;
         if (zero) {
@@ -445,10 +588,15 @@ void GrowthChart::paint(QPainter &painter, const QRectF &area) const
 
 int GrowthChart::legendAt(const QPointF &at) const
 {
-    for (int k = 0; k < 4; ++k)
+    for (int k = 0; k < data.algorithms; ++k)
         if (legend_[std::size_t(k)].contains(at))
             return k;
     return -1;
+}
+
+QRectF GrowthChart::swatch(int algorithm) const
+{
+    return algorithm >= 0 && algorithm < SortAlgorithms ? swatches_[std::size_t(algorithm)] : QRectF();
 }
 
 QString GrowthChart::pointAt(const QPointF &at) const
@@ -459,8 +607,8 @@ QString GrowthChart::pointAt(const QPointF &at) const
     int column = -1;
     std::size_t point = 0;
     // The pointer on a curve's line, between two points, names the nearer one.
-    for (int k = 0; k < 4; ++k) {
-        if (hidden[std::size_t(k)])
+    for (int k = 0; k < data.algorithms; ++k) {
+        if (!shown(k))
             continue;
         const auto &curve = values[std::size_t(k)];
         for (std::size_t p = 0; p < data.sizes.size(); ++p) {
@@ -488,7 +636,7 @@ QString GrowthChart::pointAt(const QPointF &at) const
     QString text = QStringLiteral("%1, n = %2\n%3: %4")
                        .arg(QString::fromUtf8(sortTitle(column)), loc.toString(data.sizes[point]),
                             measureName(measure), wholeOrTenths(loc, v.mean));
-    if (data.input == GrowthRandom && data.trials > 1)
+    if (data.spread())
         text += QStringLiteral(" (media di %1 prove, da %2 a %3)")
                     .arg(data.trials)
                     .arg(loc.toString(qlonglong(v.least)), loc.toString(qlonglong(v.most)));
@@ -502,14 +650,14 @@ QString GrowthChart::table() const
     const auto &values = data.values[std::size_t(measure)];
     QStringList lines;
     QStringList header{QStringLiteral("n")};
-    for (int k = 0; k < 4; ++k)
-        if (!hidden[std::size_t(k)])
+    for (int k = 0; k < data.algorithms; ++k)
+        if (shown(k))
             header << QString::fromUtf8(sortTitle(k));
     lines << header.join(QLatin1Char('\t'));
     for (std::size_t p = 0; p < data.sizes.size(); ++p) {
         QStringList row{loc.toString(data.sizes[p])};
-        for (int k = 0; k < 4; ++k)
-            if (!hidden[std::size_t(k)])
+        for (int k = 0; k < data.algorithms; ++k)
+            if (shown(k))
                 row << wholeOrTenths(loc, values[std::size_t(k)][p].mean);
         lines << row.join(QLatin1Char('\t'));
     }

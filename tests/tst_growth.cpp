@@ -139,6 +139,18 @@ class tst_Growth final : public QObject
         return g->runner()->isFinished() || QSignalSpy(g, &frmGrafico::computed).wait(120000);
     }
 
+    // A chart opened from the sorting window, computed up to the smallest maximum.
+    frmGrafico *openSmallChart()
+    {
+        frmSort *w = openSort();
+        if (!w)
+            return nullptr;
+        auto *g = new frmGrafico(*rnd, w);
+        g->Show();
+        g->find<QComboBox>("cboMassimo")->setCurrentIndex(0);
+        return waitComputed(g) ? g : nullptr;
+    }
+
 private slots:
     void initTestCase() { applyIdentity(*qApp); }
 
@@ -167,37 +179,48 @@ private slots:
         QVERIFY(std::is_sorted(s.begin(), s.end()) && std::adjacent_find(s.begin(), s.end()) == s.end());
     }
 
-    // Random inputs with a fixed seed: every point's moves are the plain
+    void randomMatchesRoutines_data()
+    {
+        QTest::addColumn<int>("input");
+        QTest::addColumn<int>("algorithms");
+        QTest::newRow("Casuali, the window's four") << int(GrowthRandom) << WindowSorts;
+        for (int input : {GrowthRandom, GrowthNearlySorted, GrowthFewDistinct})
+            QTest::addRow("%s, all eight", growthInputName(input)) << input << SortAlgorithms;
+    }
+
+    // Drawn inputs with a fixed seed: every point's moves are the plain
     // routine's NMosse and its comparisons the step view's count, on the same
     // vectors drawn in the same order; mean and extremes over the trials.
     void randomMatchesRoutines()
     {
+        QFETCH(int, input);
+        QFETCH(int, algorithms);
         FixedDraws draws(2024), again(2024);
-        GrowthRun run(GrowthRandom, 100, 3, draws);
+        GrowthRun run(input, 100, 3, draws, algorithms);
         QCOMPARE(run.trials(), 3);
+        QCOMPARE(run.taskCount(), GrowthPoints * 3 * algorithms);
         runAll(run);
         QVERIFY(run.finished());
         QCOMPARE(run.readyPoints(), GrowthPoints);
         for (int p = 0; p < GrowthPoints; ++p) {
-            std::array<std::array<std::int64_t, 3>, 8> seen{};
+            std::array<std::array<std::int64_t, 3>, 2 * SortAlgorithms> seen{};
             for (int t = 0; t < 3; ++t) {
-                const std::vector<Integer> input = growthInput(GrowthRandom, run.sizes()[std::size_t(p)], again);
-                for (int k = 0; k < 4; ++k) {
-                    std::vector<Integer> V = input;
+                const std::vector<Integer> values = sortInput(input, run.sizes()[std::size_t(p)], again);
+                for (int k = 0; k < algorithms; ++k) {
+                    std::vector<Integer> V = values;
                     Long moves = 0;
-                    const int n = int(V.size()) - 1;
-                    k == 0 ? ExchangeSort(V, n, moves) : k == 1 ? BubbleSort(V, n, moves)
-                                : k == 2 ? ShellSort(V, n, moves) : QuickSort(V, 1, n, moves);
-                    SortSteps steps(k, input);
+                    runSort(k, V, moves);
+                    QVERIFY(std::is_sorted(V.begin() + 1, V.end()));
+                    SortSteps steps(k, values);
                     steps.runToEnd();
                     QCOMPARE(steps.moves(), long(moves));
                     seen[std::size_t(k)][std::size_t(t)] = moves;
-                    seen[std::size_t(k + 4)][std::size_t(t)] = steps.comparisons();
+                    seen[std::size_t(k + algorithms)][std::size_t(t)] = steps.comparisons();
                 }
             }
-            for (int i = 0; i < 8; ++i) {
+            for (int i = 0; i < 2 * algorithms; ++i) {
                 const auto &s = seen[std::size_t(i)];
-                const GrowthValue v = run.value(i % 4, p, i / 4);
+                const GrowthValue v = run.value(i % algorithms, p, i / algorithms);
                 QCOMPARE(v.least, *std::min_element(s.begin(), s.end()));
                 QCOMPARE(v.most, *std::max_element(s.begin(), s.end()));
                 QCOMPARE(v.mean, double(s[0] + s[1] + s[2]) / 3);
@@ -210,13 +233,16 @@ private slots:
         QTest::addColumn<int>("input");
         QTest::addColumn<int>("maximum");
         QTest::addColumn<int>("mode"); // -1: this thread, else a GrowthRunner::Mode
+        QTest::addColumn<int>("algorithms");
         for (int input : {GrowthAscending, GrowthDescending, GrowthAllEqual}) {
-            QTest::addRow("%s up to 500, this thread", growthInputName(input)) << input << 500 << -1;
-            QTest::addRow("%s up to 1000, slices", growthInputName(input)) << input << 1000 << int(GrowthRunner::Slices);
+            QTest::addRow("%s up to 500, this thread", growthInputName(input)) << input << 500 << -1 << WindowSorts;
+            QTest::addRow("%s up to 1000, slices, all eight", growthInputName(input))
+                << input << 1000 << int(GrowthRunner::Slices) << SortAlgorithms;
         }
         // QuickSort recurses 5000 levels deep on these, on worker threads.
-        QTest::newRow("Tutti uguali up to 5000, threads") << int(GrowthAllEqual) << 5000 << int(GrowthRunner::Threads);
-        QTest::newRow("Crescente up to 5000, threads") << int(GrowthAscending) << 5000 << int(GrowthRunner::Threads);
+        QTest::newRow("Tutti uguali up to 5000, threads") << int(GrowthAllEqual) << 5000 << int(GrowthRunner::Threads) << WindowSorts;
+        QTest::newRow("Crescente up to 5000, threads, all eight")
+            << int(GrowthAscending) << 5000 << int(GrowthRunner::Threads) << SortAlgorithms;
     }
 
     // Ascending, descending and equal inputs match the closed forms and the
@@ -227,8 +253,9 @@ private slots:
         QFETCH(int, input);
         QFETCH(int, maximum);
         QFETCH(int, mode);
+        QFETCH(int, algorithms);
         ScriptedRandom unused;
-        auto run = std::make_shared<GrowthRun>(input, maximum, 9, unused);
+        auto run = std::make_shared<GrowthRun>(input, maximum, 9, unused, algorithms);
         QCOMPARE(run->trials(), 1);
         std::unique_ptr<GrowthRunner> runner;
         if (mode < 0)
@@ -242,6 +269,16 @@ private slots:
             const Counts expected = expectedCounts(input, n);
             for (int i = 0; i < 8; ++i)
                 QCOMPARE(run->value(i % 4, p, i / 4).mean, double(expected[std::size_t(i)]));
+            if (algorithms == WindowSorts)
+                continue;
+            // Selection compares every pair and exchanges the descending
+            // input's outer pairs; Inserimento shifts every inversion and
+            // places each value from the second.
+            const std::int64_t pairs = std::int64_t(n) * (n - 1) / 2, down = input == GrowthDescending;
+            QCOMPARE(run->value(AlgoSelection, p, MeasureMoves).mean, double(down * (n / 2)));
+            QCOMPARE(run->value(AlgoSelection, p, MeasureComparisons).mean, double(pairs));
+            QCOMPARE(run->value(AlgoInserimento, p, MeasureMoves).mean, double(down * pairs + n - 1));
+            QCOMPARE(run->value(AlgoInserimento, p, MeasureComparisons).mean, double(down ? pairs : n - 1));
         }
         const Counts thousand = expectedCounts(input, 1000);
         if (input == GrowthAscending)
@@ -307,6 +344,8 @@ private slots:
         QCOMPARE(g->window()->focusWidget()->objectName(), QString("picGrafico"));
         QVERIFY(waitComputed(g));
         const GrowthRun &run = g->runner()->run();
+        QVERIFY(!g->find<QCheckBox>("chkTutti")->isChecked());
+        QCOMPARE(run.algorithms(), WindowSorts);
         QCOMPARE(run.input(), int(GrowthRandom));
         QCOMPARE(run.maximum(), 5000);
         QCOMPARE(run.trials(), 5);
@@ -413,15 +452,75 @@ private slots:
         QVERIFY(!g->chart().hidden[1]);
     }
 
+    void allSorts_data()
+    {
+        QTest::addColumn<int>("key"); // the key that hides one of the four added sorts
+        for (int k = AlgoSelection; k < SortAlgorithms; ++k)
+            QTest::addRow("%d hides %s", k + 1, sortTitle(k)) << int(Qt::Key_1) + k;
+    }
+
+    // "Tutti gli algoritmi" computes the chart again with the eight sorts:
+    // eight legend entries whose samples differ in grey too, eight columns in
+    // the table headed by their names, tooltips for the added curves; the
+    // keys 5 to 8 hide and show the added sorts, and do nothing without them.
+    void allSorts()
+    {
+        QFETCH(int, key);
+        frmGrafico *g = openSmallChart();
+        QVERIFY(g);
+        QWidget *picture = g->find<QWidget>("picGrafico");
+        QTest::keyClick(picture, Qt::Key(key));
+        QCOMPARE(g->chart().hidden, (std::array<bool, SortAlgorithms>{}));
+        g->find<QCheckBox>("chkTutti")->setChecked(true);
+        QVERIFY(waitComputed(g));
+        QCOMPARE(g->runner()->run().algorithms(), SortAlgorithms);
+        QStringList names{"n"};
+        for (int k = 0; k < SortAlgorithms; ++k)
+            names << sortTitle(k);
+        const auto header = [&] {
+            g->cmdCopia_Click();
+            return QGuiApplication::clipboard()->text().section('\n', 0, 0);
+        };
+        QCOMPARE(header(), names.join('\t'));
+        // Each sample, as a grey print shows it, differs from every other.
+        const QImage grey = g->image().convertToFormat(QImage::Format_Grayscale8);
+        std::vector<QImage> inks;
+        for (int k = 0; k < SortAlgorithms; ++k) {
+            const QRectF at = g->chart().swatch(k);
+            QCOMPARE(g->chart().legendAt(at.center()), k);
+            inks.push_back(grey.copy(at.toRect()).createHeuristicMask(false).convertToFormat(QImage::Format_Mono));
+        }
+        for (int a = 0; a < SortAlgorithms; ++a)
+            for (int b = a + 1; b < SortAlgorithms; ++b)
+                QVERIFY2(inks[std::size_t(a)] != inks[std::size_t(b)], qPrintable(names[a + 1] + " " + names[b + 1]));
+        const int k = key - Qt::Key_1;
+        const GrowthData &d = g->chart().data;
+        const GrowthValue &last = d.values[MeasureMoves][std::size_t(k)].back();
+        QVERIFY(g->chart().pointAt(g->chart().position(d.sizes.back(), last.mean))
+                    .startsWith(QString("%1, n = 100\n").arg(sortTitle(k))));
+        QTest::keyClick(picture, Qt::Key(key));
+        QVERIFY(g->chart().hidden[std::size_t(k)]);
+        QStringList without = names;
+        without.removeAt(k + 1);
+        QCOMPARE(header(), without.join('\t'));
+        QTest::keyClick(picture, Qt::Key(key));
+        QCOMPARE(header(), names.join('\t'));
+        // The colours of the curves' names read on the chart's pale yellow.
+        const auto luminance = [](const QColor &c) {
+            const auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+            return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+        };
+        QVERIFY((luminance(QColor(palette::paleYellow)) + 0.05) / (luminance(GrowthChart::colour(k)) + 0.05) >= 4.5);
+        g->find<QCheckBox>("chkTutti")->setChecked(false);
+        QVERIFY(waitComputed(g));
+        QCOMPARE(header(), names.mid(0, 1 + WindowSorts).join('\t'));
+    }
+
     // The picture is written whole or not at all, and follows the zoom.
     void saveImage()
     {
-        frmSort *w = openSort();
-        QVERIFY(w);
-        auto *g = new frmGrafico(*rnd, w);
-        g->Show();
-        g->find<QComboBox>("cboMassimo")->setCurrentIndex(0);
-        QVERIFY(waitComputed(g));
+        frmGrafico *g = openSmallChart();
+        QVERIFY(g);
         QTemporaryDir dir;
         const QString path = dir.filePath("grafico.png");
         QVERIFY(g->SalvaImmagine(path));
