@@ -120,14 +120,22 @@ const std::vector<frmGuida::Page> allPages = {
      "fondo verde la coda gi&agrave; ordinata.</p><p>Con 30 valori o meno i valori uguali "
      "hanno una lettera (a, b, c&hellip;) nel loro ordine iniziale; alla fine l'etichetta in "
      "alto a destra dice se l'ordinamento li ha lasciati in quell'ordine (stabile) su questi "
-     "dati.</p>" + playerKeys},
+     "dati.</p><p>\"Valori scritti\" ordina i valori della casella \"Valori\": numeri interi "
+     "da 1 a 32767, fino a 1000, separati da spazi, virgole, punti e virgola o a capo (va bene "
+     "anche una colonna incollata da un foglio di calcolo). \"Usa\" o Invio nella casella li "
+     "prende; se qualcosa non va la frase accanto dice che cosa e dove, e l'esecuzione resta "
+     "com'era. \"Copia dati\" copia su una riga i valori in uso.</p>" + playerKeys},
     {"frmPassoRicBin", "Passo passo: ricerca binaria",
      "<h2>Passo passo: la ricerca binaria</h2><p>La colonna mostra il vettore: in giallo le "
      "posizioni in cui si cerca ancora, in grigio quelle scartate, in magenta la posizione di "
      "mezzo appena guardata. La striscia a destra mostra tutto il vettore: si vede "
      "l'intervallo dimezzarsi. Ogni passo aggiunge la riga che la finestra scriverebbe e una "
      "frase che dice che cosa ha deciso.</p><p>Le frecce su e gi&ugrave;, Pag su e Pag "
-     "gi&ugrave; e la rotella scorrono la colonna.</p>" + playerKeys},
+     "gi&ugrave; e la rotella scorrono la colonna.</p><p>Nella casella \"Valori\" si "
+     "possono scrivere i valori di un esercizio del libro (da 2 a 1000 numeri interi da 1 a "
+     "32767, separati da spazi, virgole o a capo): \"Usa\" o Invio li ordina con il QuickSort "
+     "della finestra e la ricerca del numero scritto riparte su di loro. \"Copia dati\" "
+     "copia su una riga i valori in cui si cerca.</p>" + playerKeys},
     {"frmPassoABR", "Passo passo: ABR",
      "<h2>Passo passo: l'albero</h2><p>L'albero disegnato come un albero, ogni nodo con la "
      "sua chiave e il suo numero. Ogni passo accende il nodo raggiunto e aggiunge la riga che "
@@ -136,12 +144,16 @@ const std::vector<frmGuida::Page> allPages = {
      "al codice dice che cosa si esercita: la ricerca o una delle visite.</p>" + playerKeys},
     {"frmGrafico", "Grafico della crescita",
      "<h2>Grafico della crescita</h2><p>Quante mosse (o quanti confronti) fanno i quattro "
-     "ordinamenti al crescere di n, contati eseguendo gli algoritmi stessi, su dati casuali, "
-     "crescenti, decrescenti o tutti uguali. Con pi&ugrave; prove la fascia mostra il minimo "
+     "ordinamenti della finestra al crescere di n, contati eseguendo gli algoritmi stessi, su "
+     "dati casuali, crescenti, decrescenti, tutti uguali, quasi ordinati o con pochi valori "
+     "diversi. \"Tutti gli algoritmi\" aggiunge Selection, Inserimento, Merge e Heap: otto "
+     "curve, ognuna con il suo tratto e il suo segno, distinte anche in bianco e nero. Con "
+     "pi&ugrave; prove la fascia mostra il minimo "
      "e il massimo. Le curve di riferimento (n, n log n, n(n - 1)/2) aiutano a riconoscere la "
      "crescita; la scala logaritmica la rende leggibile anche per n piccoli.</p>"
-     "<h3>Tasti</h3><ul><li><b>1</b>, <b>2</b>, <b>3</b>, <b>4</b>: mostra o nasconde un "
-     "algoritmo, come un clic sulla sua voce della legenda.</li><li><b>Ctrl+C</b> o \"Copia "
+     "<h3>Tasti</h3><ul><li><b>1</b>, <b>2</b>, <b>3</b>, <b>4</b> (fino a <b>8</b> con tutti "
+     "gli algoritmi): mostra o nasconde un algoritmo, come un clic sulla sua voce della "
+     "legenda.</li><li><b>Ctrl+C</b> o \"Copia "
      "dati\": la tabella, da incollare in un foglio di calcolo.</li><li>\"Salva "
      "immagine&hellip;\": il grafico come file PNG.</li><li>Il mouse fermo su un punto ne dice "
      "il valore.</li></ul>"},

@@ -20,5 +20,8 @@ int main(int argc, char *argv[])
 
     quimbra::frm_Quimbra menu(quimbra::programRandom(), quimbra::systemClock());
     menu.Show();
+#ifdef Q_OS_WASM
+    quimbra::openFromThePage(menu);
+#endif
     return app.exec();
 }

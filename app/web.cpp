@@ -10,7 +10,16 @@
 #include <QWidget>
 
 #include "frmGuida.h"
+#include "frm_Quimbra.h"
+#include "open_link.h"
+#include "page_link.h"
 #include "step_player.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTimer>
 
 #include <emscripten/bind.h>
 #include <emscripten/html5.h>
@@ -92,6 +101,25 @@ std::string controlRect(const std::string &path)
     return {};
 }
 
+// The text of a shown label, text box or button ("window/control"), empty
+// when there is none. The browser test reads what the program says by this.
+std::string controlText(const std::string &path)
+{
+    const QString name = QString::fromStdString(path);
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (!top->isVisible() || top->objectName() != name.section(QLatin1Char('/'), 0, 0))
+            continue;
+        QWidget *control = top->findChild<QWidget *>(name.section(QLatin1Char('/'), 1));
+        if (auto *label = qobject_cast<QLabel *>(control))
+            return label->text().toStdString();
+        if (auto *box = qobject_cast<QLineEdit *>(control))
+            return box->text().toStdString();
+        if (auto *button = qobject_cast<QAbstractButton *>(control))
+            return button->text().toStdString();
+    }
+    return {};
+}
+
 // The page's "?": the help at the page of the window in front, as F1 opens
 // it. Called from the page's script, it runs in the program's event loop.
 void openHelp()
@@ -122,6 +150,23 @@ void prepareForTheBrowser(QApplication &app)
             context);
     });
     QObject::connect(&app, &QGuiApplication::lastWindowClosed, &app, tellThePageItEnded);
+    // The address a copied link starts with: the page itself, without its query.
+    const emscripten::val location = emscripten::val::global("location");
+    pagelink::setPageAddress(QString::fromStdString(location["origin"].as<std::string>() +
+                                                    location["pathname"].as<std::string>()));
+}
+
+void openFromThePage(frm_Quimbra &menu)
+{
+    const QString query =
+        QString::fromStdString(emscripten::val::global("location")["search"].as<std::string>());
+    if (query.isEmpty())
+        return;
+    QPointer<frm_Quimbra> shown(&menu);
+    QTimer::singleShot(0, &menu, [shown, query] {
+        if (shown)
+            openFromLink(*shown, query);
+    });
 }
 
 } // namespace quimbra
@@ -129,5 +174,6 @@ void prepareForTheBrowser(QApplication &app)
 EMSCRIPTEN_BINDINGS(quimbra)
 {
     emscripten::function("controlRect", &quimbra::controlRect);
+    emscripten::function("controlText", &quimbra::controlText);
     emscripten::function("openHelp", &quimbra::openHelp);
 }

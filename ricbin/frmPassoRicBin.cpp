@@ -3,14 +3,20 @@
 #include "frmPassoRicBin.h"
 
 #include "ricbin_code.h"
+#include "sorts.h"
+#include "value_list.h"
 
+#include "page_link.h"
 #include "step_rows.h"
 #include "widgets.h"
 
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QPainter>
 #include <QWheelEvent>
 
@@ -61,6 +67,12 @@ const FormLayout &passoRicBinLayout()
         l.controls.insert(l.controls.end(), code.begin(), code.end());
         l.controls.push_back({"cmdFine", -1, Kind::Button, nullptr, 8625, 6705, 975, 375, "Fine",
                               sans825, none, none, NoFlags, "Chiudi la finestra"});
+        // A row of typed values across the top; after the canvas in the tab
+        // order, so that Space and Enter still work at once.
+        l = withTypedRow(std::move(l), {120, 6600, "picVettore",
+                                        "Valori in cui cercare, separati da spazi, virgole o a capo (Invio per usarli)",
+                                        "Ordina i valori scritti e cerca il numero tra loro",
+                                        "Copia su una riga i valori in cui si cerca"});
         return withExerciseStrip(std::move(l), true);
     }();
     return layout;
@@ -95,6 +107,63 @@ void frmPassoRicBin::connectViewControls()
     controls().lblPasso->setWordWrap(true);
     need<QLabel>("lblLegenda")->setWordWrap(true);
     connect(txtX_, &QLineEdit::textChanged, this, &frmPassoRicBin::txtX_Change);
+    txtDati_ = need<QLineEdit>("txtDati");
+    lblAvvisoDati_ = need<QLabel>("lblAvvisoDati");
+    lblAvvisoDati_->setWordWrap(true);
+    need<QLabel>("lblTitValori")->setBuddy(txtDati_);
+    connect(need<QPushButton>("cmdUsaDati"), &QPushButton::clicked, this, &frmPassoRicBin::cmdUsaDati_Click);
+    onEnter(txtDati_, [this] { cmdUsaDati_Click(); });
+    connect(need<QPushButton>("cmdCopiaDati"), &QPushButton::clicked, this, &frmPassoRicBin::cmdCopiaDati_Click);
+    if (auto *pageLink = find<QPushButton>("cmdCopiaLink"))
+        connect(pageLink, &QPushButton::clicked, this,
+                [this] { QGuiApplication::clipboard()->setText(frmPassoRicBin::pageLink()); });
+}
+
+void frmPassoRicBin::cmdUsaDati_Click()
+{
+    // An exercise keeps its own values while it runs.
+    if (exercisePanel().running())
+        return;
+    const ValueList list = readValueList(txtDati_->text().toStdString(), TypedSearchValues);
+    lblAvvisoDati_->setText(QString::fromStdString(list.error));
+    if (!list.ok())
+        return;
+    // Sorted by the window's own routine, as the window sorts its vector.
+    V.fill(0);
+    std::copy(list.values.begin(), list.values.end(), V.begin() + 1);
+    N = static_cast<int>(list.values.size());
+    QuickSort(V, 1, N);
+    typedCount_ = N;
+    column_.setVector(V, N);
+    if (exercisePanel().shown())
+        exercisePanel().leave();
+    txtX_Change();
+}
+
+std::span<const Integer> frmPassoRicBin::searched() const
+{
+    return exercisePanel().shown() ? std::span<const Integer>(exerciseV_).subspan(1, std::size_t(size_))
+                                   : std::span<const Integer>(V).subspan(1, std::size_t(N));
+}
+
+void frmPassoRicBin::cmdCopiaDati_Click()
+{
+    const std::span<const Integer> shown = searched();
+    QGuiApplication::clipboard()->setText(
+        QString::fromStdString(writeValueList(std::vector<Integer>(shown.begin(), shown.end()))));
+}
+
+void frmPassoRicBin::useValues(const QString &text)
+{
+    txtDati_->setText(text);
+    cmdUsaDati_Click();
+}
+
+QString frmPassoRicBin::pageLink() const
+{
+    return pagelink::link({{pagelink::View, QLatin1String(pagelink::SearchView)},
+                           {pagelink::Values, pagelink::values(searched())},
+                           {pagelink::Key, txtX_->text()}});
 }
 
 void frmPassoRicBin::Form_Load()
@@ -142,7 +211,12 @@ void frmPassoRicBin::startExercise(int code)
 
 QString frmPassoRicBin::stepSentence() const
 {
-    return QString::fromStdString(ricbin::StepSentence(search_, size_, stepper_.done() - 1));
+    const int step = stepper_.done() - 1;
+    const QString sentence = QString::fromStdString(ricbin::StepSentence(search_, size_, step));
+    // Before the first probe, typed values say what became of them.
+    if (step < 0 && typedCount_ > 0 && !exercisePanel().shown())
+        return QStringLiteral("I %1 valori scritti, ordinati con QuickSort. ").arg(typedCount_) + sentence;
+    return sentence;
 }
 
 void frmPassoRicBin::paintView(QPainter &painter, const QRect &area) const

@@ -5,11 +5,13 @@
 #include "replay_stepper.h"
 #include "ricbin.h"
 #include "step_view.h"
+#include "value_list.h"
 #include "vector_column.h"
 
 #include <array>
 #include <span>
 
+class QLabel;
 class QLineEdit;
 
 namespace quimbra {
@@ -28,6 +30,16 @@ public:
     const ricbin::SearchSteps &search() const { return search_; }
 
     void txtX_Change();
+    // The values typed in txtDati, sorted by QuickSort, become the vector
+    // searched; a text that cannot be read is refused with a sentence, and
+    // the search shown stays.
+    void cmdUsaDati_Click();
+    // The values searched, as one line on the clipboard.
+    void cmdCopiaDati_Click();
+    // A text of values (a link's) taken as if typed in txtDati, with Usa.
+    void useValues(const QString &text);
+    // The page's link to this view: the values searched and the number.
+    QString pageLink() const;
     // A graded exercise on the 15 values and the key of this code.
     void startExercise(int code) override;
 
@@ -39,11 +51,16 @@ private:
     void showState() override;
     void paintView(QPainter &painter, const QRect &area) const override;
     QString stepSentence() const override;
+    // The values the search shown runs over: V(1..N), or an exercise's.
+    std::span<const Integer> searched() const;
 
     std::array<Integer, 1001> V{};
     int N = 0;
     QString typed_;
     QLineEdit *txtX_ = nullptr;
+    QLineEdit *txtDati_ = nullptr;
+    QLabel *lblAvvisoDati_ = nullptr;
+    int typedCount_ = 0; // how many values were typed, 0 while the window's vector is searched
     int size_ = 0; // the values the search shown runs over: N, or an exercise's 15
     ricbin::SearchSteps search_;
     ReplayStepper stepper_;
@@ -51,6 +68,9 @@ private:
     // The exercise's own vector, shown instead of the window's while it lasts.
     std::array<Integer, exercise::SearchSize + 1> exerciseV_{};
 };
+
+// The rules of a typed list of values to search in.
+inline constexpr ValueRules TypedSearchValues{2, 1000, 1, 32767, false};
 
 // The layout of the binary search's step view.
 const FormLayout &passoRicBinLayout();

@@ -69,11 +69,12 @@ void frmRicBin::connectControls()
         list->setToolTip(QStringLiteral("F2: la ricerca passo passo \u00b7 F1: guida"));
 }
 
-void frmRicBin::PassoPasso()
+frmPassoRicBin *frmRicBin::PassoPasso()
 {
     // The view keeps its own copy: the next activation here draws anew.
     auto *view = new frmPassoRicBin(V, N, ui_.txtX->text(), this);
     view->Show();
+    return view;
 }
 
 void frmRicBin::Form_Load()

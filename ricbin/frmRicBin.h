@@ -16,6 +16,7 @@ class QLineEdit;
 namespace quimbra {
 
 class ListBox;
+class frmPassoRicBin;
 
 // Binary search over 1000 sorted random numbers, traced probe by probe, and a
 // small factorial calculator.
@@ -29,7 +30,7 @@ public:
     void cmdRicBin_Click();
     void cmdFattoriale_Click();
     // Opens a step view of the search on a copy of V and the number in txtX.
-    void PassoPasso();
+    frmPassoRicBin *PassoPasso();
 
 private:
     void Form_Load() override;

@@ -6,11 +6,15 @@
 #include "numbers.h"
 #include "sort_catalog.h"
 #include "text.h"
+#include "page_link.h"
 #include "step_rows.h"
 #include "widgets.h"
 
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QPainter>
 #include <QRegion>
@@ -75,6 +79,11 @@ const FormLayout &passoSortLayout()
                               nullptr, sans825b, none, magenta, NoFlags, "Che ordinamento è"});
         l.controls.push_back({"cmdFine", -1, Kind::Button, nullptr, 13830, 9690, 1350, 495, "Fine",
                               sans825, none, none, NoFlags, "Chiudi la finestra"});
+        // The row of typed values stands under the choices.
+        l = withTypedRow(std::move(l), {600, 5400, "cmdNuoviDati",
+                                        "Valori da ordinare, separati da spazi, virgole o a capo (Invio per usarli)",
+                                        "Ordina i valori scritti",
+                                        "Copia su una riga i valori che si stanno ordinando"});
         return withExerciseStrip(std::move(l), false);
     }();
     return layout;
@@ -106,6 +115,17 @@ void frmPassoSort::connectViewControls()
            need<QPushButton>("cmdNuoviDati"), need<QLabel>("lblConfronti"), need<QLabel>("lblMosse"),
            need<QLabel>("lblStabile"), need<QLabel>("lblTitoloCodice")};
     ui_.lblStabile->setWordWrap(true);
+    ui_.txtDati = need<QLineEdit>("txtDati");
+    ui_.cmdUsaDati = need<QPushButton>("cmdUsaDati");
+    ui_.lblAvvisoDati = need<QLabel>("lblAvvisoDati");
+    ui_.lblAvvisoDati->setWordWrap(true);
+    need<QLabel>("lblTitValori")->setBuddy(ui_.txtDati);
+    connect(ui_.cmdUsaDati, &QPushButton::clicked, this, &frmPassoSort::cmdUsaDati_Click);
+    onEnter(ui_.txtDati, [this] { cmdUsaDati_Click(); });
+    connect(need<QPushButton>("cmdCopiaDati"), &QPushButton::clicked, this, &frmPassoSort::cmdCopiaDati_Click);
+    if (auto *pageLink = find<QPushButton>("cmdCopiaLink"))
+        connect(pageLink, &QPushButton::clicked, this,
+                [this] { QGuiApplication::clipboard()->setText(frmPassoSort::pageLink()); });
     // An exercise's own values stand in for the data chosen.
     ui_.cboDati->setPlaceholderText(QStringLiteral("Dati dell'esercizio"));
     connect(ui_.cmdNuoviDati, &QPushButton::clicked, this, &frmPassoSort::cmdNuoviDati_Click);
@@ -148,6 +168,19 @@ void frmPassoSort::cboAlgoritmo_Click(int index)
 void frmPassoSort::cboDati_Click(int index)
 {
     const int input = std::clamp(index, 0, SortInputs - 1);
+    // The typed values are taken by Usa; choosing them here takes what the
+    // box holds, and with nothing in it asks for it.
+    if (input == InputTyped) {
+        if (ui_.txtDati->text().trimmed().isEmpty()) {
+            ui_.cboDati->setCurrentIndex(exercisePanel().shown() ? -1 : input_);
+            ui_.lblAvvisoDati->setText(QStringLiteral("scrivi i valori nella casella e premi Usa"));
+            ui_.txtDati->setFocus();
+        } else {
+            cmdUsaDati_Click();
+        }
+        return;
+    }
+    ui_.lblAvvisoDati->clear();
     const bool again = input == input_ && !exercisePanel().shown();
     input_ = input;
     leaveExercise();
@@ -157,6 +190,50 @@ void frmPassoSort::cboDati_Click(int index)
         play(inputValues_);
     else
         startOver();
+}
+
+void frmPassoSort::cmdUsaDati_Click()
+{
+    // An exercise keeps its own values while it runs.
+    if (exercisePanel().running())
+        return;
+    const ValueList list = readValueList(ui_.txtDati->text().toStdString(), TypedSortValues);
+    ui_.lblAvvisoDati->setText(QString::fromStdString(list.error));
+    if (!list.ok()) {
+        // What was shown stays as it was, the list showing its data.
+        ui_.cboDati->setCurrentIndex(exercisePanel().shown() ? -1 : input_);
+        return;
+    }
+    typed_ = list.values;
+    input_ = InputTyped;
+    leaveExercise();
+    ui_.cboDati->setCurrentIndex(input_);
+    startOver();
+}
+
+void frmPassoSort::cmdCopiaDati_Click()
+{
+    if (!steps_)
+        return;
+    // The values as the run started: the input, not the vector as it stands.
+    const std::vector<Integer> values(steps_->input().begin() + 1, steps_->input().end());
+    QGuiApplication::clipboard()->setText(QString::fromStdString(writeValueList(values)));
+}
+
+void frmPassoSort::useValues(const QString &text)
+{
+    ui_.txtDati->setText(text);
+    cmdUsaDati_Click();
+}
+
+QString frmPassoSort::pageLink() const
+{
+    if (!steps_)
+        return {};
+    const std::span<const Integer> values = std::span<const Integer>(steps_->input()).subspan(1);
+    return pagelink::link({{pagelink::View, QLatin1String(pagelink::SortView)},
+                           {pagelink::Algorithm, QString::fromUtf8(sortTitle(column_))},
+                           {pagelink::Values, pagelink::values(values)}});
 }
 
 void frmPassoSort::cmdNuoviDati_Click()
@@ -206,7 +283,7 @@ void frmPassoSort::startExercise(int code)
 
 void frmPassoSort::startOver()
 {
-    inputValues_ = makeSortInput(input_, windowVector_, rnd_);
+    inputValues_ = makeSortInput(input_, windowVector_, rnd_, typed_);
     play(inputValues_);
 }
 
@@ -238,6 +315,7 @@ void frmPassoSort::showState()
         ui_.lblStabile->setToolTip(stable);
     }
     ui_.cboDati->setEnabled(!exercisePanel().running());
+    ui_.cmdUsaDati->setEnabled(!exercisePanel().running());
     ui_.cmdNuoviDati->setEnabled(inputDraws(input_) && !exercisePanel().running());
 }
 

@@ -14,6 +14,7 @@
 
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QPainter;
 
@@ -41,6 +42,15 @@ public:
     void cboDati_Click(int index);
     // New random values for the data chosen.
     void cmdNuoviDati_Click();
+    // The values typed in txtDati played by the sort chosen; a text that
+    // cannot be read is refused with a sentence, and the run stays.
+    void cmdUsaDati_Click();
+    // The values being played, as one line on the clipboard.
+    void cmdCopiaDati_Click();
+    // A text of values (a link's) taken as if typed in txtDati, with Usa.
+    void useValues(const QString &text);
+    // The page's link to this view: its algorithm and the values being played.
+    QString pageLink() const;
     // A graded exercise on the 10 values of this code, with the sort chosen.
     void startExercise(int code) override;
 
@@ -65,6 +75,9 @@ private:
         QLabel *lblMosse;
         QLabel *lblStabile;
         QLabel *lblTitoloCodice;
+        QLineEdit *txtDati = nullptr;
+        QPushButton *cmdUsaDati = nullptr;
+        QLabel *lblAvvisoDati = nullptr;
     };
 
     Controls ui_{};
@@ -73,6 +86,7 @@ private:
     int column_;
     int input_ = InputWindowVector;
     std::vector<Integer> inputValues_; // the data chosen, as drawn: every algorithm plays on them
+    std::vector<Integer> typed_;       // the values last taken from txtDati
     std::unique_ptr<SortSteps> steps_;
     SortBars bars_;
 };

@@ -108,11 +108,12 @@ bool frmSort::eventFilter(QObject *watched, QEvent *event)
     return Form::eventFilter(watched, event);
 }
 
-void frmSort::PassoPasso(int k)
+frmPassoSort *frmSort::PassoPasso(int k)
 {
     // The view owns a copy of the vector: the next comparison here draws anew.
     auto *view = new frmPassoSort(k, VOrig, rnd_, this);
     view->Show();
+    return view;
 }
 
 void frmSort::Grafico()

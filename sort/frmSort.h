@@ -16,6 +16,7 @@ class QLabel;
 namespace quimbra {
 
 class ListBox;
+class frmPassoSort;
 
 // Four sorts compared side by side on copies of one random vector of 1000
 // numbers, each column showing the sorted numbers and the moves it took.
@@ -28,7 +29,7 @@ public:
     void cmdFine_Click();
     void cmdSort_Click();
     // Opens the step-by-step view of column k's sort on a copy of VOrig.
-    void PassoPasso(int k);
+    frmPassoSort *PassoPasso(int k);
     // Opens a new growth chart of the four sorts.
     void Grafico();
 

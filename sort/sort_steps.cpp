@@ -14,7 +14,7 @@ const char *sortInputName(int input)
     static const char *const names[] = {"Vettore della finestra", "Crescente (1…1000)",
                                         "Decrescente (1000…1)", "Tutti uguali",
                                         "20 valori casuali", "Quasi ordinato",
-                                        "Pochi valori diversi"};
+                                        "Pochi valori diversi", "Valori scritti"};
     return names[std::clamp(input, 0, SortInputs - 1)];
 }
 
@@ -23,9 +23,15 @@ bool inputDraws(int input)
     return input == InputRandom20 || input == InputNearlySorted || input == InputFewDistinct;
 }
 
-std::vector<Integer> makeSortInput(int input, std::span<const Integer> window, RandomSource &rnd)
+std::vector<Integer> makeSortInput(int input, std::span<const Integer> window, RandomSource &rnd,
+                                   std::span<const Integer> typed)
 {
     switch (input) {
+    case InputTyped: {
+        std::vector<Integer> V{0};
+        V.insert(V.end(), typed.begin(), typed.end());
+        return V;
+    }
     case InputWindowVector: {
         std::vector<Integer> V{0};
         for (std::size_t p = 1; p < window.size(); ++p)

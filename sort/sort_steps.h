@@ -7,6 +7,7 @@
 #include "sort_catalog.h"
 #include "stepper.h"
 #include "types.h"
+#include "value_list.h"
 #include "variables.h"
 
 #include <cstdint>
@@ -18,8 +19,8 @@ namespace quimbra {
 
 // The inputs a step view offers, in the order of its list.
 enum SortInput { InputWindowVector, InputAscending, InputDescending, InputAllEqual, InputRandom20,
-                 InputNearlySorted, InputFewDistinct };
-inline constexpr int SortInputs = 7;
+                 InputNearlySorted, InputFewDistinct, InputTyped };
+inline constexpr int SortInputs = 8;
 const char *sortInputName(int input);
 // Whether the input is drawn anew by "Nuovi valori".
 bool inputDraws(int input);
@@ -27,8 +28,12 @@ bool inputDraws(int input);
 // V(0..N) for an input: V(0) = 0 and the elements at 1..N. InputWindowVector takes
 // window(1..1000); InputRandom20 draws 20 values as the window draws its own;
 // "Pochi valori diversi" is 30 values, so that its equal values carry their
-// letters; the others are 1000 values of their shape.
-std::vector<Integer> makeSortInput(int input, std::span<const Integer> window, RandomSource &rnd);
+// letters; InputTyped takes the values typed; the others are 1000 values of
+// their shape.
+std::vector<Integer> makeSortInput(int input, std::span<const Integer> window, RandomSource &rnd,
+                                   std::span<const Integer> typed = {});
+// The rules of a typed list of values to sort.
+inline constexpr ValueRules TypedSortValues{1, 1000, 1, 32767, false};
 
 // One step as the view shows it: what was compared, what was written.
 struct SortStep
@@ -130,6 +135,7 @@ public:
 
     int algorithm() const { return algorithm_; }
     int size() const { return static_cast<int>(original_.size()) - 1; } // N
+    const std::vector<Integer> &input() const { return original_; }   // V(0..N) as the run began
     const std::vector<Integer> &values() const { return state_.values; } // V(0..N) now
     long comparisons() const { return state_.comparisons; }
     long moves() const { return state_.moves; }

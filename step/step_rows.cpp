@@ -77,6 +77,42 @@ std::vector<ControlSpec> codeRows(const CodePlaces &at)
     };
 }
 
+FormLayout withTypedRow(FormLayout l, const TypedPlaces &at)
+{
+    constexpr int height = 480;
+    for (ControlSpec &c : l.controls)
+        if (c.top >= at.top)
+            c.top += height;
+    l.height += height;
+    const int use = 1200 + at.width + 120, copy = use + 1020;
+#ifdef Q_OS_WASM
+    // On the page, the link that opens this view on these values.
+    const int pageLink = copy + 1470, warning = pageLink + 2160;
+#else
+    const int warning = copy + 1470;
+#endif
+    std::vector<ControlSpec> typed{
+        row("lblTitValori", Kind::Label, QRect(120, at.top + 75, 1050, 300), "Valori:", sans825b, nullptr,
+            magenta),
+        row("txtDati", Kind::TextBox, QRect(1200, at.top, at.width, 375), nullptr, sans975b, at.what, blue,
+            white),
+        row("cmdUsaDati", Kind::Button, QRect(use, at.top, 900, 375), "Usa", sans825, at.use),
+        row("cmdCopiaDati", Kind::Button, QRect(copy, at.top, 1350, 375), "Copia dati", sans825, at.copy),
+        row("lblAvvisoDati", Kind::Label, QRect(warning, at.top - 30, l.width - 120 - warning, 450), nullptr,
+            sans825, "Avviso sui valori scritti", rgb(192, 0, 0)),
+    };
+#ifdef Q_OS_WASM
+    typed.insert(typed.begin() + 4, row("cmdCopiaLink", Kind::Button, QRect(pageLink, at.top, 2040, 375),
+                                        "Copia collegamento", sans825,
+                                        "Copia il collegamento che apre questa vista su questi valori"));
+#endif
+    const auto after = std::find_if(l.controls.begin(), l.controls.end(), [&](const ControlSpec &c) {
+        return std::string_view(c.name) == at.after;
+    });
+    l.controls.insert(after == l.controls.end() ? after : after + 1, typed.begin(), typed.end());
+    return l;
+}
+
 FormLayout withExerciseStrip(FormLayout l, bool notThere, bool kinds)
 {
     const int top = l.height;

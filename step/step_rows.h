@@ -42,6 +42,23 @@ struct CodePlaces
 };
 std::vector<ControlSpec> codeRows(const CodePlaces &at);
 
+// A row for values typed by the user, put into a layout at `top`: everything
+// from there down moves under it. lblTitValori and txtDati (`width` twips
+// wide, named `what`), cmdUsaDati "Usa" (`use`), cmdCopiaDati "Copia dati"
+// (`copy`), on the page cmdCopiaLink "Copia collegamento", and, to the right
+// edge, lblAvvisoDati for what is wrong with the text. In the tab order the
+// row follows the control named `after`.
+struct TypedPlaces
+{
+    int top;
+    int width;
+    const char *after;
+    const char *what;
+    const char *use;
+    const char *copy;
+};
+FormLayout withTypedRow(FormLayout layout, const TypedPlaces &at);
+
 // The strip of a graded exercise, added under a step view's own controls: the
 // button that starts one, the box for a code given by the teacher, the
 // choice of what is practised (cboEsercizio, for the views that practise

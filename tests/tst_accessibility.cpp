@@ -277,14 +277,14 @@ private slots:
                                                 "lstSort(2)", "lstSort(3)"};
         QTest::newRow("frmPassoSort")
             << QString("frmPassoSort")
-            << QStringList{"cmdAvvia", "cmdEsercizio", "cmdFine", "cmdIndietro", "cmdNuoviDati",
-                           "cmdPasso", "cmdSoluzione", "cmdTutto", "lstCodice", "lstVariabili",
-                           "txtCodice"};
+            << QStringList{"cmdAvvia", "cmdCopiaDati", "cmdEsercizio", "cmdFine", "cmdIndietro",
+                           "cmdNuoviDati", "cmdPasso", "cmdSoluzione", "cmdTutto", "cmdUsaDati",
+                           "lstCodice", "lstVariabili", "txtCodice", "txtDati"};
         QTest::newRow("frmPassoRicBin")
             << QString("frmPassoRicBin")
-            << QStringList{"cmdAvvia", "cmdEsercizio", "cmdFine", "cmdIndietro", "cmdNonCe",
-                           "cmdPasso", "cmdSoluzione", "cmdTutto", "lstCodice", "lstPassi",
-                           "lstVariabili", "txtCodice", "txtX"};
+            << QStringList{"cmdAvvia", "cmdCopiaDati", "cmdEsercizio", "cmdFine", "cmdIndietro",
+                           "cmdNonCe", "cmdPasso", "cmdSoluzione", "cmdTutto", "cmdUsaDati",
+                           "lstCodice", "lstPassi", "lstVariabili", "txtCodice", "txtDati", "txtX"};
         QTest::newRow("frmPassoABR")
             << QString("frmPassoABR")
             << QStringList{"cmdAvvia", "cmdEsercizio", "cmdFine", "cmdIndietro", "cmdNonCe",

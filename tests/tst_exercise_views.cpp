@@ -11,9 +11,13 @@
 #include "frmPassoRicBin.h"
 #include "frmPassoSort.h"
 #include "identity.h"
+#include "ricbin.h"
+#include "sort_steps.h"
 #include "support.h"
+#include "value_list.h"
 #include "widgets.h"
 
+#include <QAbstractItemView>
 #include <QAbstractSlider>
 #include <QClipboard>
 #include <QComboBox>
@@ -24,6 +28,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include <algorithm>
 #include <array>
 #include <memory>
 
@@ -103,6 +108,47 @@ class tst_ExerciseViews final : public QObject
         if (step.picks.front() != exercise::NotThere && view->button("cmdNonCe"))
             return exercise::NotThere;
         return step.picks.front() == 1 ? 2 : 1;
+    }
+
+    // Everything the view shows but the typed values' box and sentence: its
+    // texts, lists, choices and sliders, the run's position and the picture.
+    QStringList shown() const
+    {
+        QStringList s;
+        for (QWidget *w : view->window()->findChildren<QWidget *>()) {
+            const QString name = w->objectName();
+            if (name.isEmpty() || name == "txtDati" || name == "lblAvvisoDati")
+                continue;
+            if (auto *label = qobject_cast<QLabel *>(w)) {
+                s << name + ": " + label->text();
+            } else if (auto *list = qobject_cast<QAbstractItemView *>(w)) {
+                const QAbstractItemModel *m = list->model();
+                QString rows = QString::number(list->currentIndex().row());
+                for (int r = 0; m && r < m->rowCount(); ++r)
+                    for (int c = 0; c < m->columnCount(); ++c)
+                        rows += '|' + m->index(r, c).data().toString();
+                s << name + ": " + rows;
+            } else if (auto *choice = qobject_cast<QComboBox *>(w)) {
+                s << name + ": " + QString::number(choice->currentIndex());
+            } else if (auto *slider = qobject_cast<QAbstractSlider *>(w)) {
+                s << name + ": " + QString::number(slider->value());
+            }
+        }
+        s << QString::number(view->player().stepper()->position());
+        const QImage picture = view->canvas()->grab().toImage();
+        s << QString::number(qHashBits(picture.constBits(), std::size_t(picture.sizeInBytes())));
+        return s;
+    }
+
+    // Text put in the values' box as a paste does, then Enter.
+    void typeValues(const QString &text)
+    {
+        QLineEdit *box = view->textBox("txtDati");
+        box->setFocus();
+        box->selectAll();
+        QGuiApplication::clipboard()->setText(text);
+        box->paste();
+        QTest::keyClick(box, Qt::Key_Return);
     }
 
 private slots:
@@ -417,6 +463,90 @@ private slots:
         sort->cboAlgoritmo_Click(2); // over: back to the data chosen, as drawn
         QCOMPARE(data->currentIndex(), int(InputRandom20));
         QCOMPARE(sort->steps()->values(), redrawn);
+    }
+
+    void typedValues_data()
+    {
+        QTest::addColumn<Setup>("setup");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QList<int>>("values"); // as typed
+        QTest::addColumn<QString>("refusal");   // empty: the values are taken
+        const Setup sort{SortView, 0}, search{SearchView, -1};
+        const QList<int> none;
+        QTest::newRow("sorts, the textbook's") << sort << "7 3 9 1 4" << QList<int>{7, 3, 9, 1, 4} << "";
+        QTest::newRow("sorts, a spreadsheet's column, equal values")
+            << sort << "12\r\n5\r\n5\r\n30\r\n+5\r\n" << QList<int>{12, 5, 5, 30, 5} << "";
+        QTest::newRow("sorts, one value") << sort << "42" << QList<int>{42} << "";
+        QTest::newRow("sorts, a decimal") << sort << "7 3 9 3,5" << none << "«3,5» (il 4º valore) non è un numero intero";
+        QTest::newRow("sorts, blanks only") << sort << "  ;  " << none << "scrivi almeno un valore";
+        QTest::newRow("sorts, 1001 values") << sort << QString("9 ").repeated(1001) << none << "al massimo 1000 valori";
+        QTest::newRow("search, the test paper's") << search << "42; 23; 16; 15; 8; 4" << QList<int>{42, 23, 16, 15, 8, 4} << "";
+        QTest::newRow("search, one value") << search << "25" << none << "scrivi almeno 2 valori";
+        QTest::newRow("search, too large") << search << "1 2 40000" << none << "«40000» (il 3º valore): i valori vanno da 1 a 32767";
+    }
+
+    // Values pasted in a view's box and taken with Enter. Taken, the sorts
+    // play them with every algorithm exactly as the same values given as an
+    // input, and the search runs over them as sorted, writing the lines of
+    // RicBin for that vector; "Copia dati" gives them back. Refused, the
+    // sentence says why and the run shown stays exactly as it was.
+    void typedValues()
+    {
+        QFETCH(Setup, setup);
+        QFETCH(QString, text);
+        QFETCH(QList<int>, values);
+        QFETCH(QString, refusal);
+        QVERIFY(open(setup));
+        auto *search = qobject_cast<frmPassoRicBin *>(view.data());
+        if (search)
+            view->textBox("txtX")->setText("25");
+        view->player().stepOnce();
+        view->player().stepOnce();
+        view->textBox("txtDati")->setFocus(); // the picture shows where the focus is
+        const QStringList before = shown();
+        typeValues(text);
+        QCOMPARE(view->find<QLabel>("lblAvvisoDati")->text(), refusal);
+        QCOMPARE(view->textBox("txtDati")->text().isEmpty(), text.trimmed().isEmpty());
+        if (!refusal.isEmpty()) {
+            QCOMPARE(shown(), before);
+            return;
+        }
+        std::vector<Integer> typed{0};
+        for (int v : values)
+            typed.push_back(Integer(v));
+        std::vector<Integer> sorted = typed;
+        std::sort(sorted.begin() + 1, sorted.end());
+        const auto copied = [&] {
+            QTest::mouseClick(view->button("cmdCopiaDati"), Qt::LeftButton);
+            return QGuiApplication::clipboard()->text();
+        };
+        if (search) {
+            const int n = int(values.size());
+            QCOMPARE(search->search().lines, ricbin::SearchLines(sorted, n, "25"));
+            QVERIFY(view->find<QLabel>("lblPasso")->text().startsWith(
+                QString("I %1 valori scritti, ordinati con QuickSort. ").arg(n)));
+            view->player().toEnd();
+            QStringList lines;
+            for (const std::string &line : ricbin::SearchLines(sorted, n, "25"))
+                lines << QString::fromStdString(line);
+            QCOMPARE(view->find<ListBox>("lstPassi")->lines(), lines);
+            QCOMPARE(copied(), QString::fromStdString(writeValueList({sorted.begin() + 1, sorted.end()})));
+            return;
+        }
+        auto *sort = qobject_cast<frmPassoSort *>(view.data());
+        QCOMPARE(view->find<QComboBox>("cboDati")->currentIndex(), int(InputTyped));
+        for (int k = 0; k < SortAlgorithms; ++k) {
+            sort->cboAlgoritmo_Click(k);
+            QCOMPARE(sort->steps()->input(), typed);
+            QCOMPARE(copied(), QString::fromStdString(writeValueList({typed.begin() + 1, typed.end()})));
+            view->player().toEnd();
+            SortSteps fixed(k, typed);
+            fixed.runToEnd();
+            QCOMPARE(sort->steps()->values(), sorted);
+            QCOMPARE(sort->steps()->comparisons(), fixed.comparisons());
+            QCOMPARE(sort->steps()->moves(), fixed.moves());
+            QCOMPARE(view->find<QLabel>("lblMosse")->text(), QString::number(fixed.moves()));
+        }
     }
 
     void spaceSteps_data()

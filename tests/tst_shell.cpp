@@ -6,13 +6,18 @@
 #include "frmABR.h"
 #include "frmRicBin.h"
 #include "frmSort.h"
+#include "frmPassoRicBin.h"
+#include "frmPassoSort.h"
 #include "frm_Quimbra.h"
 #include "identity.h"
+#include "open_link.h"
+#include "sort_steps.h"
 #include "support.h"
 #include "window_support.h"
 #include "widgets.h"
 #include "zoom.h"
 
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -387,6 +392,86 @@ private slots:
         };
         QVERIFY(placed(frame.x(), frame.width(), area.x(), area.width()));
         QVERIFY(placed(frame.y(), frame.height(), area.y(), area.height()));
+    }
+
+    void pageLinks_data()
+    {
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<QString>("opened");   // the step view opened, or none
+        QTest::addColumn<int>("algorithm");    // of the sorts' view
+        QTest::addColumn<QList<int>>("values"); // played (the search's, sorted); empty: the window's
+        QTest::addColumn<QString>("said");     // beside the values' box, or in the message
+        QTest::addColumn<QString>("back");     // the view's own link
+        const QList<int> window;
+        QTest::newRow("a sort") << "?passo=sort&algoritmo=Merge&dati=7,3,9,1,4" << "frmPassoSort" << int(AlgoMerge)
+                                << QList<int>{7, 3, 9, 1, 4} << "" << "?passo=sort&algoritmo=Merge&dati=7,3,9,1,4";
+        QTest::newRow("any case, blanks as forms write them")
+            << "passo=SORT&algoritmo=heap&dati=7%203+9" << "frmPassoSort" << int(AlgoHeap) << QList<int>{7, 3, 9}
+            << "" << "?passo=sort&algoritmo=Heap&dati=7,3,9";
+        QTest::newRow("no algorithm: the first") << "?passo=sort&dati=5;%2B2" << "frmPassoSort" << int(AlgoInsertion)
+                                                 << QList<int>{5, 2} << "" << "";
+        QTest::newRow("a search") << "?passo=ricbin&dati=42,4,16,8,23,15&chiave=25" << "frmPassoRicBin" << -1
+                                  << QList<int>{4, 8, 15, 16, 23, 42} << ""
+                                  << "?passo=ricbin&dati=4,8,15,16,23,42&chiave=25";
+        QTest::newRow("a value wrong") << "?passo=ricbin&dati=42,4,x&chiave=25" << "frmPassoRicBin" << -1 << window
+                                       << "«x» (il 3º valore) non è un numero intero" << "";
+        QTest::newRow("no values") << "?passo=sort&algoritmo=Quick&dati=" << "frmPassoSort" << int(AlgoQuick) << window
+                                   << "scrivi almeno un valore" << "";
+        QTest::newRow("another view") << "?passo=abr" << "" << -1 << window
+                                      << "Il collegamento chiede il passo passo «abr», che non c'è: passo=sort per "
+                                         "gli ordinamenti, passo=ricbin per la ricerca binaria" << "";
+        QTest::newRow("an unknown sort")
+            << "?passo=sort&algoritmo=Bogo%0Asort&dati=1" << "" << -1 << window
+            << "Il collegamento chiede l'algoritmo «Bogo sort», che non c'è: gli algoritmi sono Insertion, Bubble, "
+               "Shell, Quick, Selection, Inserimento, Merge, Heap" << "";
+        QTest::newRow("nothing asked") << "?lang=it&dati=1" << "" << -1 << window << "" << "";
+    }
+
+    // A page's link opens the step view it names over the sorting or search
+    // window, on its values; the view refuses wrong values as typed ones, and
+    // a link that names no view or sort opens nothing and says why. The view
+    // writes the link that opens it again.
+    void pageLinks()
+    {
+        QFETCH(QString, query);
+        QFETCH(QString, opened);
+        QFETCH(int, algorithm);
+        QFETCH(QList<int>, values);
+        QFETCH(QString, said);
+        QFETCH(QString, back);
+        const LinkRequest request = readLinkRequest(query);
+        if (opened.isEmpty()) {
+            QCOMPARE(request.view, LinkRequest::None);
+            QCOMPARE(request.error, said);
+            return;
+        }
+        QCOMPARE(request.error, QString());
+        openFromLink(*menu, query);
+        StepView *view = opened == "frmPassoSort"
+                             ? static_cast<StepView *>(menu->sortSlot()->findChild<frmPassoSort *>())
+                             : menu->ricBinSlot()->findChild<frmPassoRicBin *>();
+        QVERIFY(view && view->isLoaded());
+        QCOMPARE(view->find<QLabel>("lblAvvisoDati")->text(), said);
+        QTest::mouseClick(view->button("cmdCopiaDati"), Qt::LeftButton);
+        const QStringList copied = QGuiApplication::clipboard()->text().split(", ");
+        QCOMPARE(copied.size(), values.isEmpty() ? 1000 : values.size());
+        for (qsizetype i = 0; i < values.size(); ++i)
+            QCOMPARE(copied[i], QString::number(values[i]));
+        if (auto *sort = qobject_cast<frmPassoSort *>(view)) {
+            QCOMPARE(sort->steps()->algorithm(), algorithm);
+            if (!back.isEmpty())
+                QCOMPARE(sort->pageLink(), back);
+        } else {
+            auto *search = qobject_cast<frmPassoRicBin *>(view);
+            QCOMPARE(search->search().x, Integer(25));
+            if (!back.isEmpty())
+                QCOMPARE(search->pageLink(), back);
+        }
+        if (!back.isEmpty()) { // the view's link asks for what it shows
+            const LinkRequest again = readLinkRequest(back);
+            QCOMPARE(again.view, request.view);
+            QCOMPARE(again.algorithm, request.algorithm);
+        }
     }
 
     void textBoxAcceptsLongText()

@@ -793,7 +793,12 @@ class tst_Soak final : public QObject
                 } else if (auto *box = qobject_cast<QLineEdit *>(w)) {
                     box->setFocus();
                     box->selectAll();
-                    QTest::keyClicks(box, QString::number(pick(100000)));
+                    QString text = QString::number(pick(100000));
+                    // A list of values, now and then with a value out of bounds.
+                    if (box->objectName() == QLatin1String("txtDati"))
+                        for (int k = pick(40); k > 0; --k)
+                            text += QStringLiteral(" ,;").at(pick(3)) + QString::number(pick(chance(0.05) ? 100000 : 32000));
+                    QTest::keyClicks(box, text);
                     if (chance(0.5))
                         QTest::keyClick(box, Qt::Key_Return);
                 } else {

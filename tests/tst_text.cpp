@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "text.h"
+#include "value_list.h"
 
 #include <string>
 
@@ -27,6 +28,8 @@ private slots:
     void textToInteger();
     void longInputReadsQuickly_data();
     void longInputReadsQuickly();
+    void valueLists_data();
+    void valueLists();
 };
 
 void tst_Text::plainNumber_data()
@@ -279,6 +282,64 @@ void tst_Text::longInputReadsQuickly()
     QCOMPARE(got, expected);
     // A pasted text of any length must not freeze the window.
     QVERIFY2(ms < 2000, qPrintable(QStringLiteral("took %1 ms").arg(ms)));
+}
+
+void tst_Text::valueLists_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<int>("most");
+    QTest::addColumn<bool>("distinct");
+    QTest::addColumn<QList<int>>("values");
+    QTest::addColumn<QString>("error");
+    const QList<int> none;
+    auto row = [](const char *name, const QByteArray &text, const QList<int> &values, const QString &error,
+                  int most = 1000, bool distinct = false) {
+        QTest::newRow(name) << text << most << distinct << values << error;
+    };
+    row("blanks", "7 3 9 1 4", {7, 3, 9, 1, 4}, "");
+    row("comma and blank", "7, 3, 9", {7, 3, 9}, "");
+    row("commas alone, as in a link", "7,3,9,1,4", {7, 3, 9, 1, 4}, "");
+    row("semicolons, tabs, line ends", "1;2\t3\r\n4\n;;5", {1, 2, 3, 4, 5}, "");
+    row("a spreadsheet's column", "12\n15\n\n30\n", {12, 15, 30}, "");
+    row("plus sign and leading zeros", "+5 007 +0032767", {5, 7, 32767}, "");
+    row("decimal comma", "1 2 3 3,5 9", none, "«3,5» (il 4º valore) non è un numero intero");
+    row("decimal point", "4.5", none, "«4.5» (il 1º valore) non è un numero intero");
+    row("minus", "3 -2", none, "«-2» (il 2º valore) non è un numero intero");
+    row("exponent", "1E3", none, "«1E3» (il 1º valore) non è un numero intero");
+    row("hexadecimal", "&H10", none, "«&H10» (il 1º valore) non è un numero intero");
+    row("a lone sign", "5 +", none, "«+» (il 2º valore) non è un numero intero");
+    row("zero", "0 1", none, "«0» (il 1º valore): i valori vanno da 1 a 32767");
+    row("too large", "1 32768", none, "«32768» (il 2º valore): i valori vanno da 1 a 32767");
+    row("a number too long", "123456789012345678901234567890", none,
+        "«123456789012345678901234…» (il 1º valore): i valori vanno da 1 a 32767");
+    row("Arabic-Indic digits", "1 \xd9\xa3", none, "«\xd9\xa3» (il 2º valore) non è un numero intero");
+    row("bytes that are not UTF-8", "3 -2.5\x8b \xe2\x82", none, "«-2.5?» (il 2º valore) non è un numero intero");
+    row("a NUL byte", QByteArray("4 5\0 6", 6), none, "«5?» (il 2º valore) non è un numero intero");
+    row("empty", "", none, "scrivi almeno un valore");
+    row("blanks only", " \t\n ,; ", none, "scrivi almeno un valore");
+    row("too many", QByteArray("1 ").repeated(1001), none, "al massimo 1000 valori");
+    row("exactly the most", QByteArray("1 ").repeated(1000), QList<int>(1000, 1), "");
+    row("fewer allowed", "4 8 15", none, "al massimo 2 valori", 2);
+    row("a repeated key", "50 30 70 30", none, "«30» (il 4º valore) è ripetuto", 63, true);
+}
+
+// Typed lists: every separator, the strict reading of each value, the first
+// fault said with where it stands, and a list written back reads the same.
+void tst_Text::valueLists()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(int, most);
+    QFETCH(bool, distinct);
+    QFETCH(QList<int>, values);
+    QFETCH(QString, error);
+    ValueRules rules;
+    rules.most = most;
+    rules.distinct = distinct;
+    const ValueList list = readValueList(std::string_view(text.constData(), std::size_t(text.size())), rules);
+    QCOMPARE(QString::fromStdString(list.error), error);
+    QCOMPARE(QList<int>(list.values.begin(), list.values.end()), values);
+    if (list.ok())
+        QCOMPARE(readValueList(writeValueList(list.values), rules).values, list.values);
 }
 
 QTEST_APPLESS_MAIN(tst_Text)

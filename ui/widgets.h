@@ -14,6 +14,7 @@
 #include <vector>
 
 class QLabel;
+class QLineEdit;
 class QMenu;
 class QStringListModel;
 
@@ -126,6 +127,10 @@ private:
 // right-button entry "Copia" (the selection, or the whole text when nothing
 // is selected). The label still takes no focus.
 void makeCopyable(QLabel *label);
+
+// Enter (or the keypad's) in the text box does `action` and nothing else: the
+// key goes no further, so that the window does not take it too.
+void onEnter(QLineEdit *box, std::function<void()> action);
 
 // A font of the desktop's (menus) enlarged by the program's zoom.
 QFont zoomedFont(QFont font);

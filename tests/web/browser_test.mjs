@@ -4,8 +4,9 @@
 // The web page as a student meets it, in headless Chromium with real mouse
 // and keyboard input (page_driver.mjs): the menu, the three windows opened
 // and moved, a search, a list copied to the browser's clipboard, the
-// factorial's warning box, and "Fine"; no console error, no request that
-// leaves the page's origin. Screenshots for the README go to SCREENSHOT_DIR.
+// factorial's warning box, and "Fine"; then a link that opens a step view on
+// its values, and one that gets a value wrong; no console error, no request
+// that leaves the page's origin. Screenshots for the README go to SCREENSHOT_DIR.
 //
 //   node --experimental-websocket browser_test.mjs SITE [SCREENSHOT_DIR]
 import { existsSync } from "node:fs";
@@ -28,13 +29,13 @@ function check(ok, what) {
 const host = await serve(site);
 const origin = host.origin;
 const page = await openBrowser(origin);
-const { evaluate, where, waitFor, gone, click, drag, key, type, selectAllIn, framed } = page;
+const { evaluate, where, waitFor, gone, click, drag, key, type, selectAllIn, framed, text } = page;
 const screenshot = (file, rect) => page.screenshot(shots && file ? join(shots, file) : null, rect);
 setTimeout(async () => {
     console.error("FAIL the browser test ran out of time");
     await page.close();
     process.exit(1);
-}, 240000);
+}, 360000);
 
 // ---- the run
 try {
@@ -142,6 +143,35 @@ try {
                                 document.getElementById("quimbra-message").innerText`);
     check(/Quimbra è terminato\./.test(ended) && /Ricomincia/.test(ended),
           `"Fine" ends the program and the page says so (${JSON.stringify(ended)})`);
+
+    // A link with a step view and its values: the sorting window opens with
+    // Merge's step view on them, and the view copies them and its own link.
+    const clipboard = async (before) => {
+        let copied = before;
+        for (let i = 0; i < 50 && copied === before; ++i, await sleep(100))
+            copied = await evaluate(`navigator.clipboard.readText()`);
+        return copied;
+    };
+    const link = "/?passo=sort&algoritmo=Merge&dati=7,3,9,1,4";
+    await page.send("Page.navigate", { url: origin + link });
+    check(await waitFor("frmPassoSort", 60000) !== null, `${link} opens the sorts' step view`);
+    await evaluate(`navigator.clipboard.writeText("")`);
+    await click("frmPassoSort/cmdCopiaDati");
+    const values = await clipboard("");
+    check(values === "7, 3, 9, 1, 4", `"Copia dati" copies the link's values (${JSON.stringify(values)})`);
+    await click("frmPassoSort/cmdCopiaLink");
+    const copiedLink = await clipboard(values);
+    check(copiedLink === origin + link, `"Copia collegamento" copies the view's link (${JSON.stringify(copiedLink)})`);
+
+    // A link that gets a value wrong: the search's step view says so beside
+    // its box and searches the window's vector, the menu still there.
+    const wrong = "/?passo=ricbin&dati=4,8,x,16&chiave=25";
+    await page.send("Page.navigate", { url: origin + wrong });
+    check(await waitFor("frmPassoRicBin", 60000) !== null, `${wrong} opens the search's step view`);
+    const said = await text("frmPassoRicBin/lblAvvisoDati");
+    check(said === "«x» (il 3º valore) non è un numero intero", `the wrong value is refused (${JSON.stringify(said)})`);
+    check(await text("frmPassoRicBin/txtX") === "25", "the link's number is the one searched");
+    check(await where("frm_Quimbra/cmdFine") !== null, "the menu is there as always");
 
     const { errors, foreign } = page;
     check(errors.length === 0, `no error on the console${errors.length ? ": " + errors.join(" | ") : ""}`);

@@ -122,6 +122,11 @@ export async function openBrowser(origin, { width = 1800, height = 1100 } = {}) 
         const [x, y, width, height] = text.split(",").map(Number);
         return { x, y, width, height };
     };
+    // What a shown label, text box or button says (app/web.cpp); "" when none.
+    page.text = (name) => page.evaluate(`(() => {
+        const module = window.qtLoader && qtLoader.module();
+        return module && module.controlText ? module.controlText(${JSON.stringify(name)}) : "";
+    })()`);
     page.waitFor = async (name, ms = 20000) => {
         for (const start = Date.now(); Date.now() - start < ms; await sleep(50)) {
             const rect = await page.where(name);
