@@ -23,11 +23,13 @@
 #include "sorts.h"
 #include "step_player.h"
 #include "text.h"
+#include "value_list.h"
 #include "widgets.h"
 #include "zoom.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -1189,6 +1191,41 @@ int interactions(int argc, char **argv, int runs)
         }, [&] { judged = judged && panel.exercise().errors() == 0; });
         report(timingRow("exercise answer in the sort view: judged, played and the bars repainted", answer,
                          16e6, judged));
+        panel.giveUp();
+
+        // 1000 typed values taken with "Usa": read, a new run recorded from
+        // them, and the view repainted; then 1 MB of values, read and refused
+        // (too many values), alone and as a paste into the box.
+        QLineEdit *box = view->textBox("txtDati");
+        QString thousand;
+        for (int p = 1; p <= 1000; ++p)
+            thousand += QString::number((p * 7919) % 32767 + 1) + QLatin1Char(' ');
+        bool taken = true;
+        const auto typed = measure(runs, [&] { box->setText(thousand); }, [&] {
+            view->button("cmdUsaDati")->click();
+            view->window()->repaint();
+        }, [&] { taken = taken && view->steps()->size() == 1000; });
+        report(timingRow("1000 typed values taken by \"Usa\" (read, run recorded, window repainted)", typed,
+                         16e6, taken));
+        const QString megabyte = QStringLiteral("12345 ").repeated((1 << 20) / 6);
+        const std::string megabyteText = megabyte.toStdString();
+        bool tooMany = true;
+        const auto read = measure(std::max(20, runs / 10), nothing, [&] {
+            tooMany = tooMany && readValueList(megabyteText, TypedSortValues).error == "al massimo 1000 valori";
+        }, nothing);
+        report(timingRow("1 MB of values read, refused (too many values)", read, 50e6, tooMany));
+        // Pasted, it never enters the box: it is read at once and refused.
+        bool refused = true;
+        QGuiApplication::clipboard()->setText(megabyte);
+        const auto pasted = measure(std::max(20, runs / 10), [&] { box->clear(); }, [&] {
+            box->paste();
+            view->window()->repaint();
+        }, [&] {
+            refused = refused && box->text().isEmpty() &&
+                      view->find<QLabel>("lblAvvisoDati")->text() == "al massimo 1000 valori";
+        });
+        report(timingRow("1 MB of values pasted into the box: refused with its sentence, window repainted", pasted,
+                         50e6, refused));
         view->Unload();
         drain();
     }

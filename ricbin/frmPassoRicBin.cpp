@@ -113,6 +113,7 @@ void frmPassoRicBin::connectViewControls()
     need<QLabel>("lblTitValori")->setBuddy(txtDati_);
     connect(need<QPushButton>("cmdUsaDati"), &QPushButton::clicked, this, &frmPassoRicBin::cmdUsaDati_Click);
     onEnter(txtDati_, [this] { cmdUsaDati_Click(); });
+    keepListsShort(txtDati_, TypedSearchValues, [this](const QString &why) { lblAvvisoDati_->setText(why); });
     connect(need<QPushButton>("cmdCopiaDati"), &QPushButton::clicked, this, &frmPassoRicBin::cmdCopiaDati_Click);
     if (auto *pageLink = find<QPushButton>("cmdCopiaLink"))
         connect(pageLink, &QPushButton::clicked, this,
@@ -155,7 +156,11 @@ void frmPassoRicBin::cmdCopiaDati_Click()
 
 void frmPassoRicBin::useValues(const QString &text)
 {
-    txtDati_->setText(text);
+    // Put in as if pasted, so that a text too long for a list is read at once.
+    txtDati_->clear();
+    txtDati_->insert(text);
+    if (txtDati_->text().isEmpty() && !text.isEmpty())
+        return; // refused, with its sentence
     cmdUsaDati_Click();
 }
 

@@ -122,6 +122,7 @@ void frmPassoSort::connectViewControls()
     need<QLabel>("lblTitValori")->setBuddy(ui_.txtDati);
     connect(ui_.cmdUsaDati, &QPushButton::clicked, this, &frmPassoSort::cmdUsaDati_Click);
     onEnter(ui_.txtDati, [this] { cmdUsaDati_Click(); });
+    keepListsShort(ui_.txtDati, TypedSortValues, [this](const QString &why) { ui_.lblAvvisoDati->setText(why); });
     connect(need<QPushButton>("cmdCopiaDati"), &QPushButton::clicked, this, &frmPassoSort::cmdCopiaDati_Click);
     if (auto *pageLink = find<QPushButton>("cmdCopiaLink"))
         connect(pageLink, &QPushButton::clicked, this,
@@ -222,7 +223,11 @@ void frmPassoSort::cmdCopiaDati_Click()
 
 void frmPassoSort::useValues(const QString &text)
 {
-    ui_.txtDati->setText(text);
+    // Put in as if pasted, so that a text too long for a list is read at once.
+    ui_.txtDati->clear();
+    ui_.txtDati->insert(text);
+    if (ui_.txtDati->text().isEmpty() && !text.isEmpty())
+        return; // refused, with its sentence
     cmdUsaDati_Click();
 }
 

@@ -417,6 +417,8 @@ private slots:
                                        << "«x» (il 3º valore) non è un numero intero" << "";
         QTest::newRow("no values") << "?passo=sort&algoritmo=Quick&dati=" << "frmPassoSort" << int(AlgoQuick) << window
                                    << "scrivi almeno un valore" << "";
+        QTest::newRow("a link too long") << "?passo=sort&dati=" + QString("7,").repeated(600000) << "frmPassoSort"
+                                         << int(AlgoInsertion) << window << "al massimo 1000 valori" << "";
         QTest::newRow("another view") << "?passo=abr" << "" << -1 << window
                                       << "Il collegamento chiede il passo passo «abr», che non c'è: passo=sort per "
                                          "gli ordinamenti, passo=ricbin per la ricerca binaria" << "";

@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QValidator>
 #include <QMenu>
 #include <QPaintEvent>
 #include <QPainter>
@@ -255,6 +256,42 @@ private:
 };
 
 } // namespace
+
+// See keepListsShort().
+class ListLength final : public QValidator
+{
+public:
+    ListLength(QObject *parent, const ValueRules &rules, std::function<void(const QString &)> refused)
+        : QValidator(parent), rules_(rules), refused_(std::move(refused))
+    {
+    }
+
+    State validate(QString &input, int &pos) const override
+    {
+        // A list of the most values, each of six characters with a separator,
+        // and room to spare for blanks: anything longer is read now.
+        const qsizetype longest = qsizetype(rules_.most) * 8 + 4096;
+        if (input.size() <= longest)
+            return Acceptable;
+        const ValueList list = readValueList(input.toStdString(), rules_);
+        if (!list.ok()) {
+            refused_(QString::fromStdString(list.error));
+            return Invalid;
+        }
+        input = QString::fromStdString(writeValueList(list.values));
+        pos = int(input.size());
+        return Acceptable;
+    }
+
+private:
+    ValueRules rules_;
+    std::function<void(const QString &)> refused_;
+};
+
+void keepListsShort(QLineEdit *box, const ValueRules &rules, std::function<void(const QString &)> refused)
+{
+    box->setValidator(new ListLength(box, rules, std::move(refused)));
+}
 
 void onEnter(QLineEdit *box, std::function<void()> action)
 {

@@ -9,6 +9,8 @@
 #include <QPointer>
 #include <QPushButton>
 
+#include "value_list.h"
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -131,6 +133,12 @@ void makeCopyable(QLabel *label);
 // Enter (or the keypad's) in the text box does `action` and nothing else: the
 // key goes no further, so that the window does not take it too.
 void onEnter(QLineEdit *box, std::function<void()> action);
+
+// Keeps a huge paste out of a box of values: a text longer than any list of
+// `rules` written plainly is read at once instead of shown; a good one is put
+// in the box written plainly ("7, 3, 9"), a bad one is kept out, the box
+// unchanged, and `refused` gets the sentence that says why.
+void keepListsShort(QLineEdit *box, const ValueRules &rules, std::function<void(const QString &)> refused);
 
 // A font of the desktop's (menus) enlarged by the program's zoom.
 QFont zoomedFont(QFont font);

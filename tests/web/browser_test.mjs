@@ -154,7 +154,10 @@ try {
     };
     const link = "/?passo=sort&algoritmo=Merge&dati=7,3,9,1,4";
     await page.send("Page.navigate", { url: origin + link });
-    check(await waitFor("frmPassoSort", 60000) !== null, `${link} opens the sorts' step view`);
+    const linked = await waitFor("frmPassoSort", 60000);
+    check(linked !== null, `${link} opens the sorts' step view`);
+    if (linked)
+        await screenshot("web-link.png", framed(linked));
     await evaluate(`navigator.clipboard.writeText("")`);
     await click("frmPassoSort/cmdCopiaDati");
     const values = await clipboard("");
