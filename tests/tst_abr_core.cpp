@@ -3,11 +3,14 @@
 
 #include "abr.h"
 #include "abr_code.h"
+#include "tree_ops.h"
 #include "support.h"
 
 #include <QtTest>
 
 #include <cmath>
+#include <random>
+#include <set>
 
 using namespace quimbra;
 using namespace quimbra::abr;
@@ -122,6 +125,63 @@ QStringList verdict(bool found)
             QStringLiteral("*******")};
 }
 
+
+// Records the kinds of the steps an operation reports, one letter each.
+struct OpLetters
+{
+    std::string letters;
+    void operator()(const TreeOp &op)
+    {
+        letters += "CAEFNLOTSXRP"[op.kind];
+    }
+};
+
+// The keys of a tree in pre-order, as text.
+QString preOrder(const Albero &tree)
+{
+    QStringList keys;
+    const std::function<void(int)> walk = [&](int k) {
+        if (!tree.used(k))
+            return;
+        keys << QString::number(tree[k].Inf);
+        walk(tree[k].Sx);
+        walk(tree[k].Dx);
+    };
+    walk(tree.root);
+    return keys.join(' ');
+}
+
+// Everything the table must hold: the keys in order, each link answered by
+// the other side, the levels one more than the parent's, every used row
+// reached from the root, and the height.
+void checkTree(const Albero &tree, const std::set<int> &keys)
+{
+    const std::vector<Integer> in = tree.keys();
+    QCOMPARE(std::vector<int>(in.begin(), in.end()), std::vector<int>(keys.begin(), keys.end()));
+    QCOMPARE(tree.count(), int(keys.size()));
+    int deepest = 0;
+    for (int k = 1; k <= MostNodes; ++k) {
+        if (!tree.used(k))
+            continue;
+        const NodoABR &n = tree[k];
+        for (int c : {int(n.Sx), int(n.Dx)})
+            if (c != 0) {
+                QVERIFY(tree.used(c));
+                QCOMPARE(int(tree[c].Pd), k);
+                QCOMPARE(int(tree[c].Liv), int(n.Liv) + 1);
+            }
+        if (k == tree.root) {
+            QCOMPARE(int(n.Pd), 0);
+            QCOMPARE(int(n.Liv), 0);
+        } else {
+            QVERIFY(tree.used(n.Pd));
+            QVERIFY(tree[n.Pd].Sx == k || tree[n.Pd].Dx == k);
+        }
+        deepest = std::max(deepest, int(n.Liv) + 1);
+    }
+    QCOMPARE(tree.height(), deepest);
+}
+
 } // namespace
 
 class tst_AbrCore final : public QObject
@@ -156,6 +216,11 @@ class tst_AbrCore final : public QObject
     void visitUnknownIndex();
     void visitKeyFormatting_data();
     void visitKeyFormatting();
+    void treeOperations_data();
+    void treeOperations();
+    void randomOperationsKeepTheTree();
+    void buildOfTheWindow_data();
+    void buildOfTheWindow();
 };
 
 void tst_AbrCore::drawKeys_data()
@@ -646,6 +711,129 @@ void tst_AbrCore::visitKeyFormatting()
 
     const QStringList lines = toQt(VisitLines(build(extremeVet()), index));
     QCOMPARE(lines.at(line), expected);
+}
+
+// Insertions and deletions written out by hand: the steps each reports
+// (C compare, A attach, E exists, F full, N not there, L leaf, O one child,
+// T two children, S successor, X copy, R remove), the tree after it in
+// pre-order, and the row that a new node takes.
+void tst_AbrCore::treeOperations_data()
+{
+    QTest::addColumn<QList<int>>("start"); // inserted in this order into an empty tree
+    QTest::addColumn<int>("key");          // > 0 inserted, < 0 deleted
+    QTest::addColumn<QString>("letters");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<int>("row"); // of the node inserted; 0 when none
+    const QList<int> seven{50, 30, 70, 20, 40, 60, 80};
+    QTest::newRow("into the empty tree") << QList<int>{} << 35 << "A" << "35" << 1;
+    QTest::newRow("a new leaf on the left") << seven << 35 << "CCCA" << "50 30 20 40 35 70 60 80" << 8;
+    QTest::newRow("a new leaf on the right") << seven << 85 << "CCCA" << "50 30 20 40 70 60 80 85" << 8;
+    QTest::newRow("a key already there") << seven << 40 << "CCCE" << "50 30 20 40 70 60 80" << 5;
+    QTest::newRow("a leaf deleted") << seven << -20 << "CCCLR" << "50 30 40 70 60 80" << 0;
+    QTest::newRow("one child takes the place") << QList<int>{50, 30, 70, 20} << -30 << "CCOR" << "50 20 70" << 0;
+    QTest::newRow("two children: the successor") << seven << -30 << "CCTSXR" << "50 40 20 70 60 80" << 0;
+    QTest::newRow("the root, two children, successor deeper")
+        << QList<int>{50, 30, 70, 60, 80, 55} << -50 << "CTSSSXR" << "55 30 70 60 80" << 0;
+    QTest::newRow("the successor's right child moves up")
+        << QList<int>{50, 30, 70, 60, 80, 65} << -50 << "CTSSXR" << "60 30 70 65 80" << 0;
+    QTest::newRow("the lone root") << QList<int>{50} << -50 << "CLR" << "" << 0;
+    QTest::newRow("not there") << seven << -45 << "CCCN" << "50 30 20 40 70 60 80" << 0;
+    QTest::newRow("not there, empty tree") << QList<int>{} << -45 << "N" << "" << 0;
+    QTest::newRow("a chain: the root with one child") << QList<int>{10, 20, 30, 40} << -10 << "COR" << "20 30 40" << 0;
+    QTest::newRow("a chain grows at its end") << QList<int>{10, 20, 30, 40} << 50 << "CCCCA" << "10 20 30 40 50" << 5;
+    QList<int> full;
+    for (int k = 1; k <= MostNodes; ++k)
+        full << k;
+    QString all;
+    for (int k = 1; k <= MostNodes; ++k)
+        all += (k > 1 ? " " : "") + QString::number(k);
+    QTest::newRow("the 64th is refused") << full << 64 << QString(63, 'C') + "F" << all << 0;
+}
+
+void tst_AbrCore::treeOperations()
+{
+    QFETCH(QList<int>, start);
+    QFETCH(int, key);
+    QFETCH(QString, letters);
+    QFETCH(QString, after);
+    QFETCH(int, row);
+    Albero tree;
+    NoSteps quiet;
+    for (int k : start)
+        Inserisci(tree, Integer(k), quiet);
+    std::set<int> keys(start.begin(), start.end());
+    OpLetters seen;
+    if (key > 0) {
+        const int at = Inserisci(tree, Integer(key), seen);
+        if (int(keys.size()) < MostNodes)
+            keys.insert(key);
+        if (row != 0 && !start.contains(key))
+            QCOMPARE(at, row);
+    } else {
+        QCOMPARE(Elimina(tree, Integer(-key), seen), keys.erase(-key) == 1);
+    }
+    QCOMPARE(QString::fromStdString(seen.letters), letters);
+    QCOMPARE(preOrder(tree), after);
+    checkTree(tree, keys);
+    // A deleted node's row is the next one taken.
+    if (key < 0 && letters.endsWith('R') && int(keys.size()) < MostNodes) {
+        const int freed = detail::freeRow(tree);
+        QCOMPARE(Inserisci(tree, Integer(999), quiet), freed);
+    }
+}
+
+// Many random insertions and deletions, on few keys so that both often find
+// the key there, keep every property of the table.
+void tst_AbrCore::randomOperationsKeepTheTree()
+{
+    std::mt19937 random(20261210);
+    for (int round = 0; round < 20; ++round) {
+        Albero tree;
+        std::set<int> keys;
+        NoSteps quiet;
+        const int range = round % 2 ? 40 : 120;
+        for (int i = 0; i < 300; ++i) {
+            const int key = 1 + int(random() % unsigned(range));
+            if (random() % 3 != 0) {
+                if (Inserisci(tree, Integer(key), quiet) != 0)
+                    keys.insert(key);
+            } else {
+                QCOMPARE(Elimina(tree, Integer(key), quiet), keys.erase(key) == 1);
+            }
+            checkTree(tree, keys);
+            if (QTest::currentTestFailed())
+                QFAIL(qPrintable(QString("round %1, operation %2 on %3").arg(round).arg(i).arg(key)));
+        }
+    }
+}
+
+void tst_AbrCore::buildOfTheWindow_data()
+{
+    QTest::addColumn<int>("keys");
+    for (int n : {0, 1, 2, 3, 7, 10, 31, 32, 50, 63})
+        QTest::addRow("%d keys", n) << n;
+}
+
+// The bisection build: on the window's 31 keys, the window's own table; on
+// any count, every key once, the least height, one step per node.
+void tst_AbrCore::buildOfTheWindow()
+{
+    QFETCH(int, keys);
+    std::vector<Integer> sorted;
+    for (int i = 1; i <= keys; ++i)
+        sorted.push_back(Integer(30 * i + 5));
+    OpLetters seen;
+    const Albero tree = Costruisci(sorted, seen);
+    QCOMPARE(seen.letters, std::string(std::size_t(keys), 'P'));
+    QCOMPARE(tree.keys(), sorted);
+    QCOMPARE(tree.height(), leastHeight(keys));
+    checkTree(tree, std::set<int>(sorted.begin(), sorted.end()));
+    if (keys == N) {
+        const Tabella window = build(distinctVet());
+        QCOMPARE(tree, fromTable(window));
+        QCOMPARE(NodeRows(tree), NodeTableLines(window));
+        QCOMPARE(HeightSentence(tree), std::string("altezza 5, 31 nodi: la minima possibile"));
+    }
 }
 
 QTEST_APPLESS_MAIN(tst_AbrCore)

@@ -1,0 +1,224 @@
+// SPDX-FileCopyrightText: 2026 The Quimbra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "abr.h"
+
+#include <algorithm>
+#include <compare>
+#include <span>
+#include <string>
+#include <vector>
+
+// Trees that grow and shrink: insertion, deletion and the balanced build on a
+// tree of up to 63 nodes, each operation reporting its steps to an observer
+// as the sorts do. Qt-free.
+namespace quimbra::abr {
+
+inline constexpr int MostNodes = 63;
+
+// A binary search tree as the program stores it: node k in row k of a table
+// of NodoABR (row 0 never used), linked by row numbers, 0 for none, each with
+// its level. Keys are 1 or more, so a row whose key is 0 is empty. A deleted
+// node's row is emptied, and the next insertion takes the lowest empty row:
+// the table never holds more than 63 rows.
+struct Albero
+{
+    std::vector<NodoABR> rows = std::vector<NodoABR>(MostNodes + 1);
+    int root = 0;
+
+    bool used(int k) const { return k >= 1 && k <= MostNodes && rows[std::size_t(k)].Inf != 0; }
+    const NodoABR &operator[](int k) const { return rows[std::size_t(k)]; }
+    int count() const;
+    // The levels of the tree: 0 when empty, 1 for a lone root.
+    int height() const;
+    // The keys in order (the in-order visit).
+    std::vector<Integer> keys() const;
+
+    bool operator==(const Albero &other) const;
+};
+
+// The fewest levels that n nodes need: ceil(log2(n + 1)).
+int leastHeight(int n);
+
+// The window's tree of 31 nodes as an Albero, row for row.
+Albero fromTable(const Tabella &ABR);
+
+// One step of an operation, as an observer is told it.
+struct TreeOp
+{
+    enum Kind {
+        Compare,     // key compared with node k's key (order), going down
+        Attach,      // the new node k hangs from `other` (0: it is the root); left: on its left
+        Exists,      // the key is node k's: nothing inserted
+        Full,        // 63 nodes already: nothing inserted
+        NotThere,    // the key is not in the tree: nothing deleted (k: the last node looked at)
+        Leaf,        // node k, to delete, is a leaf
+        OneChild,    // node k, to delete, has the one child `other`
+        TwoChildren, // node k, to delete, has two children
+        Successor,   // node k is on the way to the successor (the least key on the right)
+        Copy,        // the successor `other`'s key copied into node k
+        Remove,      // node k taken out; `other` takes its place (0: nobody)
+        Place,       // the build: keys low..high, the middle one becomes node k under `other`
+    };
+    Kind kind;
+    int k = 0;
+    int other = 0;
+    std::strong_ordering order = std::strong_ordering::equal;
+    bool left = false;
+    int low = 0, middle = 0, high = 0;
+    Integer at = 0;   // node k's key when the step was made
+    Integer from = 0; // other's key then
+};
+
+namespace detail {
+int freeRow(const Albero &tree);
+// Takes node k, which has at most one child, out of the tree: the child (or
+// nobody) takes its place, its subtree one level up. Returns the child.
+int unlink(Albero &tree, int k);
+} // namespace detail
+
+// Inserts key (1 or more) as a new leaf, reporting each node compared on the
+// way down and then where it hangs; a key already there, or a full tree,
+// inserts nothing. Returns the node that holds key, or 0 when full. The
+// observer is told each step once it is made.
+template <class Observer>
+int Inserisci(Albero &tree, Integer key, Observer &observe)
+{
+    int parent = 0, k = tree.root;
+    bool left = false;
+    while (k != 0) {
+        const NodoABR &node = tree[k];
+        const std::strong_ordering order = key <=> node.Inf;
+        observe(TreeOp{TreeOp::Compare, k, 0, order, false, 0, 0, 0, node.Inf});
+        if (order == 0) {
+            observe(TreeOp{TreeOp::Exists, k, 0, order, false, 0, 0, 0, node.Inf});
+            return k;
+        }
+        parent = k;
+        left = order < 0;
+        k = left ? node.Sx : node.Dx;
+    }
+    if (tree.count() >= MostNodes) {
+        observe(TreeOp{TreeOp::Full, parent, 0, std::strong_ordering::equal, false, 0, 0, 0, key});
+        return 0;
+    }
+    const int row = detail::freeRow(tree);
+    NodoABR &node = tree.rows[std::size_t(row)];
+    node = NodoABR{key, 0, 0, Integer(parent), parent == 0 ? Integer(0) : Integer(tree[parent].Liv + 1)};
+    if (parent == 0)
+        tree.root = row;
+    else if (left)
+        tree.rows[std::size_t(parent)].Sx = Integer(row);
+    else
+        tree.rows[std::size_t(parent)].Dx = Integer(row);
+    observe(TreeOp{TreeOp::Attach, row, parent, std::strong_ordering::equal, left, 0, 0, 0, key,
+                   parent == 0 ? Integer(0) : tree[parent].Inf});
+    return row;
+}
+
+// Deletes key: found step by step; a leaf is removed, a node with one child
+// gives its place to that child, a node with two children takes the key of
+// its in-order successor (the least key of its right subtree, found step by
+// step), whose node is then removed. Returns whether key was there.
+template <class Observer>
+bool Elimina(Albero &tree, Integer key, Observer &observe)
+{
+    int k = tree.root, last = 0;
+    while (k != 0) {
+        const std::strong_ordering order = key <=> tree[k].Inf;
+        observe(TreeOp{TreeOp::Compare, k, 0, order, false, 0, 0, 0, tree[k].Inf});
+        if (order == 0)
+            break;
+        last = k;
+        k = order < 0 ? tree[k].Sx : tree[k].Dx;
+    }
+    if (k == 0) {
+        observe(TreeOp{TreeOp::NotThere, last, 0, std::strong_ordering::equal, false, 0, 0, 0, key});
+        return false;
+    }
+    const auto step = [&](TreeOp::Kind kind, int at, int other) {
+        observe(TreeOp{kind, at, other, std::strong_ordering::equal, false, 0, 0, 0, tree[at].Inf,
+                       other == 0 ? Integer(0) : tree[other].Inf});
+    };
+    const NodoABR &node = tree[k];
+    if (node.Sx != 0 && node.Dx != 0) {
+        step(TreeOp::TwoChildren, k, 0);
+        int s = node.Dx;
+        step(TreeOp::Successor, s, 0);
+        while (tree[s].Sx != 0) {
+            s = tree[s].Sx;
+            step(TreeOp::Successor, s, 0);
+        }
+        const Integer was = tree[k].Inf;
+        tree.rows[std::size_t(k)].Inf = tree[s].Inf;
+        observe(TreeOp{TreeOp::Copy, k, s, std::strong_ordering::equal, false, 0, 0, 0, was, tree[s].Inf});
+        const TreeOp removed{TreeOp::Remove, s, tree[s].Dx, std::strong_ordering::equal, false, 0, 0, 0,
+                             tree[s].Inf, tree[s].Dx == 0 ? Integer(0) : tree[tree[s].Dx].Inf};
+        detail::unlink(tree, s);
+        observe(removed);
+        return true;
+    }
+    if (node.Sx == 0 && node.Dx == 0)
+        step(TreeOp::Leaf, k, 0);
+    else
+        step(TreeOp::OneChild, k, node.Sx != 0 ? node.Sx : node.Dx);
+    const int child = node.Sx != 0 ? node.Sx : node.Dx;
+    const TreeOp removed{TreeOp::Remove, k, child, std::strong_ordering::equal, false, 0, 0, 0, tree[k].Inf,
+                         child == 0 ? Integer(0) : tree[child].Inf};
+    detail::unlink(tree, k);
+    observe(removed);
+    return true;
+}
+
+namespace detail {
+// The bisection of CostruisciABR on keys(low..high) (1-based), node k under
+// parent at level: the middle key becomes node k, the halves its children
+// 2k and 2k + 1; an empty half gives no child.
+// Each node is linked from its parent as it is placed, so that the tree is
+// whole at every step.
+template <class Observer>
+void place(Albero &tree, std::span<const Integer> keys, int low, int high, int k, int parent, int level,
+           Observer &observe)
+{
+    if (low > high || k > MostNodes)
+        return;
+    const int m = (low + high) / 2;
+    tree.rows[std::size_t(k)] = NodoABR{keys[std::size_t(m - 1)], 0, 0, Integer(parent), Integer(level)};
+    if (parent == 0)
+        tree.root = k;
+    else if (k == 2 * parent)
+        tree.rows[std::size_t(parent)].Sx = Integer(k);
+    else
+        tree.rows[std::size_t(parent)].Dx = Integer(k);
+    observe(TreeOp{TreeOp::Place, k, parent, std::strong_ordering::equal, k == 2 * parent, low, m, high,
+                   keys[std::size_t(m - 1)], parent == 0 ? Integer(0) : tree[parent].Inf});
+    place(tree, keys, low, m - 1, 2 * k, k, level + 1, observe);
+    place(tree, keys, m + 1, high, 2 * k + 1, k, level + 1, observe);
+}
+} // namespace detail
+
+// The balanced tree of the keys (ascending, distinct, at most 63), built as
+// the window's CostruisciABR builds its own: one step per node placed, with
+// the range of keys that the call works on. On the window's 31 keys the
+// table is the window's.
+template <class Observer>
+Albero Costruisci(std::span<const Integer> keys, Observer &observe)
+{
+    Albero tree;
+    const int n = static_cast<int>(std::min<std::size_t>(keys.size(), MostNodes));
+    detail::place(tree, keys, 1, n, 1, 0, 0, observe);
+    return tree;
+}
+
+// The node table as the tree window writes it, a row per node in row order:
+// " k - Inf - Sx - Dx - Pd - l".
+std::vector<std::string> NodeRows(const Albero &tree);
+
+// What a step did, in Italian ("35 < 50: a sinistra"), for the key operated on.
+std::string OpSentence(const TreeOp &op, Integer key);
+
+// "altezza 31, 31 nodi: ne basterebbero 5", or "…: la minima possibile".
+std::string HeightSentence(const Albero &tree);
+
+} // namespace quimbra::abr
