@@ -208,6 +208,7 @@ void frmPassoRicBin::startExercise(int code)
     showState();
     exercisePanel().begin({code, "Ricerca binaria", ricbin::ExerciseSteps(search_)});
     txtX_->setReadOnly(exercisePanel().running());
+    find<QPushButton>("cmdUsaDati")->setEnabled(!exercisePanel().running());
     controls().lblPasso->setText(
         QStringLiteral("Si cerca %1: clicca, una dopo l'altra, le posizioni che "
                        "la ricerca guarda; se %1 non c'\u00e8, alla fine \"Non c'\u00e8\"")
@@ -234,6 +235,8 @@ void frmPassoRicBin::showState()
     const int step = stepper_.done() - 1;
     const int size = size_;
     txtX_->setReadOnly(exercisePanel().running());
+    // An exercise keeps its own values while it runs.
+    find<QPushButton>("cmdUsaDati")->setEnabled(!exercisePanel().running());
     showRecordedLines(search_.lines, search_.linesAfter(step));
     controls().lblPasso->setText(stepSentence());
     showCode(&ricbin::searchListing(), ricbin::StepCodeAt(search_, size, step).line);

@@ -88,9 +88,9 @@ shoot_all() {
         xdotool key F2
         passo_ricbin=$(window "Passo passo: Ricerca Binaria - prof. Orvalde")
         sleep 1
-        for _ in 1 2 3; do click "$passo_ricbin" 6600 1500 1350 495; done   # cmdPasso
+        for _ in 1 2 3; do click "$passo_ricbin" 6600 1980 1350 495; done   # cmdPasso
         shoot "$passo_ricbin" passo-ricbin.png
-        click "$passo_ricbin" 8625 6705 975 375          # Fine
+        click "$passo_ricbin" 8625 7185 975 375          # Fine
     fi
     click "$ricbin" 6960 6600 975 375                 # FINE
 
@@ -122,29 +122,30 @@ shoot_all() {
     shoot "$sort" sort.png
 
     if [[ -z "$prefix" ]]; then   # the step views in the Linux pictures only
-        # Passo passo: F2 on the Bubble list opens its step view; 20 random values,
-        # a few steps with Space on the bars
+        # Passo passo: F2 on the Bubble list opens its step view; a teacher's
+        # values typed in, a few steps with Space on the bars
         click "$sort" 1490 3000 975 1000                  # lstSort(1) (frame at 50,0)
         xdotool key F2
         passo=$(window "Passo passo: Bubble - prof. Orvalde")
         sleep 1
-        click "$passo" 3900 120 3000 375                  # cboDati
-        xdotool key End Return
-        click "$passo" 120 600 15060 4200                 # the bars
-        xdotool key --delay 40 $(printf 'space %.0s' $(seq 27))
+        TEXT="7 3 9 1 4 3 8 12 5 3 10 6" type_into "$passo" 1200 600 5400 375   # txtDati
+        xdotool key Return
+        click "$passo" 120 1080 15060 3840                # the bars
+        xdotool key --delay 40 $(printf 'space %.0s' $(seq 15))
         shoot "$passo" passo-sort.png
-        click "$passo" 13830 9690 1350 495                # Fine
-        # Grafico della crescita: F3 on the window; the default chart, on a
+        click "$passo" 13830 10170 1350 495               # Fine
+        # Grafico della crescita: F3 on the window; all eight sorts, on a
         # logarithmic scale with the reference curves, once computed
         xdotool windowfocus --sync "$sort"   # no window manager hands the focus back
         xdotool key F3
         grafico=$(window "Grafico della crescita - prof. Orvalde")
         sleep 1
-        click "$grafico" 9600 120 2000 375                # chkLogaritmica
-        click "$grafico" 11640 120 2040 375               # chkRiferimenti
+        click "$grafico" 3300 555 2100 375                # chkTutti
+        click "$grafico" 9900 120 1800 375                # chkLogaritmica
+        click "$grafico" 11760 120 1920 375               # chkRiferimenti
         sleep 8
         shoot "$grafico" grafico.png
-        click "$grafico" 12330 8040 1350 495              # Fine
+        click "$grafico" 12330 8460 1350 495              # Fine
     fi
     click "$sort" 2160 7500 975 255                   # FINE
 

@@ -267,6 +267,7 @@ void frmPassoSort::startExercise(int code)
     ExercisePanel &exercise = exercisePanel();
     exercise.begin({code, sortTitle(column_), ExerciseSteps(column_, std::move(values))});
     ui_.cboDati->setEnabled(!exercise.running());
+    ui_.cmdUsaDati->setEnabled(!exercise.running());
     if (!exercise.running())
         return;
     QString ask;

@@ -211,6 +211,9 @@ private slots:
         const auto playerControls = {"cmdPasso", "cmdAvvia", "cmdTutto", "cmdIndietro", "sldPosizione"};
         for (const char *control : playerControls)
             QVERIFY2(!view->find<QWidget>(control)->isEnabled(), control);
+        // The exercise keeps its own data: no typed values taken meanwhile.
+        if (QPushButton *use = view->button("cmdUsaDati"))
+            QVERIFY(!use->isEnabled());
         QVERIFY(view->button("cmdSoluzione")->isEnabled());
         // The player's keys do nothing: Space on a button-free spot of the window.
         const int played = ex.played();
