@@ -99,6 +99,35 @@ int unlink(Albero &tree, int k)
 
 } // namespace detail
 
+TreeSteps RecordSearch(const Albero &tree, std::string_view typed)
+{
+    TreeSteps steps;
+    steps.what = TreeSteps::What::Search;
+    steps.x = textToInteger(typed);
+    // 0 stands for "nothing typed", as in the window.
+    if (steps.x == 0)
+        return steps;
+    auto record = [&steps](const SearchStep &s) { steps.path.push_back(s); };
+    Integer pos = 0;
+    CercaABR(tree, steps.x, tree.root, pos, steps.lines, record);
+    detail::addVerdict(steps.lines, pos);
+    return steps;
+}
+
+TreeSteps RecordVisit(const Albero &tree, int index)
+{
+    TreeSteps steps;
+    const char *title = detail::visitTitle(index);
+    if (!title)
+        return steps;
+    steps.what = TreeSteps::What::Visit;
+    steps.visit = index;
+    steps.lines = {title, std::string(4, '-')};
+    auto record = [&steps](int k) { steps.nodes.push_back(k); };
+    VisitaAlbero(tree, index, tree.root, steps.lines, record);
+    return steps;
+}
+
 std::vector<std::string> NodeRows(const Albero &tree)
 {
     // The window's widths, wider where a key needs it.

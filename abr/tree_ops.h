@@ -211,6 +211,57 @@ Albero Costruisci(std::span<const Integer> keys, Observer &observe)
     return tree;
 }
 
+// RicercaABR on any tree: the key of every node examined from k down, as the
+// window lists them, each node reported after its line. It stops at the key
+// or at an empty link on the side it goes to: the window's routine stops at
+// any node without a left child, which only its perfect tree allows. leaf
+// says that the search ends at that node (on the window's tree, as there).
+template <class Observer>
+void CercaABR(const Albero &tree, Integer x, int k, Integer &pos, std::vector<std::string> &lines,
+              Observer &observe)
+{
+    if (!tree.used(k)) {
+        pos = 0;
+        return;
+    }
+    const NodoABR &node = tree[k];
+    lines.push_back(plain(node.Inf));
+    const std::strong_ordering order = x <=> node.Inf;
+    const int next = order < 0 ? node.Sx : node.Dx;
+    observe(SearchStep{k, order, order == 0 ? node.Sx == 0 && node.Dx == 0 : next == 0});
+    if (order == 0) {
+        pos = static_cast<Integer>(k);
+        return;
+    }
+    CercaABR(tree, x, next, pos, lines, observe);
+}
+
+// The three visits on any tree (0, 1, 2: pre-, in-, post-order), each node
+// reported after its line.
+template <class Observer>
+void VisitaAlbero(const Albero &tree, int order, int k, std::vector<std::string> &lines, Observer &observe)
+{
+    if (!tree.used(k))
+        return;
+    const auto list = [&] {
+        lines.push_back(rightAligned(tree[k].Inf, 4));
+        observe(k);
+    };
+    if (order == 0)
+        list();
+    VisitaAlbero(tree, order, tree[k].Sx, lines, observe);
+    if (order == 1)
+        list();
+    VisitaAlbero(tree, order, tree[k].Dx, lines, observe);
+    if (order == 2)
+        list();
+}
+
+// A search or a visit of any tree recorded as the step view plays it, with
+// the lines that the window's lists would show for it.
+TreeSteps RecordSearch(const Albero &tree, std::string_view typed);
+TreeSteps RecordVisit(const Albero &tree, int index);
+
 // The node table as the tree window writes it, a row per node in row order:
 // " k - Inf - Sx - Dx - Pd - l".
 std::vector<std::string> NodeRows(const Albero &tree);

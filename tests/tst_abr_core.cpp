@@ -221,6 +221,8 @@ class tst_AbrCore final : public QObject
     void randomOperationsKeepTheTree();
     void buildOfTheWindow_data();
     void buildOfTheWindow();
+    void searchAndVisitsOfAnyTree_data();
+    void searchAndVisitsOfAnyTree();
 };
 
 void tst_AbrCore::drawKeys_data()
@@ -834,6 +836,62 @@ void tst_AbrCore::buildOfTheWindow()
         QCOMPARE(NodeRows(tree), NodeTableLines(window));
         QCOMPARE(HeightSentence(tree), std::string("altezza 5, 31 nodi: la minima possibile"));
     }
+}
+
+void tst_AbrCore::searchAndVisitsOfAnyTree_data()
+{
+    QTest::addColumn<QList<int>>("inserted"); // empty: the window's tree of kKeysA
+    QTest::addColumn<int>("x");
+    QTest::addColumn<QStringList>("lines"); // of the search; empty: as the window's
+    QTest::addColumn<QString>("inOrder");   // the in-order visit's keys; empty: as the window's
+    for (int x : {503, 4, 998, 7, 5, 999, 1000, 0, 1})
+        QTest::addRow("the window's tree, %d", x) << QList<int>{} << x << QStringList{} << "";
+    QTest::newRow("a right child only") << QList<int>{50, 70} << 70
+                                        << (QStringList{"50", "70"} << verdict(true)) << "50 70";
+    QTest::newRow("off the chain's end") << QList<int>{10, 20, 30, 40} << 45
+                                         << (QStringList{"10", "20", "30", "40"} << verdict(false)) << "10 20 30 40";
+    QTest::newRow("off on the left") << QList<int>{10, 20, 30, 40} << 5 << (QStringList{"10"} << verdict(false))
+                                     << "10 20 30 40";
+    QTest::newRow("the empty tree") << QList<int>{-1} << 5 << verdict(false) << "";
+}
+
+// The search and the visits of any tree: on the window's tree the window's
+// own lines and nodes; elsewhere they stop only at an empty link.
+void tst_AbrCore::searchAndVisitsOfAnyTree()
+{
+    QFETCH(QList<int>, inserted);
+    QFETCH(int, x);
+    QFETCH(QStringList, lines);
+    QFETCH(QString, inOrder);
+    const std::string typed = std::to_string(x);
+    if (inserted.isEmpty()) {
+        const Tabella window = build(vetFrom(kKeysA));
+        const Albero tree = fromTable(window);
+        const TreeSteps mine = RecordSearch(tree, typed), theirs = RecordSearch(window, typed);
+        QCOMPARE(mine.lines, theirs.lines);
+        QCOMPARE(mine.path.size(), theirs.path.size());
+        for (std::size_t i = 0; i < mine.path.size(); ++i) {
+            QCOMPARE(mine.path[i].k, theirs.path[i].k);
+            QVERIFY(mine.path[i].order == theirs.path[i].order);
+            QCOMPARE(mine.path[i].leaf, theirs.path[i].leaf);
+        }
+        for (int visit = 0; visit < 3; ++visit) {
+            QCOMPARE(RecordVisit(tree, visit).lines, RecordVisit(window, visit).lines);
+            QCOMPARE(RecordVisit(tree, visit).nodes, RecordVisit(window, visit).nodes);
+        }
+        return;
+    }
+    Albero tree;
+    NoSteps quiet;
+    for (int k : inserted)
+        if (k > 0)
+            Inserisci(tree, Integer(k), quiet);
+    QCOMPARE(toQt(RecordSearch(tree, typed).lines), lines);
+    QStringList keys;
+    for (const std::string &line : RecordVisit(tree, 1).lines)
+        keys << QString::fromStdString(line).trimmed();
+    QCOMPARE(keys.mid(2).join(' '), inOrder);
+    QCOMPARE(keys.first(), QString("SIMM"));
 }
 
 QTEST_APPLESS_MAIN(tst_AbrCore)
