@@ -225,14 +225,14 @@ const char *const visitRules[] = {
     "prima il sottoalbero sinistro, poi il nodo, poi il destro",
     "prima il sottoalbero sinistro, poi il destro, poi il nodo"};
 
-std::string nodeName(const Tabella &ABR, int k)
+std::string nodeName(const Albero &ABR, int k)
 {
     return "nodo " + plain(k) + " (chiave " + plain(ABR[k].Inf) + ")";
 }
 
 } // namespace
 
-std::string StepSentence(const Tabella &ABR, const TreeSteps &steps, int step)
+std::string StepSentence(const Albero &ABR, const TreeSteps &steps, int step)
 {
     const std::string x = plain(steps.x);
     switch (steps.what) {
@@ -268,7 +268,10 @@ std::string StepSentence(const Tabella &ABR, const TreeSteps &steps, int step)
     const std::string why = x + (left ? " \u00e8 minore della chiave del " : " \u00e8 maggiore della chiave del ") +
                             nodeName(ABR, s.k);
     if (s.leaf)
-        return why + ", che \u00e8 una foglia: la ricerca finisce qui";
+        return why + (node.Sx == 0 && node.Dx == 0 ? ", che \u00e8 una foglia"
+                      : left                       ? ", che non ha un figlio sinistro"
+                                                   : ", che non ha un figlio destro") +
+               ": la ricerca finisce qui";
     return why + ": si scende a " + (left ? "sinistra, al nodo " + plain(node.Sx)
                                           : "destra, al nodo " + plain(node.Dx));
 }
@@ -290,7 +293,7 @@ std::string ExerciseName(const TreeSteps &steps)
     return "Ricerca nell'ABR";
 }
 
-std::vector<exercise::Expected> ExerciseSteps(const Tabella &ABR, const TreeSteps &steps)
+std::vector<exercise::Expected> ExerciseSteps(const Albero &ABR, const TreeSteps &steps)
 {
     std::vector<exercise::Expected> out;
     if (steps.what == TreeSteps::What::Visit) {
@@ -324,10 +327,15 @@ std::vector<exercise::Expected> ExerciseSteps(const Tabella &ABR, const TreeStep
     }
     if (steps.found() || steps.path.empty())
         out.push_back({}); // the verdict plays by itself
-    else
+    else {
+        const SearchStep &last = steps.path.back();
+        const NodoABR &node = ABR[last.k];
+        const std::string end = node.Sx == 0 && node.Dx == 0 ? " \u00e8 una foglia"
+                                : last.order < 0              ? " non ha un figlio sinistro"
+                                                              : " non ha un figlio destro";
         out.push_back({{exercise::NotThere}, false,
-                       after(steps.path.back()) + " e il nodo " + plain(steps.path.back().k) +
-                           " \u00e8 una foglia: " + x + " non c'\u00e8"});
+                       after(last) + " e il nodo " + plain(last.k) + end + ": " + x + " non c'\u00e8"});
+    }
     return out;
 }
 
@@ -336,23 +344,23 @@ namespace {
 // In-order walk from k at the given row: the left subtree takes the columns
 // before the node, the right subtree those after it. The depth guard keeps a
 // table whose links loop from walking forever.
-void place(const Tabella &ABR, int k, int row, int &nextColumn, Places &places)
+void place(const Albero &ABR, int k, int row, int &nextColumn, Places &places)
 {
-    if (!isNode(k) || places[k].row >= 0 || row > N)
+    if (!ABR.used(k) || places[std::size_t(k)].row >= 0 || row > MostNodes)
         return;
-    places[k].row = row; // marks k as reached before its subtrees are walked
+    places[std::size_t(k)].row = row; // marks k as reached before its subtrees are walked
     place(ABR, ABR[k].Sx, row + 1, nextColumn, places);
-    places[k].column = nextColumn++;
+    places[std::size_t(k)].column = nextColumn++;
     place(ABR, ABR[k].Dx, row + 1, nextColumn, places);
 }
 
 } // namespace
 
-Places PlaceNodes(const Tabella &ABR)
+Places PlaceNodes(const Albero &ABR)
 {
     Places places{};
     int nextColumn = 0;
-    place(ABR, 1, 0, nextColumn, places);
+    place(ABR, ABR.root, 0, nextColumn, places);
     return places;
 }
 

@@ -9,6 +9,7 @@
 #include "types.h"
 
 #include <array>
+#include <bitset>
 #include <compare>
 #include <string>
 #include <string_view>
@@ -31,6 +32,34 @@ struct NodoABR
 
 using Vettore = std::array<Integer, N + 1>;    // entry 0 never written
 using Tabella = std::array<NodoABR, N + 1>;    // entry 0 never written
+
+inline constexpr int MostNodes = 63;
+
+// A binary search tree of up to 63 nodes as the program stores it: node k in
+// row k of a table of NodoABR (row 0 never used), linked by row numbers, 0
+// for none, each with its level; `present` says which rows hold a node (a
+// key may be 0 in the window's tree). A deleted node's row is emptied, and
+// the next insertion takes the lowest empty row: the table never holds more
+// than 63 rows. The window's table converts to it row for row.
+struct Albero
+{
+    std::vector<NodoABR> rows = std::vector<NodoABR>(MostNodes + 1);
+    std::bitset<MostNodes + 1> present;
+    int root = 0;
+
+    Albero() = default;
+    Albero(const Tabella &ABR);
+
+    bool used(int k) const { return k >= 1 && k <= MostNodes && present.test(std::size_t(k)); }
+    const NodoABR &operator[](int k) const { return rows[std::size_t(k)]; }
+    int count() const { return static_cast<int>(present.count()); }
+    // The levels of the tree: 0 when empty, 1 for a lone root.
+    int height() const;
+    // The keys in order (the in-order visit).
+    std::vector<Integer> keys() const;
+
+    bool operator==(const Albero &other) const;
+};
 
 // Vet(1..31) = floor(r x 1000), then sorted ascending by exchange.
 void DrawKeys(Vettore &Vet, RandomSource &rnd);
@@ -203,6 +232,7 @@ struct TreeSteps
 {
     enum class What { Nothing, Search, Visit } what = What::Nothing;
     int visit = -1;  // 0, 1, 2: pre-, in-, post-order
+    bool anyTree = false; // played by CercaABR and VisitaAlbero, not by the window's routines
     Integer x = 0;   // the key searched
     std::vector<std::string> lines;
     std::vector<SearchStep> path; // a search
@@ -221,7 +251,7 @@ TreeSteps RecordSearch(const Tabella &ABR, std::string_view typed);
 TreeSteps RecordVisit(const Tabella &ABR, int index);
 
 // What a step did, in Italian: before the first step (-1), after each one.
-std::string StepSentence(const Tabella &ABR, const TreeSteps &steps, int step);
+std::string StepSentence(const Albero &ABR, const TreeSteps &steps, int step);
 
 // The balanced tree of the given keys (at most N, ascending), built by
 // CostruisciABR like the window's own; the entries past the last node stay empty.
@@ -231,7 +261,7 @@ Tabella TreeOfKeys(const std::vector<Integer> &keys);
 // search examines, then "Non c'\u00e8" where it would step off the tree when x
 // is not there (a found x ends with its node); or every node of the visit in
 // its order.
-std::vector<exercise::Expected> ExerciseSteps(const Tabella &ABR, const TreeSteps &steps);
+std::vector<exercise::Expected> ExerciseSteps(const Albero &ABR, const TreeSteps &steps);
 // The exercise's name in its result line: "Ricerca nell'ABR", "Visita anticipata"...
 std::string ExerciseName(const TreeSteps &steps);
 
@@ -245,8 +275,8 @@ struct NodePlace
     int row = -1;
     int column = -1;
 };
-using Places = std::array<NodePlace, N + 1>;
+using Places = std::array<NodePlace, MostNodes + 1>;
 
-Places PlaceNodes(const Tabella &ABR);
+Places PlaceNodes(const Albero &tree);
 
 } // namespace quimbra::abr

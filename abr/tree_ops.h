@@ -15,34 +15,14 @@
 // as the sorts do. Qt-free.
 namespace quimbra::abr {
 
-inline constexpr int MostNodes = 63;
-
-// A binary search tree as the program stores it: node k in row k of a table
-// of NodoABR (row 0 never used), linked by row numbers, 0 for none, each with
-// its level. Keys are 1 or more, so a row whose key is 0 is empty. A deleted
-// node's row is emptied, and the next insertion takes the lowest empty row:
-// the table never holds more than 63 rows.
-struct Albero
-{
-    std::vector<NodoABR> rows = std::vector<NodoABR>(MostNodes + 1);
-    int root = 0;
-
-    bool used(int k) const { return k >= 1 && k <= MostNodes && rows[std::size_t(k)].Inf != 0; }
-    const NodoABR &operator[](int k) const { return rows[std::size_t(k)]; }
-    int count() const;
-    // The levels of the tree: 0 when empty, 1 for a lone root.
-    int height() const;
-    // The keys in order (the in-order visit).
-    std::vector<Integer> keys() const;
-
-    bool operator==(const Albero &other) const;
-};
-
 // The fewest levels that n nodes need: ceil(log2(n + 1)).
 int leastHeight(int n);
 
 // The window's tree of 31 nodes as an Albero, row for row.
-Albero fromTable(const Tabella &ABR);
+inline Albero fromTable(const Tabella &ABR)
+{
+    return Albero(ABR);
+}
 
 // One step of an operation, as an observer is told it.
 struct TreeOp
@@ -104,6 +84,7 @@ int Inserisci(Albero &tree, Integer key, Observer &observe)
         return 0;
     }
     const int row = detail::freeRow(tree);
+    tree.present.set(std::size_t(row));
     NodoABR &node = tree.rows[std::size_t(row)];
     node = NodoABR{key, 0, 0, Integer(parent), parent == 0 ? Integer(0) : Integer(tree[parent].Liv + 1)};
     if (parent == 0)
@@ -185,6 +166,7 @@ void place(Albero &tree, std::span<const Integer> keys, int low, int high, int k
         return;
     const int m = (low + high) / 2;
     tree.rows[std::size_t(k)] = NodoABR{keys[std::size_t(m - 1)], 0, 0, Integer(parent), Integer(level)};
+    tree.present.set(std::size_t(k));
     if (parent == 0)
         tree.root = k;
     else if (k == 2 * parent)
@@ -265,6 +247,64 @@ TreeSteps RecordVisit(const Albero &tree, int index);
 // The node table as the tree window writes it, a row per node in row order:
 // " k - Inf - Sx - Dx - Pd - l".
 std::vector<std::string> NodeRows(const Albero &tree);
+// The line of node k among those rows, -1 if it has none.
+int NodeRowOf(const Albero &tree, int k);
+
+// An insertion, a deletion or the balanced build recorded as the step view
+// plays it: every step and the tree as it stands after it, so that going back
+// shows each moment exactly.
+struct TreeRun
+{
+    enum class What { Insert, Delete, Build } what = What::Insert;
+    Integer key = 0; // the key inserted or deleted
+    Albero before;
+    std::vector<TreeOp> ops;
+    std::vector<Albero> after; // after[i]: the tree once ops[i] is done
+
+    int count() const { return static_cast<int>(ops.size()); }
+    // The tree after steps 0..step (-1: before the first).
+    const Albero &treeAt(int step) const;
+    const Albero &result() const { return treeAt(count() - 1); }
+    // The node that the step works on, 0 for none (or a node gone).
+    int nodeAt(int step) const;
+    // The nodes met so far that still stand after that step.
+    std::vector<int> litAt(int step) const;
+};
+
+TreeRun RecordInsert(const Albero &tree, Integer key);
+TreeRun RecordDelete(const Albero &tree, Integer key);
+// The build of the balanced tree of the tree's own keys.
+TreeRun RecordBuild(const Albero &tree);
+// The keys inserted one by one, in this order, into an empty tree: the
+// repeated ones and those past the 63rd are left out.
+Albero InsertedInOrder(std::span<const Integer> keys);
+
+// What the run says before its first step (-1) and after each step.
+std::string RunSentence(const TreeRun &run, int step);
+
+// A place where no node stands, that a node can take: the empty left or
+// right link of `parent` (0 with left for the root of an empty tree). These
+// are the elements an insertion exercise picks beside the nodes.
+inline constexpr int FirstSlot = 100;
+inline int SlotOf(int parent, bool left)
+{
+    return FirstSlot + 2 * parent + (left ? 0 : 1);
+}
+
+// The tree and the key of an insertion or deletion exercise of this code:
+// the code's 15 keys inserted in an order that the code draws, and a key not
+// among them to insert, or one of them to delete.
+struct OpExercise
+{
+    Albero tree;
+    Integer key = 0;
+};
+OpExercise MakeOpExercise(int code, bool insert);
+// The steps to answer: the nodes of the search, then the empty place where
+// the key goes (insertion) or, for a node with two children, its successor.
+std::vector<exercise::Expected> ExerciseSteps(const TreeRun &run);
+// "Inserimento nell'ABR", "Eliminazione dall'ABR".
+std::string ExerciseName(const TreeRun &run);
 
 // What a step did, in Italian ("35 < 50: a sinistra"), for the key operated on.
 std::string OpSentence(const TreeOp &op, Integer key);

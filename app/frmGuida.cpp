@@ -140,8 +140,19 @@ const std::vector<frmGuida::Page> allPages = {
      "<h2>Passo passo: l'albero</h2><p>L'albero disegnato come un albero, ogni nodo con la "
      "sua chiave e il suo numero. Ogni passo accende il nodo raggiunto e aggiunge la riga che "
      "la finestra scriverebbe; la frase dice che cosa ha fatto. \"Ricerca\" cerca la chiave "
-     "scritta; i tre pulsanti delle visite le avviano.</p><p>Nell'esercizio la scelta accanto "
-     "al codice dice che cosa si esercita: la ricerca o una delle visite.</p>" + playerKeys},
+     "scritta; i tre pulsanti delle visite le avviano.</p><p>\"Albero\" sceglie l'albero: "
+     "quello della finestra, le chiavi scritte in \"Valori\" (fino a 63 chiavi diverse da 1 a "
+     "32767; \"Usa\" o Invio) costruite bilanciate o inserite nell'ordine scritto, oppure "
+     "l'albero vuoto. \"Inserisci\" scende dalla radice fino al posto libero della chiave "
+     "scritta; \"Elimina\" la cerca e la toglie dicendo il caso (foglia, un figlio, due figli "
+     "con il successore); \"Costruisci\" rif&agrave; la costruzione bilanciata della finestra, "
+     "un nodo alla volta. Sotto l'albero l'altezza, con la minima possibile; in basso a destra "
+     "la tabella dei nodi, con la riga del nodo del passo selezionata. La rotella scorre i "
+     "livelli di un albero troppo alto per la finestra. \"Copia dati\" copia le chiavi in "
+     "visita anticipata: inserite nell'ordine rifanno lo stesso albero.</p><p>Nell'esercizio "
+     "la scelta accanto al codice dice che cosa si esercita: la ricerca, una delle visite, "
+     "l'inserimento (i nodi confrontati, poi il posto libero tratteggiato) o l'eliminazione "
+     "(i nodi della ricerca e, con due figli, il successore).</p>" + playerKeys},
     {"frmGrafico", "Grafico della crescita",
      "<h2>Grafico della crescita</h2><p>Quante mosse (o quanti confronti) fanno i quattro "
      "ordinamenti della finestra al crescere di n, contati eseguendo gli algoritmi stessi, su "

@@ -87,10 +87,11 @@ FormLayout withTypedRow(FormLayout l, const TypedPlaces &at)
     const int use = 1200 + at.width + 120, copy = use + 1020;
 #ifdef Q_OS_WASM
     // On the page, the link that opens this view on these values.
-    const int pageLink = copy + 1470, warning = pageLink + 2160;
+    const int pageLink = copy + 1470, warning = at.link ? pageLink + 2160 : copy + 1470;
 #else
     const int warning = copy + 1470;
 #endif
+    const int right = at.right > 0 ? at.right : l.width - 120;
     std::vector<ControlSpec> typed{
         row("lblTitValori", Kind::Label, QRect(120, at.top + 75, 1050, 300), "Valori:", sans825b, nullptr,
             magenta),
@@ -98,11 +99,12 @@ FormLayout withTypedRow(FormLayout l, const TypedPlaces &at)
             white),
         row("cmdUsaDati", Kind::Button, QRect(use, at.top, 900, 375), "Usa", sans825, at.use),
         row("cmdCopiaDati", Kind::Button, QRect(copy, at.top, 1350, 375), "Copia dati", sans825, at.copy),
-        row("lblAvvisoDati", Kind::Label, QRect(warning, at.top - 30, l.width - 120 - warning, 450), nullptr,
+        row("lblAvvisoDati", Kind::Label, QRect(warning, at.top - 30, right - warning, 450), nullptr,
             sans825, "Avviso sui valori scritti", rgb(192, 0, 0)),
     };
 #ifdef Q_OS_WASM
-    typed.insert(typed.begin() + 4, row("cmdCopiaLink", Kind::Button, QRect(pageLink, at.top, 2040, 375),
+    if (at.link)
+        typed.insert(typed.begin() + 4, row("cmdCopiaLink", Kind::Button, QRect(pageLink, at.top, 2040, 375),
                                         "Copia collegamento", sans825,
                                         "Copia il collegamento che apre questa vista su questi valori"));
 #endif

@@ -56,6 +56,8 @@ struct TypedPlaces
     const char *what;
     const char *use;
     const char *copy;
+    int right = 0;      // where the row ends, in twips (0: the window's edge)
+    bool link = true;   // on the page, cmdCopiaLink too
 };
 FormLayout withTypedRow(FormLayout layout, const TypedPlaces &at);
 

@@ -56,7 +56,12 @@ constexpr std::pair<const char *, const char *> toolTips[] = {
     {"cmdCopiaDati", "Copia su una riga i valori in uso, da incollare altrove"},
     {"cmdCopiaLink", "Copia il collegamento alla pagina che apre questa vista su questi valori"},
     {"txtX", "Il numero da cercare: la ricerca riparte a ogni cifra"},
-    {"txtChiave", "La chiave da cercare (Invio: cerca e avvia)"},
+    {"txtChiave", "La chiave da cercare, inserire o eliminare (Invio: cerca e avvia)"},
+    {"cmdInserisci", "Inserisci la chiave scritta: si scende dalla radice fino a un posto libero"},
+    {"cmdElimina", "Elimina la chiave scritta: foglia, un figlio o due figli"},
+    {"cmdCostruisci", "Costruisci l'albero bilanciato delle stesse chiavi, come fa la finestra"},
+    {"cboAlbero", "Quale albero: quello della finestra, le chiavi scritte o vuoto (frecce su e gi\u00f9 quando \u00e8 scelto)"},
+    {"lstNodi", "La tabella dei nodi come il programma la tiene; selezionato il nodo del passo (Ctrl+C copia)"},
     {"cmdRicerca", "Cerca la chiave, un passo alla volta"},
     {"cmdV", "La visita dell'albero, un nodo alla volta"},
 };

@@ -12,6 +12,15 @@
 
 namespace quimbra::testing {
 
+// The lines of the program's core as Qt strings, for comparing with a list.
+inline QStringList toQt(const std::vector<std::string> &lines)
+{
+    QStringList out;
+    for (const std::string &line : lines)
+        out << QString::fromStdString(line);
+    return out;
+}
+
 // A random source the test controls: it replays the given values in a loop,
 // or, when given none, a fixed pseudo-random sequence. It counts seeds and draws.
 class ScriptedRandom final : public RandomSource

@@ -14,6 +14,7 @@
 
 using namespace quimbra;
 using namespace quimbra::abr;
+using quimbra::testing::toQt;
 
 namespace {
 
@@ -57,14 +58,6 @@ Tabella build(const Vettore &Vet)
     Tabella ABR{};
     CostruisciABR(Vet, ABR, 1, N, 1, 0, 0);
     return ABR;
-}
-
-QStringList toQt(const std::vector<std::string> &lines)
-{
-    QStringList out;
-    for (const std::string &s : lines)
-        out << QString::fromStdString(s);
-    return out;
 }
 
 // The level of node k: the number of halvings down to the root.
@@ -223,6 +216,10 @@ class tst_AbrCore final : public QObject
     void buildOfTheWindow();
     void searchAndVisitsOfAnyTree_data();
     void searchAndVisitsOfAnyTree();
+    void recordedRuns_data();
+    void recordedRuns();
+    void operationExercises_data();
+    void operationExercises();
 };
 
 void tst_AbrCore::drawKeys_data()
@@ -892,6 +889,113 @@ void tst_AbrCore::searchAndVisitsOfAnyTree()
         keys << QString::fromStdString(line).trimmed();
     QCOMPARE(keys.mid(2).join(' '), inOrder);
     QCOMPARE(keys.first(), QString("SIMM"));
+}
+
+void tst_AbrCore::recordedRuns_data()
+{
+    QTest::addColumn<int>("seed");
+    for (int seed = 1; seed <= 12; ++seed)
+        QTest::addRow("seed %d", seed) << seed;
+}
+
+// Insertions, deletions and builds recorded for the step view, on random
+// trees (the window's among them, with a key 0): every step's tree is the
+// operation's own as it stood then, the last one what the unwatched
+// operation leaves, the lit nodes stand in that tree, and every step lights
+// a line of its routine in both languages.
+void tst_AbrCore::recordedRuns()
+{
+    QFETCH(int, seed);
+    for (const CodeListing *listing : {&listingOf(TreeRun{TreeRun::What::Insert}),
+                                       &listingOf(TreeRun{TreeRun::What::Delete}),
+                                       &listingOf(TreeRun{TreeRun::What::Build}), &anyTreeSearchListing(),
+                                       &anyTreeVisitListing(0), &anyTreeVisitListing(2)})
+        QCOMPARE(listing->problems(), std::vector<std::string>{});
+    std::mt19937 random{unsigned(seed)};
+    Albero tree = seed == 1 ? fromTable(build(extremeVet())) : Albero{};
+    QCOMPARE(tree.count(), seed == 1 ? N : 0);
+    NoSteps quiet;
+    for (int i = 0; i < 80; ++i) {
+        const int what = int(random() % 5);
+        const Integer key = Integer(1 + random() % (seed % 2 ? 30u : 200u));
+        const TreeRun run = what < 3 ? RecordInsert(tree, key) : what < 4 ? RecordDelete(tree, key) : RecordBuild(tree);
+        Albero alone = tree;
+        if (what < 3)
+            Inserisci(alone, key, quiet);
+        else if (what < 4)
+            Elimina(alone, key, quiet);
+        else
+            alone = Costruisci(tree.keys(), quiet);
+        QCOMPARE(run.treeAt(-1), tree);
+        QCOMPARE(run.result(), alone);
+        QCOMPARE(int(run.after.size()), run.count());
+        for (int step = 0; step < run.count(); ++step) {
+            const Albero &now = run.treeAt(step);
+            for (int k : run.litAt(step))
+                QVERIFY(now.used(k));
+            if (const int k = run.nodeAt(step))
+                QCOMPARE(NodeRows(now).at(std::size_t(NodeRowOf(now, k))).substr(0, 2), rightAligned(k, 2));
+            const StepCode code = RunCodeAt(run, step);
+            QVERIFY2(code.line != 0, RunSentence(run, step).c_str());
+            QVERIFY(listingOf(run).rowsOf(code.line, code.branch).pseudo >= 0);
+            QVERIFY(!RunSentence(run, step).empty());
+            if (run.what == TreeRun::What::Build)
+                QCOMPARE(now.count(), step + 1);
+        }
+        tree = run.result();
+    }
+    // The build of the window's keys is the window's table.
+    const Tabella window = build(vetFrom(kKeysA));
+    const TreeRun rebuilt = RecordBuild(fromTable(window));
+    QCOMPARE(rebuilt.result(), fromTable(window));
+    QCOMPARE(NodeRows(rebuilt.result()), NodeTableLines(window));
+    QCOMPARE(rebuilt.count(), N);
+}
+
+void tst_AbrCore::operationExercises_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<bool>("insert");
+    for (int code : {10000, 48213, 77777, 99999})
+        for (bool insert : {true, false})
+            QTest::addRow("%d %s", code, insert ? "insert" : "delete") << code << insert;
+}
+
+// An exercise's tree holds its code's 15 keys; an insertion asks for the
+// nodes compared and then the empty place, a deletion for the nodes of the
+// search and, with two children, for the successor: the nodes where the
+// recorded run went.
+void tst_AbrCore::operationExercises()
+{
+    QFETCH(int, code);
+    QFETCH(bool, insert);
+    const OpExercise ex = MakeOpExercise(code, insert);
+    const OpExercise again = MakeOpExercise(code, insert);
+    QCOMPARE(ex.tree, again.tree);
+    QCOMPARE(ex.key, again.key);
+    std::vector<Integer> keys = exercise::MakeData(exercise::Kind::Tree, code).values;
+    QCOMPARE(ex.tree.keys(), keys);
+    QCOMPARE(std::binary_search(keys.begin(), keys.end(), ex.key), !insert);
+    const TreeRun run = insert ? RecordInsert(ex.tree, ex.key) : RecordDelete(ex.tree, ex.key);
+    const std::vector<exercise::Expected> steps = ExerciseSteps(run);
+    QCOMPARE(int(steps.size()), run.count());
+    int asked = 0;
+    for (int i = 0; i < run.count(); ++i) {
+        const TreeOp &op = run.ops[std::size_t(i)];
+        if (op.kind == TreeOp::Compare)
+            QCOMPARE(steps[std::size_t(i)].picks, std::vector<int>{op.k});
+        if (op.kind == TreeOp::Attach)
+            QCOMPARE(steps[std::size_t(i)].picks, std::vector<int>{SlotOf(op.other, op.left)});
+        if (op.kind == TreeOp::Successor && !steps[std::size_t(i)].picks.empty()) {
+            ++asked;
+            const TreeOp &copy = *std::find_if(run.ops.begin(), run.ops.end(),
+                                               [](const TreeOp &o) { return o.kind == TreeOp::Copy; });
+            QCOMPARE(steps[std::size_t(i)].picks, std::vector<int>{copy.other});
+        }
+    }
+    const bool two = std::any_of(run.ops.begin(), run.ops.end(), [](const TreeOp &o) { return o.kind == TreeOp::TwoChildren; });
+    QCOMPARE(asked, two ? 1 : 0);
+    QCOMPARE(ExerciseName(run), std::string(insert ? "Inserimento nell'ABR" : "Eliminazione dall'ABR"));
 }
 
 QTEST_APPLESS_MAIN(tst_AbrCore)

@@ -14,6 +14,7 @@
 #include "widgets.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QAbstractSlider>
@@ -416,6 +417,109 @@ private slots:
         QTRY_VERIFY(view->steps().count() == 6 && !view->button("cmdPasso")->isEnabled());
         QCOMPARE(lines(view, "lstPassi"), (QStringList{"500", "800", "640", "713", "700", "*******",
                                                        "TROVATO", "*******"}));
+    }
+
+    void operationsInTheStepView_data()
+    {
+        QTest::addColumn<QString>("keys"); // typed and used; empty: the window's tree
+        QTest::addColumn<int>("choice");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("last"); // the last step's sentence
+        QTest::addColumn<int>("nodes");    // after the operation
+        const QString seven = "50 30 70 20 40 60 80";
+        QTest::newRow("insert into the window's tree") << "" << 0 << "cmdInserisci" << "1000" << "" << 32;
+        QTest::newRow("rebuild the window's tree") << "" << 0 << "cmdCostruisci" << "" << "" << 31;
+        QTest::newRow("delete the root, two children")
+            << seven << 1 << "cmdElimina" << "50" << "Il nodo 6 (60) è tolto" << 6;
+        QTest::newRow("delete a leaf") << seven << 2 << "cmdElimina" << "80"
+                                       << "Il nodo 7 (80) è tolto" << 6;
+        QTest::newRow("delete what is not there") << seven << 2 << "cmdElimina" << "45" << "45 non c'è" << 7;
+        QTest::newRow("insert a key already there") << seven << 1 << "cmdInserisci" << "40"
+                                                    << "40 c'è già (nodo 5): non si inserisce" << 7;
+        QTest::newRow("insert into the empty tree") << seven << 3 << "cmdInserisci" << "35"
+                                                    << "L'albero è vuoto: 35 diventa la radice (nodo 1)" << 1;
+        QTest::newRow("a chain grows") << "10 20 30 40 50" << 2 << "cmdInserisci" << "60"
+                                       << "Il posto è libero: 60 diventa il figlio destro di 50 (nodo 6)" << 6;
+        QTest::newRow("a chain rebuilt balanced") << "10 20 30 40 50" << 2 << "cmdCostruisci" << ""
+                                                  << "" << 5;
+        QTest::newRow("a key out of range") << seven << 1 << "cmdInserisci" << "40000" << "" << 7;
+    }
+
+    // An insertion, a deletion or the build played in the step view: at
+    // every step the node table is the table of the tree drawn, with the lit
+    // node's row selected; the last step says what happened; going back
+    // with Left and the position shows every step again exactly. The window
+    // stays as it was.
+    void operationsInTheStepView()
+    {
+        QFETCH(QString, keys);
+        QFETCH(int, choice);
+        QFETCH(QString, button);
+        QFETCH(QString, key);
+        QFETCH(QString, last);
+        QFETCH(int, nodes);
+        frmABR *w = open();
+        QVERIFY(w);
+        const Snapshot window = snapshot(w);
+        frmPassoABR *view = openStepView(w);
+        QVERIFY(view);
+        if (!keys.isEmpty()) {
+            view->textBox("txtDati")->setText(keys);
+            view->cmdUsaDati_Click();
+        }
+        view->cboAlbero_Click(choice);
+        QCOMPARE(view->find<QComboBox>("cboAlbero")->currentIndex(), choice);
+        const abr::Albero before = view->tree();
+        view->textBox("txtChiave")->setText(key);
+        QTest::mouseClick(view->button(qPrintable(button)), Qt::LeftButton);
+        if (key == "40000") {
+            QVERIFY(!view->playsOperation());
+            QCOMPARE(view->label("lblPasso")->text(), QString("Chiave: «40000» (il 1º valore): i valori vanno da 1 a 32767"));
+            QCOMPARE(view->tree(), before);
+            return;
+        }
+        QVERIFY(view->playsOperation());
+        ListBox *table = view->list("lstNodi");
+        auto shown = [&] {
+            // The picture and the table agree.
+            [&] { QCOMPARE(lines(view, "lstNodi"), toQt(abr::NodeRows(view->drawing().tree()))); }();
+            return lines(view, "lstNodi") + lines(view, "lstPassi") + lines(view, "lstVariabili") +
+                   QStringList{view->label("lblPasso")->text(), view->label("lblAltezza")->text(),
+                               table->currentIndex().isValid() ? table->currentIndex().data().toString() : "-"};
+        };
+        QList<QStringList> forward{shown()};
+        QCOMPARE(view->drawing().tree(), before);
+        const int count = view->run().count();
+        for (int step = 0; step < count; ++step) {
+            QTest::mouseClick(view->button("cmdPasso"), Qt::LeftButton);
+            forward << shown();
+            if (const int at = view->run().nodeAt(step))
+                QCOMPARE(table->currentIndex().row(), abr::NodeRowOf(view->drawing().tree(), at));
+        }
+        if (!last.isEmpty())
+            QCOMPARE(view->label("lblPasso")->text(), last);
+        QCOMPARE(view->drawing().tree(), view->tree());
+        QCOMPARE(view->tree().count(), nodes);
+        QCOMPARE(table->count(), nodes + 2);
+        if (button == "cmdCostruisci") {
+            QCOMPARE(count, nodes);
+            QCOMPARE(view->tree().height(), abr::leastHeight(nodes));
+            if (keys.isEmpty())
+                QCOMPARE(lines(view, "lstNodi"), window.x);
+        }
+        for (int step = count; step > 0; --step) {
+            QTest::keyClick(view->window(), Qt::Key_Left);
+            QCOMPARE(shown(), forward[step - 1]);
+        }
+        for (int at : {count / 2, count, 1, 0}) {
+            view->find<QAbstractSlider>("sldPosizione")->setValue(at);
+            QCOMPARE(shown(), forward[at]);
+        }
+        // The next operation works on the tree the last one left.
+        QTest::mouseClick(view->button("cmdCostruisci"), Qt::LeftButton);
+        QCOMPARE(view->run().before.keys(), view->tree().keys());
+        QCOMPARE(snapshot(w), window);
     }
 
     void inOrderVisitMatchesVector()

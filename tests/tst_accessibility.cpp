@@ -211,6 +211,8 @@ private slots:
         row("frmPassoABR", "txtChiave", -1, text, {"chiave", "albero"});
         row("frmPassoABR", "cmdRicerca", -1, button, {"ricerca", "chiave"});
         row("frmPassoABR", "cmdV", 2, button, {"visita posticipata"});
+        row("frmPassoABR", "cmdElimina", -1, button, {"elimina", "chiave"});
+        row("frmPassoABR", "lstNodi", -1, list, {"tabella", "nodi"});
         row("frmPassoABR", "lstPassi", -1, list, {"passi", "visita"});
         row("frmPassoABR", "cmdAvvia", -1, button, {"avvia", "pausa"});
         for (const char *view : {"frmPassoSort", "frmPassoRicBin", "frmPassoABR"}) {
@@ -287,10 +289,11 @@ private slots:
                            "lstCodice", "lstPassi", "lstVariabili", "txtCodice", "txtDati", "txtX"};
         QTest::newRow("frmPassoABR")
             << QString("frmPassoABR")
-            << QStringList{"cmdAvvia", "cmdEsercizio", "cmdFine", "cmdIndietro", "cmdNonCe",
-                           "cmdPasso", "cmdRicerca", "cmdSoluzione", "cmdTutto", "cmdV(0)",
-                           "cmdV(1)", "cmdV(2)", "lstCodice", "lstPassi", "lstVariabili",
-                           "txtChiave", "txtCodice"};
+            << QStringList{"cmdAvvia", "cmdCopiaDati", "cmdCostruisci", "cmdElimina", "cmdEsercizio",
+                           "cmdFine", "cmdIndietro", "cmdInserisci", "cmdNonCe", "cmdPasso", "cmdRicerca",
+                           "cmdSoluzione", "cmdTutto", "cmdUsaDati", "cmdV(0)", "cmdV(1)", "cmdV(2)",
+                           "lstCodice", "lstNodi", "lstPassi", "lstVariabili", "txtChiave", "txtCodice",
+                           "txtDati"};
     }
 
     void everyControlNamedOnce()

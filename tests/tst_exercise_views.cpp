@@ -192,6 +192,10 @@ private slots:
         QTest::newRow("pre-order") << Setup{TreeView, 0} << 31415 << "Visita anticipata";
         QTest::newRow("in-order") << Setup{TreeView, 1} << 31415 << "Visita simmetrica";
         QTest::newRow("post-order") << Setup{TreeView, 2} << 31415 << "Visita posticipata";
+        QTest::newRow("tree insertion") << Setup{TreeView, 3} << 48213 << "Inserimento nell'ABR";
+        QTest::newRow("tree insertion, another") << Setup{TreeView, 3} << 77777 << "Inserimento nell'ABR";
+        QTest::newRow("tree deletion") << Setup{TreeView, 4} << 10000 << "Eliminazione dall'ABR";
+        QTest::newRow("tree deletion, two children") << Setup{TreeView, 4} << 48213 << "Eliminazione dall'ABR";
     }
 
     void answerWithTheMouse()
@@ -500,6 +504,11 @@ private slots:
         QTest::newRow("search, the test paper's") << search << "42; 23; 16; 15; 8; 4" << QList<int>{42, 23, 16, 15, 8, 4} << "";
         QTest::newRow("search, one value") << search << "25" << none << "scrivi almeno 2 valori";
         QTest::newRow("search, too large") << search << "1 2 40000" << none << "«40000» (il 3º valore): i valori vanno da 1 a 32767";
+        const Setup tree{TreeView, -1};
+        QTest::newRow("tree, the textbook's keys") << tree << "50 30 70 20 40 60 80" << QList<int>{50, 30, 70, 20, 40, 60, 80} << "";
+        QTest::newRow("tree, a repeated key") << tree << "50 30 70 30" << none << "«30» (il 4º valore) è ripetuto";
+        QTest::newRow("tree, key 0") << tree << "50 0 70" << none << "«0» (il 2º valore): i valori vanno da 1 a 32767";
+        QTest::newRow("tree, 64 keys") << tree << spreadText.left(spreadText.indexOf("2080")) << none << "al massimo 63 valori";
     }
 
     // Values pasted in a view's box and taken with Enter. Taken, the sorts
@@ -551,6 +560,25 @@ private slots:
                 lines << QString::fromStdString(line);
             QCOMPARE(view->find<ListBox>("lstPassi")->lines(), lines);
             QCOMPARE(copied(), QString::fromStdString(writeValueList({sorted.begin() + 1, sorted.end()})));
+            return;
+        }
+        if (auto *abrView = qobject_cast<frmPassoABR *>(view.data())) {
+            // Built balanced, as the window builds its own; in the order typed,
+            // the tree that those insertions make. The copy is in pre-order,
+            // which typed again in order makes the same tree.
+            QCOMPARE(view->find<QComboBox>("cboAlbero")->currentIndex(), int(frmPassoABR::TypedBalanced));
+            QCOMPARE(abrView->tree().keys(), std::vector<Integer>(sorted.begin() + 1, sorted.end()));
+            QCOMPARE(abrView->tree().height(), abr::leastHeight(int(values.size())));
+            abrView->cboAlbero_Click(frmPassoABR::TypedInOrder);
+            const abr::Albero inOrder = abrView->tree();
+            QCOMPARE(inOrder, abr::InsertedInOrder(std::vector<Integer>(typed.begin() + 1, typed.end())));
+            abrView->cboAlbero_Click(frmPassoABR::EmptyTree);
+            QCOMPARE(abrView->tree().count(), 0);
+            QCOMPARE(view->find<QLabel>("lblAltezza")->text(), QString("albero vuoto"));
+            abrView->cboAlbero_Click(frmPassoABR::TypedInOrder);
+            typeValues(copied());
+            QCOMPARE(abr::RecordVisit(abrView->tree(), 0).lines, abr::RecordVisit(inOrder, 0).lines);
+            QCOMPARE(abrView->tree().height(), inOrder.height());
             return;
         }
         auto *sort = qobject_cast<frmPassoSort *>(view.data());

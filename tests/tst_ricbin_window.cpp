@@ -78,14 +78,6 @@ QStringList vectorLines(std::vector<int> values)
 }
 
 // Probe lines over vector A for the flattened (low, middle, high) triples.
-QStringList toQt(const std::vector<std::string> &lines)
-{
-    QStringList out;
-    for (const std::string &line : lines)
-        out << QString::fromStdString(line);
-    return out;
-}
-
 QStringList probesOverA(const QList<int> &triples)
 {
     QStringList lines;
