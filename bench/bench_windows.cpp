@@ -543,6 +543,59 @@ bool stepView(Form &owner, int runs, const std::function<void()> &open, const st
     return true;
 }
 
+// The tree's step view on 63 keys, a chain (inserted in ascending order) and
+// the balanced tree of the same keys: each frame plays one step of an
+// operation (the deletion of the deepest key, the build) and paints the
+// view, its drawing, its node table and its code; in thread CPU time.
+bool treeFrames(frmABR &abr, int runs)
+{
+    abr.PassoPasso();
+    auto *view = abr.findChildren<frmPassoABR *>().constLast();
+    if (!waitExposed(view->window()))
+        return false;
+    std::string keys;
+    for (int k = 1; k <= abr::MostNodes; ++k)
+        keys += std::to_string(10 * k) + " ";
+    view->textBox("txtDati")->setText(QString::fromStdString(keys));
+    view->cmdUsaDati_Click();
+    StepPlayer &player = view->player();
+    for (const auto &[choice, name] : {std::pair{int(frmPassoABR::TypedInOrder), "the chain of 63"},
+                                       std::pair{int(frmPassoABR::TypedBalanced), "the balanced tree of 63"}}) {
+        for (const bool build : {false, true}) {
+            view->cboAlbero_Click(choice);
+            view->textBox("txtChiave")->setText(QStringLiteral("630"));
+            // The build replays the balanced tree, so that both trees stand at every step.
+            build ? view->cmdCostruisci_Click() : view->cmdElimina_Click();
+            PaintCounter paints(view->canvas());
+            std::vector<double> cpu;
+            const int count = std::max(runs, 400);
+            for (int i = 0; i < Warmup + count; ++i) {
+                if (player.stepper()->finished())
+                    player.restart();
+                const std::int64_t start = threadCpuNs();
+                player.advance(1);
+                drain();
+                if (i >= Warmup)
+                    cpu.push_back(static_cast<double>(threadCpuNs() - start));
+            }
+            const std::string what = std::string(build ? "the build, on " : "deleting 630 from ") + name;
+            report(timingRow("tree step view frame: one step + paint (" + what + "), thread CPU time", cpu, 8e6,
+                             paints.paints >= count));
+            Row p99;
+            p99.measurement = "  the same, 99th percentile";
+            p99.samples = std::to_string(cpu.size()) + " frames";
+            p99.median = bench::formatDuration(bench::percentile(cpu, 0.99));
+            p99.p90 = "—";
+            p99.goal = "< 16.0 ms";
+            p99.verdict = bench::percentile(cpu, 0.99) < 16e6 ? "met" : "MISSED";
+            report(p99);
+        }
+    }
+    view->Unload();
+    drain();
+    return true;
+}
+
 // ---- growth chart -----------------------------------------------------------
 
 struct GrowthResult
@@ -1029,7 +1082,8 @@ int interactions(int argc, char **argv, int runs)
     if (!stepView<frmPassoRicBin>(ricBin, runs, [&] { ricBin.PassoPasso(); }, "frmPassoRicBin",
                                   [](frmPassoRicBin *) {}) ||
         !stepView<frmPassoABR>(abr, runs, [&] { abr.PassoPasso(); }, "frmPassoABR",
-                               [](frmPassoABR *view) { view->cmdV_Click(0); }))
+                               [](frmPassoABR *view) { view->cmdV_Click(0); }) ||
+        !treeFrames(abr, runs))
         return 1;
 
     // Sorting window and the reference it is compared with.
