@@ -200,7 +200,9 @@ TreeSteps RecordSearch(const Tabella &ABR, std::string_view typed)
     TreeSteps steps;
     steps.what = TreeSteps::What::Search;
     steps.x = textToInteger(typed);
-    auto record = [&steps](const SearchStep &s) { steps.path.push_back(s); };
+    Observers record{[&steps](const SearchStep &s) { steps.path.push_back(s); },
+                     [&steps](const CallEnter &c) { steps.calls.enter(c, long(steps.path.size())); },
+                     [&steps](const CallReturn &c) { steps.calls.leave(c, long(steps.path.size())); }};
     steps.lines = SearchLines(ABR, typed, record);
     return steps;
 }
@@ -212,8 +214,11 @@ TreeSteps RecordVisit(const Tabella &ABR, int index)
         return steps;
     steps.what = TreeSteps::What::Visit;
     steps.visit = index;
-    auto record = [&steps](int k) { steps.nodes.push_back(k); };
+    Observers record{[&steps](int k) { steps.nodes.push_back(k); },
+                     [&steps](const CallEnter &c) { steps.calls.enter(c, long(steps.nodes.size())); },
+                     [&steps](const CallReturn &c) { steps.calls.leave(c, long(steps.nodes.size())); }};
     steps.lines = VisitLines(ABR, index, record);
+    steps.calls.finish(steps.count());
     return steps;
 }
 

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "calls.h"
 #include "exercise.h"
 #include "random.h"
 #include "text.h"
@@ -107,14 +108,16 @@ struct NoSteps
 };
 
 // Appends the key of every node examined from k downwards, reporting each
-// node to the observer after its line; sets pos to the node whose key is x,
-// or 0.
+// node to the observer after its line, and each call as it begins and
+// returns with its Pos; sets pos to the node whose key is x, or 0.
 template <class Observer>
 void RicercaABR(const Tabella &ABR, Integer x, int k, Integer &pos,
                 std::vector<std::string> &lstRic, Observer &observe)
 {
+    observe(CallEnter{k});
     if (!isNode(k)) {
         pos = 0;
+        observe(CallReturn{true, pos});
         return;
     }
     const NodoABR &node = ABR[k];
@@ -123,13 +126,16 @@ void RicercaABR(const Tabella &ABR, Integer x, int k, Integer &pos,
     observe(SearchStep{k, x <=> node.Inf, node.Sx == 0});
     if (node.Inf == x) {
         pos = static_cast<Integer>(k);
+        observe(CallReturn{true, pos});
         return;
     }
     if (node.Sx == 0) {
         pos = 0;
+        observe(CallReturn{true, pos});
         return;
     }
     RicercaABR(ABR, x, x < node.Inf ? node.Sx : node.Dx, pos, lstRic, observe);
+    observe(CallReturn{true, pos});
 }
 
 void RicercaABR(const Tabella &ABR, Integer x, int k, Integer &pos,
@@ -161,38 +167,54 @@ std::vector<std::string> SearchLines(const Tabella &ABR, std::string_view typed,
 std::vector<std::string> SearchLines(const Tabella &ABR, std::string_view typed);
 
 // The three visits, each reporting the index of every node it lists to the
-// observer, right after that node's line.
+// observer, right after that node's line, and each call as it begins and
+// returns (those on an empty subtree too).
 template <class Observer>
 void VisitaAnticipata(const Tabella &ABR, int k, std::vector<std::string> &lstV,
                       Observer &observe)
 {
-    if (!isNode(k)) return;
+    observe(CallEnter{k});
+    if (!isNode(k)) {
+        observe(CallReturn{});
+        return;
+    }
     lstV.push_back(rightAligned(ABR[k].Inf, 4));
     observe(k);
     VisitaAnticipata(ABR, ABR[k].Sx, lstV, observe);
     VisitaAnticipata(ABR, ABR[k].Dx, lstV, observe);
+    observe(CallReturn{});
 }
 
 template <class Observer>
 void VisitaSimmetrica(const Tabella &ABR, int k, std::vector<std::string> &lstV,
                       Observer &observe)
 {
-    if (!isNode(k)) return;
+    observe(CallEnter{k});
+    if (!isNode(k)) {
+        observe(CallReturn{});
+        return;
+    }
     VisitaSimmetrica(ABR, ABR[k].Sx, lstV, observe);
     lstV.push_back(rightAligned(ABR[k].Inf, 4));
     observe(k);
     VisitaSimmetrica(ABR, ABR[k].Dx, lstV, observe);
+    observe(CallReturn{});
 }
 
 template <class Observer>
 void VisitaPosticipata(const Tabella &ABR, int k, std::vector<std::string> &lstV,
                        Observer &observe)
 {
-    if (!isNode(k)) return;
+    observe(CallEnter{k});
+    if (!isNode(k)) {
+        observe(CallReturn{});
+        return;
+    }
     VisitaPosticipata(ABR, ABR[k].Sx, lstV, observe);
     VisitaPosticipata(ABR, ABR[k].Dx, lstV, observe);
     lstV.push_back(rightAligned(ABR[k].Inf, 4));
     observe(k);
+    observe(CallReturn{});
 }
 
 void VisitaAnticipata(const Tabella &ABR, int k, std::vector<std::string> &lstV);
@@ -237,6 +259,7 @@ struct TreeSteps
     std::vector<std::string> lines;
     std::vector<SearchStep> path; // a search
     std::vector<int> nodes;       // a visit
+    CallTrace calls;              // the routine's calls, by step
 
     int count() const;
     // How many lines stand in the list once steps 0..step are done (-1: none).

@@ -78,9 +78,9 @@ const FormLayout &passoAbrLayout()
         l.controls.push_back({"lstPassi", -1, Kind::ListBox, nullptr, 14640, 120, 975, 6855,
                               nullptr, mono975, paleCyan, darkRed, NoFlags,
                               "Passi della ricerca, della visita o dell'operazione"});
-        const auto code = codeRows({{1080, 7065}, {120, 7530, 8100, 2200}, {8340, 7140},
-                                    {8340, 7530, 3900, 2200}, "dell'operazione sull'albero",
-                                    "e i loro valori"});
+        const auto code = codeRows({{1080, 7065}, {120, 7530, 5700, 2200}, {9060, 7140},
+                                    {9060, 7530, 3180, 2200}, "dell'operazione sull'albero",
+                                    "e i loro valori", {5940, 7140, 3000, 2590}});
         l.controls.insert(l.controls.end(), code.begin(), code.end());
         l.controls.push_back({"lblTitNodi", -1, Kind::Label, nullptr, 12360, 7140, 4590, 300,
                               "Tabella dei nodi:", sans825b, none, magenta, NoFlags, nullptr});
@@ -486,6 +486,8 @@ void frmPassoABR::showState()
         const abr::StepCode code = abr::RunCodeAt(run_, step);
         showCode(&abr::listingOf(run_), code.line, code.branch);
         showVariables(abr::RunVariablesAt(run_, step));
+        // Insertion and deletion are loops; the build recurses.
+        showCalls(run_.what == abr::TreeRun::What::Build ? &run_.calls : nullptr, step, "CostruisciABR");
         lit = run_.litAt(step);
         at = run_.nodeAt(step);
         if (step >= 0 && step < run_.count() && run_.ops[std::size_t(step)].kind == abr::TreeOp::Exists)
@@ -495,6 +497,10 @@ void frmPassoABR::showState()
         const abr::StepCode code = abr::StepCodeAt(*shown, steps_, step);
         showCode(abr::listingOf(steps_), code.line, code.branch);
         showVariables(abr::VariablesAt(*shown, steps_, step));
+        static const char *const visits[] = {"Anticipata", "Simmetrica", "Posticipata"};
+        const bool search = steps_.what == abr::TreeSteps::What::Search;
+        showCalls(&steps_.calls, step,
+                  search ? (steps_.anyTree ? "CercaABR" : "RicercaABR") : visits[std::clamp(steps_.visit, 0, 2)]);
         for (int i = 0; i <= step; ++i)
             if (const int k = steps_.nodeAt(i))
                 lit.push_back(k);

@@ -116,7 +116,9 @@ TreeSteps RecordSearch(const Albero &tree, std::string_view typed)
     // 0 stands for "nothing typed", as in the window.
     if (steps.x == 0)
         return steps;
-    auto record = [&steps](const SearchStep &s) { steps.path.push_back(s); };
+    Observers record{[&steps](const SearchStep &s) { steps.path.push_back(s); },
+                     [&steps](const CallEnter &c) { steps.calls.enter(c, long(steps.path.size())); },
+                     [&steps](const CallReturn &c) { steps.calls.leave(c, long(steps.path.size())); }};
     Integer pos = 0;
     CercaABR(tree, steps.x, tree.root, pos, steps.lines, record);
     detail::addVerdict(steps.lines, pos);
@@ -133,8 +135,11 @@ TreeSteps RecordVisit(const Albero &tree, int index)
     steps.anyTree = true;
     steps.visit = index;
     steps.lines = {title, std::string(4, '-')};
-    auto record = [&steps](int k) { steps.nodes.push_back(k); };
+    Observers record{[&steps](int k) { steps.nodes.push_back(k); },
+                     [&steps](const CallEnter &c) { steps.calls.enter(c, long(steps.nodes.size())); },
+                     [&steps](const CallReturn &c) { steps.calls.leave(c, long(steps.nodes.size())); }};
     VisitaAlbero(tree, index, tree.root, steps.lines, record);
+    steps.calls.finish(steps.count());
     return steps;
 }
 
@@ -272,10 +277,11 @@ TreeRun RecordInsert(const Albero &tree, Integer key)
 {
     TreeRun run = recorded(TreeRun::What::Insert, tree, key);
     Albero working = tree;
-    auto record = [&](const TreeOp &op) {
-        run.ops.push_back(op);
-        run.after.push_back(working);
-    };
+    Observers record{[&](const TreeOp &op) {
+                         run.ops.push_back(op);
+                         run.after.push_back(working);
+                     },
+                     IgnoreCalls{}};
     Inserisci(working, key, record);
     return run;
 }
@@ -284,10 +290,11 @@ TreeRun RecordDelete(const Albero &tree, Integer key)
 {
     TreeRun run = recorded(TreeRun::What::Delete, tree, key);
     Albero working = tree;
-    auto record = [&](const TreeOp &op) {
-        run.ops.push_back(op);
-        run.after.push_back(working);
-    };
+    Observers record{[&](const TreeOp &op) {
+                         run.ops.push_back(op);
+                         run.after.push_back(working);
+                     },
+                     IgnoreCalls{}};
     Elimina(working, key, record);
     return run;
 }
@@ -296,8 +303,11 @@ TreeRun RecordBuild(const Albero &tree)
 {
     TreeRun run = recorded(TreeRun::What::Build, tree, 0);
     const std::vector<Integer> keys = tree.keys();
-    auto record = [&](const TreeOp &op) { run.ops.push_back(op); };
+    Observers record{[&](const TreeOp &op) { run.ops.push_back(op); },
+                     [&](const CallEnter &c) { run.calls.enter(c, run.count()); },
+                     [&](const CallReturn &c) { run.calls.leave(c, run.count()); }};
     const Albero built = Costruisci(keys, record);
+    run.calls.finish(run.count());
     // The tree as built so far after each step: the nodes placed up to it,
     // each linked from its parent as it was placed.
     run.after.resize(run.ops.size());

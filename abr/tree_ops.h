@@ -162,8 +162,11 @@ template <class Observer>
 void place(Albero &tree, std::span<const Integer> keys, int low, int high, int k, int parent, int level,
            Observer &observe)
 {
-    if (low > high || k > MostNodes)
+    observe(CallEnter{low, high});
+    if (low > high || k > MostNodes) {
+        observe(CallReturn{});
         return;
+    }
     const int m = (low + high) / 2;
     tree.rows[std::size_t(k)] = NodoABR{keys[std::size_t(m - 1)], 0, 0, Integer(parent), Integer(level)};
     tree.present.set(std::size_t(k));
@@ -177,6 +180,7 @@ void place(Albero &tree, std::span<const Integer> keys, int low, int high, int k
                    keys[std::size_t(m - 1)], parent == 0 ? Integer(0) : tree[parent].Inf});
     place(tree, keys, low, m - 1, 2 * k, k, level + 1, observe);
     place(tree, keys, m + 1, high, 2 * k + 1, k, level + 1, observe);
+    observe(CallReturn{});
 }
 } // namespace detail
 
@@ -202,8 +206,10 @@ template <class Observer>
 void CercaABR(const Albero &tree, Integer x, int k, Integer &pos, std::vector<std::string> &lines,
               Observer &observe)
 {
+    observe(CallEnter{k});
     if (!tree.used(k)) {
         pos = 0;
+        observe(CallReturn{true, pos});
         return;
     }
     const NodoABR &node = tree[k];
@@ -213,9 +219,11 @@ void CercaABR(const Albero &tree, Integer x, int k, Integer &pos, std::vector<st
     observe(SearchStep{k, order, order == 0 ? node.Sx == 0 && node.Dx == 0 : next == 0});
     if (order == 0) {
         pos = static_cast<Integer>(k);
+        observe(CallReturn{true, pos});
         return;
     }
     CercaABR(tree, x, next, pos, lines, observe);
+    observe(CallReturn{true, pos});
 }
 
 // The three visits on any tree (0, 1, 2: pre-, in-, post-order), each node
@@ -223,8 +231,11 @@ void CercaABR(const Albero &tree, Integer x, int k, Integer &pos, std::vector<st
 template <class Observer>
 void VisitaAlbero(const Albero &tree, int order, int k, std::vector<std::string> &lines, Observer &observe)
 {
-    if (!tree.used(k))
+    observe(CallEnter{k});
+    if (!tree.used(k)) {
+        observe(CallReturn{});
         return;
+    }
     const auto list = [&] {
         lines.push_back(rightAligned(tree[k].Inf, 4));
         observe(k);
@@ -237,6 +248,7 @@ void VisitaAlbero(const Albero &tree, int order, int k, std::vector<std::string>
     VisitaAlbero(tree, order, tree[k].Dx, lines, observe);
     if (order == 2)
         list();
+    observe(CallReturn{});
 }
 
 // A search or a visit of any tree recorded as the step view plays it, with
@@ -260,6 +272,7 @@ struct TreeRun
     Albero before;
     std::vector<TreeOp> ops;
     std::vector<Albero> after; // after[i]: the tree once ops[i] is done
+    CallTrace calls;           // the build's calls; insertion and deletion are loops
 
     int count() const { return static_cast<int>(ops.size()); }
     // The tree after steps 0..step (-1: before the first).

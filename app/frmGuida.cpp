@@ -48,6 +48,11 @@ const std::string playerKeys =
     "pseudocodice o in C++ (il C++ &egrave; quello che il programma esegue davvero): la riga "
     "evidenziata &egrave; quella che ha fatto l'ultimo passo. Le variabili sono quelle "
     "dell'algoritmo dopo quel passo; in grassetto quelle appena cambiate.</p>"
+    "<h3>Le chiamate</h3><p>Accanto al codice di una funzione ricorsiva, l'elenco delle chiamate "
+    "in corso, la pi&ugrave; esterna per prima, con i loro argomenti; evidenziata quella in cui si "
+    "&egrave;. Nel passo in cui una chiamata finisce, la sua riga mostra il risultato "
+    "(\"Fattoriale(3) = 6\") o il segno &#8617;. Sopra, la profondit&agrave; ora e la massima "
+    "raggiunta. Per un algoritmo senza ricorsione l'elenco dice \"nessuna chiamata ricorsiva\".</p>"
     "<h3>Esercizio</h3><p>\"Esercizio\" propone dati nuovi e un codice di cinque cifre; il "
     "codice dato dall'insegnante, scritto nella casella e confermato con Invio, d&agrave; lo "
     "stesso esercizio su ogni computer. Lo studente fa i passi dell'algoritmo cliccando sul "
@@ -79,7 +84,9 @@ const std::vector<frmGuida::Page> allPages = {
      "nei 32 bit del programma.</p>"
      "<h3>Tasti</h3><ul><li><b>Invio</b> su un pulsante lo preme.</li><li><b>F2</b>, o "
      "\"Passo passo&hellip;\" nel menu del tasto destro di un elenco: la ricerca un passo alla "
-     "volta, sullo stesso vettore e lo stesso numero.</li><li><b>Ctrl+C</b> su un elenco: copia "
+     "volta, sullo stesso vettore e lo stesso numero; nel riquadro del fattoriale (o con "
+     "\"Passo passo&hellip;\" nel menu del tasto destro della sua casella) il fattoriale un passo "
+     "alla volta.</li><li><b>Ctrl+C</b> su un elenco: copia "
      "la riga scelta o tutto l'elenco.</li></ul>"},
     {"frmABR", "ABR",
      "<h2>ABR: l'albero binario di ricerca</h2><p>31 chiavi casuali, ordinate nel primo "
@@ -117,7 +124,10 @@ const std::vector<frmGuida::Page> allPages = {
      "&egrave; un ordinamento per scambio) ci sono Selection, Inserimento (l'inserimento con "
      "gli spostamenti dei libri di testo), Merge e Heap. Merge mostra sotto il vettore "
      "l'ausiliario W e, su fondi colorati, le due parti che sta fondendo; Heap mostra su un "
-     "fondo verde la coda gi&agrave; ordinata.</p><p>Con 30 valori o meno i valori uguali "
+     "fondo verde la coda gi&agrave; ordinata. Sotto le barre di Quick e Merge, l'albero delle "
+     "chiamate fatte finora: ogni chiamata &egrave; un tratto sopra il suo intervallo, alla sua "
+     "profondit&agrave;, in magenta quelle in corso, in grigio quelle finite (Merge scende di "
+     "log<sub>2</sub> n livelli, Quick su dati gi&agrave; ordinati di uno per valore).</p><p>Con 30 valori o meno i valori uguali "
      "hanno una lettera (a, b, c&hellip;) nel loro ordine iniziale; alla fine l'etichetta in "
      "alto a destra dice se l'ordinamento li ha lasciati in quell'ordine (stabile) su questi "
      "dati.</p><p>\"Valori scritti\" ordina i valori della casella \"Valori\": numeri interi "
@@ -136,6 +146,14 @@ const std::vector<frmGuida::Page> allPages = {
      "32767, separati da spazi, virgole o a capo): \"Usa\" o Invio li ordina con il QuickSort "
      "della finestra e la ricerca del numero scritto riparte su di loro. \"Copia dati\" "
      "copia su una riga i valori in cui si cerca.</p>" + playerKeys},
+    {"frmPassoFattoriale", "Passo passo: fattoriale",
+     "<h2>Passo passo: il fattoriale</h2><p>Il fattoriale del numero scritto, calcolato dalla "
+     "funzione ricorsiva della finestra: prima le chiamate che entrano (\"Fattoriale(5) chiama "
+     "Fattoriale(4)\") fino al caso base (\"Fattoriale(1) = 1\"), poi i ritorni con i loro "
+     "prodotti (\"Fattoriale(2) = 2 &times; 1 = 2\") fino al risultato. A sinistra la pila delle "
+     "chiamate: una cornice per chiamata, la pi&ugrave; esterna in basso, con il risultato quando "
+     "lo restituisce. Nella casella \"Numero\" si scrive un altro numero e si preme Invio; oltre "
+     "12 il programma non calcola, come la finestra.</p>" + playerKeys},
     {"frmPassoABR", "Passo passo: ABR",
      "<h2>Passo passo: l'albero</h2><p>L'albero disegnato come un albero, ogni nodo con la "
      "sua chiave e il suo numero. Ogni passo accende il nodo raggiunto e aggiunge la riga che "

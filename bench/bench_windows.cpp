@@ -1181,6 +1181,10 @@ int interactions(int argc, char **argv, int runs)
         for (int algorithm : {AlgoSelection, AlgoInserimento, AlgoMerge, AlgoHeap})
             frames(algorithm, InputWindowVector, std::string(sortTitle(algorithm)) + ", the window's 1000",
                    false);
+        // Quick with the tree of its calls under the bars, and on ascending
+        // values, where its calls go deepest.
+        frames(AlgoQuick, InputWindowVector, "Quick with its tree of calls, the window's 1000", false);
+        frames(AlgoQuick, InputAscending, "Quick with its tree of calls, 1000 ascending", false);
         // Bubble on 1000 descending values last: the rows below go on with it.
         frames(AlgoBubble, InputDescending, "Bubble, 1000 descending", true);
         const SortSteps *steps = view->steps();

@@ -62,8 +62,8 @@ const FormLayout &passoRicBinLayout()
              "vettore.",
              sans825, none, none, NoFlags, nullptr});
         const auto code = codeRows({{10800, 120}, {9840, 600, 5760, 4200}, {9840, 4920},
-                                    {9840, 5220, 5760, 1860}, "della ricerca",
-                                    "della ricerca e i loro valori"});
+                                    {9840, 5220, 2880, 1860}, "della ricerca",
+                                    "della ricerca e i loro valori", {12840, 4920, 2760, 2160}});
         l.controls.insert(l.controls.end(), code.begin(), code.end());
         l.controls.push_back({"cmdFine", -1, Kind::Button, nullptr, 8625, 6705, 975, 375, "Fine",
                               sans825, none, none, NoFlags, "Chiudi la finestra"});
@@ -241,6 +241,7 @@ void frmPassoRicBin::showState()
     controls().lblPasso->setText(stepSentence());
     showCode(&ricbin::searchListing(), ricbin::StepCodeAt(search_, size, step).line);
     showVariables(ricbin::VariablesAt(search_, size, step));
+    showCalls(&search_.calls, step, "RicBin");
 
     // The column shows what the sentence says: after a probe, the middle
     // just looked at and the range still searched (empty once nothing is

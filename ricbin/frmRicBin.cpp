@@ -3,6 +3,7 @@
 
 #include "frmRicBin.h"
 
+#include "frmPassoFattoriale.h"
 #include "frmPassoRicBin.h"
 
 #include "ricbin.h"
@@ -15,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -63,8 +65,30 @@ void frmRicBin::connectControls()
     connect(need<QPushButton>("cmdFattoriale"), &QPushButton::clicked, this,
             &frmRicBin::cmdFattoriale_Click);
     connect(need<QPushButton>("cmdFine"), &QPushButton::clicked, this, &frmRicBin::cmdFine_Click);
-    connect(addStepViewAction(window(), {ui_.lstV, ui_.lstRB}), &QAction::triggered, this,
-            &frmRicBin::PassoPasso);
+    // F2 opens the factorial's steps from its frame, the search's elsewhere.
+    connect(addStepViewAction(window(), {ui_.lstV, ui_.lstRB}), &QAction::triggered, this, [this] {
+        QWidget *focus = window()->focusWidget();
+        if (focus && focus->parentWidget() == ui_.txtFatt->parentWidget() && focus != ui_.txtX)
+            PassoFattoriale();
+        else
+            PassoPasso();
+    });
+    // The box's own menu, and "Passo passo…" for the factorial.
+    auto *factorial = new QAction(QStringLiteral("Passo passo\u2026"), ui_.txtFatt);
+    factorial->setObjectName(QStringLiteral("actPassoFattoriale"));
+    factorial->setShortcut(Qt::Key_F2);
+    factorial->setShortcutContext(Qt::WidgetShortcut); // shown in the menu; the window's F2 does the work
+    factorial->setShortcutVisibleInContextMenu(true);
+    connect(factorial, &QAction::triggered, this, &frmRicBin::PassoFattoriale);
+    ui_.txtFatt->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(ui_.txtFatt, &QWidget::customContextMenuRequested, this, [this, factorial](const QPoint &at) {
+        QMenu *menu = ui_.txtFatt->createStandardContextMenu();
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->setFont(zoomedFont(QApplication::font(menu)));
+        menu->addSeparator();
+        menu->addAction(factorial);
+        menu->popup(ui_.txtFatt->mapToGlobal(at));
+    });
     for (ListBox *list : {ui_.lstV, ui_.lstRB})
         list->setToolTip(QStringLiteral("F2: la ricerca passo passo \u00b7 F1: guida"));
 }
@@ -73,6 +97,13 @@ frmPassoRicBin *frmRicBin::PassoPasso()
 {
     // The view keeps its own copy: the next activation here draws anew.
     auto *view = new frmPassoRicBin(V, N, ui_.txtX->text(), this);
+    view->Show();
+    return view;
+}
+
+frmPassoFattoriale *frmRicBin::PassoFattoriale()
+{
+    auto *view = new frmPassoFattoriale(ui_.txtFatt->text(), this);
     view->Show();
     return view;
 }

@@ -17,6 +17,7 @@ namespace quimbra {
 
 class ListBox;
 class frmPassoRicBin;
+class frmPassoFattoriale;
 
 // Binary search over 1000 sorted random numbers, traced probe by probe, and a
 // small factorial calculator.
@@ -31,6 +32,8 @@ public:
     void cmdFattoriale_Click();
     // Opens a step view of the search on a copy of V and the number in txtX.
     frmPassoRicBin *PassoPasso();
+    // Opens the factorial step by step on the number in txtFatt.
+    frmPassoFattoriale *PassoFattoriale();
 
 private:
     void Form_Load() override;

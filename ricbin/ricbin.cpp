@@ -83,7 +83,11 @@ SearchSteps RecordSearch(std::span<const Integer> V, int N, std::string_view typ
 {
     SearchSteps search;
     search.x = textToInteger(typed);
-    auto record = [&search](const Probe &p) { search.probes.push_back(p); };
+    // A call belongs to the step that comes next: the probe it makes, or
+    // for the returns, the verdict.
+    Observers record{[&search](const Probe &p) { search.probes.push_back(p); },
+                     [&search](const CallEnter &c) { search.calls.enter(c, long(search.probes.size())); },
+                     [&search](const CallReturn &c) { search.calls.leave(c, long(search.probes.size())); }};
     search.lines = SearchLines(V, N, typed, record);
     return search;
 }
@@ -146,9 +150,58 @@ Long Fattoriale(Integer n)
 {
     // 13! no longer fits 32 bits; the window refuses such n before calling.
     assert(n <= LargestFactorial);
-    if (n > 1)
-        return n * Fattoriale(static_cast<Integer>(n - 1));
-    return 1;
+    IgnoreCalls nobody;
+    return Fattoriale(n, nobody);
+}
+
+FactorialSteps RecordFactorial(std::string_view typed)
+{
+    FactorialSteps steps;
+    steps.n = textToInteger(typed);
+    if (steps.n > LargestFactorial) {
+        steps.tooLarge = true;
+        return steps;
+    }
+    // Each event is a step, but the first call's beginning, before the first.
+    Observers record{[&](const CallEnter &c) {
+                         steps.calls.enter(c, long(steps.events.size()) - 1);
+                         steps.events.push_back({true, Integer(c.a), 0});
+                     },
+                     [&](const CallReturn &c) {
+                         steps.calls.leave(c, long(steps.events.size()) - 1);
+                         steps.events.push_back({false, 0, Long(c.result)});
+                     }};
+    Fattoriale(steps.n, record);
+    // A return belongs to the call that began last and has not returned.
+    std::vector<Integer> open;
+    for (FactorialSteps::Event &e : steps.events) {
+        if (e.enter) {
+            open.push_back(e.n);
+        } else {
+            e.n = open.back();
+            open.pop_back();
+        }
+    }
+    return steps;
+}
+
+std::string FactorialSentence(const FactorialSteps &steps, int step, std::string_view separator)
+{
+    const auto call = [](Integer n) { return "Fattoriale(" + std::to_string(n) + ")"; };
+    if (steps.tooLarge)
+        return "Numero troppo grande, al massimo calcolo il fattoriale di 12";
+    if (steps.events.empty())
+        return {};
+    if (step < 0)
+        return "Si chiama " + call(steps.n);
+    const FactorialSteps::Event &e = steps.eventOf(std::min(step, steps.count() - 1));
+    if (e.enter)
+        return call(Integer(e.n + 1)) + " chiama " + call(e.n);
+    const std::string result = groupThousands(e.result, separator);
+    if (e.n <= 1)
+        return call(e.n) + " = 1: il caso base, senza altre chiamate";
+    return call(e.n) + " = " + std::to_string(e.n) + " \u00d7 " + groupThousands(e.result / e.n, separator) +
+           " = " + result;
 }
 
 std::string GroupThousands(Long n, std::string_view separator)

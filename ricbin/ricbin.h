@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "calls.h"
 #include "exercise.h"
 #include "random.h"
 #include "text.h"
@@ -38,8 +39,9 @@ struct Probe
 };
 
 // The observer of a search that nobody watches.
-struct NoProbes
+struct NoProbes : IgnoreCalls
 {
+    using IgnoreCalls::operator();
     void operator()(const Probe &) const {}
 };
 
@@ -61,7 +63,8 @@ void addVerdict(std::vector<std::string> &lstRB, std::string_view typed, Integer
 // Recursive binary search of x in V(low..high), appending one probe line
 // "low - middle - high : value" to lstRB per probe and reporting each probe to
 // the observer after its line. Returns the position met, or 0 when x is not
-// there.
+// there. A call that probes is reported as it begins and as it returns, so
+// the depth of the calls is the number of probes.
 template <class Observer>
 Integer RicBin(std::span<const Integer> V, Integer x, int low, int high,
                std::vector<std::string> &lstRB, Observer &observe)
@@ -73,16 +76,17 @@ Integer RicBin(std::span<const Integer> V, Integer x, int low, int high,
     if (low > high)
         return 0;
 
+    observe(CallEnter{low, high});
     const int middle = (low + high) / 2;
     const Integer value = V[static_cast<std::size_t>(middle)];
     lstRB.push_back(plain(low) + " - " + plain(middle) + " - " + plain(high) + " : " + plain(value));
     observe(Probe{low, middle, high, value, x <=> value});
 
     if (value == x)
-        return static_cast<Integer>(middle);
+        return returned(observe, static_cast<Integer>(middle));
     if (x < value)
-        return RicBin(V, x, low, middle - 1, lstRB, observe);
-    return RicBin(V, x, middle + 1, high, lstRB, observe);
+        return returned(observe, RicBin(V, x, low, middle - 1, lstRB, observe));
+    return returned(observe, RicBin(V, x, middle + 1, high, lstRB, observe));
 }
 
 Integer RicBin(std::span<const Integer> V, Integer x, int low, int high,
@@ -116,6 +120,7 @@ struct SearchSteps
     Integer x = 0;
     std::vector<std::string> lines;
     std::vector<Probe> probes;
+    CallTrace calls; // the calls of RicBin, by step
 
     // 0 when the text reads as 0 and nothing is searched.
     int count() const { return lines.empty() ? 0 : static_cast<int>(probes.size()) + 1; }
@@ -137,8 +142,43 @@ std::string StepSentence(const SearchSteps &search, int N, int step);
 std::vector<exercise::Expected> ExerciseSteps(const SearchSteps &search);
 
 // n! for n >= 2, 1 for every n <= 1, in 32-bit arithmetic; callers never pass
-// more than 12.
+// more than 12. Each call is reported as it begins and as it returns.
+template <class Observer>
+Long Fattoriale(Integer n, Observer &observe)
+{
+    observe(CallEnter{n});
+    if (n > 1)
+        return returned(observe, n * Fattoriale(static_cast<Integer>(n - 1), observe));
+    return returned(observe, Long(1));
+}
+
 Long Fattoriale(Integer n);
+
+// The factorial as its step view plays it: every call as it begins (the
+// first before the first step) and as it returns, one step each.
+struct FactorialSteps
+{
+    Integer n = 0;
+    bool tooLarge = false; // above 12: nothing computed
+    struct Event
+    {
+        bool enter;
+        Integer n;
+        Long result; // once returned
+    };
+    std::vector<Event> events;
+    CallTrace calls;
+
+    int count() const { return events.empty() ? 0 : static_cast<int>(events.size()) - 1; }
+    // The event that step plays (the first is played before step 0).
+    const Event &eventOf(int step) const { return events[std::size_t(step + 1)]; }
+};
+
+// Reads n from the text as the window does and records its factorial.
+FactorialSteps RecordFactorial(std::string_view typed);
+// What a step did: "Fattoriale(5) chiama Fattoriale(4)", "Fattoriale(1) = 1",
+// "Fattoriale(2) = 2 × 1 = 2", numbers grouped with the separator.
+std::string FactorialSentence(const FactorialSteps &steps, int step, std::string_view separator);
 
 inline constexpr Integer LargestFactorial = 12;
 

@@ -14,9 +14,9 @@ namespace {
 // The pieces of RicBin's lines that a step lights.
 constexpr char NotThere[] = "return 0;";
 constexpr char Equal[] = "if (value == x)";
-constexpr char Found[] = "return static_cast<Integer>(middle)";
-constexpr char GoLeft[] = "return RicBin(V, x, low, middle - 1";
-constexpr char GoRight[] = "return RicBin(V, x, middle + 1";
+constexpr char Found[] = "returned(observe, static_cast<Integer>(middle))";
+constexpr char GoLeft[] = "RicBin(V, x, low, middle - 1";
+constexpr char GoRight[] = "RicBin(V, x, middle + 1";
 
 } // namespace
 
@@ -92,6 +92,58 @@ Variables VariablesAt(const SearchSteps &search, int N, int step)
     if (step < 0)
         return changedSince(now, now);
     return changedSince(std::move(now), StepCodeAt(search, N, step - 1).variables);
+}
+
+namespace {
+
+constexpr char Recurse[] = "n * Fattoriale(";
+constexpr char Base[] = "returned(observe, Long(1))";
+
+} // namespace
+
+const CodeListing &factorialListing()
+{
+    static const CodeListing listing(ricbinSource, "Long Fattoriale(Integer n, Observer &observe)",
+                                     {
+                                         {"funzione Fattoriale(n)", nullptr},
+                                         {"    se n > 1 allora", nullptr},
+                                         {"        restituisci n × Fattoriale(n - 1)", Recurse},
+                                         {"    fine se", nullptr},
+                                         {"    restituisci 1", Base},
+                                         {"fine funzione", nullptr},
+                                     });
+    return listing;
+}
+
+StepCode FactorialCodeAt(const FactorialSteps &steps, int step)
+{
+    StepCode code;
+    if (steps.tooLarge || steps.events.empty())
+        return code;
+    step = std::min(step, steps.count() - 1);
+    // The call under way (or returning) and what it knows so far.
+    const FactorialSteps::Event &e = steps.events[std::size_t(step + 1)];
+    const Integer n = e.enter ? Integer(step < 0 ? e.n : e.n + 1) : e.n;
+    code.variables.push_back("n = " + plain(n));
+    if (e.enter) {
+        code.variables.push_back("Fattoriale(n - 1) = —");
+        code.variables.push_back("risultato = —");
+        code.line = step < 0 ? 0 : factorialListing().lineOf(Recurse);
+        return code;
+    }
+    const bool base = n <= 1;
+    code.variables.push_back("Fattoriale(n - 1) = " + (base ? std::string("—") : std::to_string(e.result / n)));
+    code.variables.push_back("risultato = " + std::to_string(e.result));
+    code.line = factorialListing().lineOf(base ? Base : Recurse);
+    return code;
+}
+
+Variables FactorialVariablesAt(const FactorialSteps &steps, int step)
+{
+    std::vector<std::string> now = FactorialCodeAt(steps, step).variables;
+    if (step < 0)
+        return changedSince(now, now);
+    return changedSince(std::move(now), FactorialCodeAt(steps, step - 1).variables);
 }
 
 } // namespace quimbra::ricbin

@@ -23,6 +23,10 @@ struct StepCode
     std::vector<std::string> variables;
 };
 StepCode StepCodeAt(const SearchSteps &search, int N, int step);
+// The same for the factorial: the listing of Fattoriale, the line of each step.
+const CodeListing &factorialListing();
+StepCode FactorialCodeAt(const FactorialSteps &steps, int step);
+Variables FactorialVariablesAt(const FactorialSteps &steps, int step);
 // The variables after that step, each marked where the step changed it.
 Variables VariablesAt(const SearchSteps &search, int N, int step);
 

@@ -70,9 +70,9 @@ const FormLayout &passoSortLayout()
              magenta, NoFlags, "Che cosa ha fatto l'ultimo passo"},
         };
         l.controls.insert(l.controls.end(), own.begin(), own.end());
-        const auto code = codeRows({{1080, 5805}, {120, 6270, 10860, 3300}, {11100, 5880},
+        const auto code = codeRows({{1080, 5805}, {120, 6270, 7380, 3300}, {11100, 5880},
                                     {11100, 6270, 4080, 3300}, "dell'algoritmo",
-                                    "dell'algoritmo e i loro valori"});
+                                    "dell'algoritmo e i loro valori", {7620, 6270, 3360, 3300}});
         l.controls.insert(l.controls.end(), code.begin(), code.end());
         // What kind of sort the code is, above it, whatever its language.
         l.controls.push_back({"lblTitoloCodice", -1, Kind::Label, nullptr, 3300, 5880, 7680, 300,
@@ -313,6 +313,7 @@ void frmPassoSort::showState()
     controls().lblPasso->setText(stepSentence());
     showCode(&sortListing(column_), steps_->state().line);
     showVariables(steps_->variables());
+    showCalls(steps_->calls().empty() ? nullptr : &steps_->calls(), steps_->position() - 1, sortRoutine(column_));
     ui_.lblTitoloCodice->setText(QString::fromUtf8(sortEntry(column_).what));
     // Stability is a verdict on the whole run: said once it has ended.
     const QString stable = steps_->finished() ? QString::fromStdString(steps_->stabilitySentence()) : QString();

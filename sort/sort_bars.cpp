@@ -22,6 +22,8 @@ const QColor tailGround(214, 238, 206);
 // The two runs that a merge is joining.
 const QColor leftRunGround(208, 224, 250);
 const QColor rightRunGround(250, 222, 200);
+// The calls under way in the tree of calls (the innermost in the lit colour).
+const QColor callUnderWay(226, 150, 226);
 
 // Merge draws W under V: V takes the upper part of the area.
 QRect vectorArea(const QRect &area, bool withAux)
@@ -37,6 +39,58 @@ QRect auxArea(const QRect &area)
 
 } // namespace
 
+bool SortBars::withCalls() const
+{
+    return steps_ && !steps_->calls().empty();
+}
+
+QRect SortBars::barsArea(const QRect &area) const
+{
+    if (!withCalls())
+        return area;
+    return QRect(area.left(), area.top(), area.width(), area.height() - callsArea(area).height());
+}
+
+QRect SortBars::callsArea(const QRect &area) const
+{
+    if (!withCalls())
+        return {};
+    // The tree of the calls takes the lowest fifth, at least a few pixels a level.
+    const int height = std::clamp(area.height() / 5, 24, std::max(24, area.height() / 3));
+    return QRect(area.left(), area.bottom() - height + 1, area.width(), height);
+}
+
+void SortBars::paintCalls(QPainter &painter, const QRect &area) const
+{
+    const CallTrace &trace = steps_->calls();
+    const long step = steps_->position() - 1;
+    const Geometry g = geometry(barsArea(area));
+    painter.fillRect(area.left(), area.top(), area.width(), 1, Qt::darkGray);
+    const int deepest = std::max(1, trace.deepest());
+    const double level = double(area.height() - 3) / deepest;
+    const int thick = std::clamp(int(level * 0.6), 1, 6);
+    // The calls made so far, each over its range at its depth: those under
+    // way lit, the innermost strongest, the others finished.
+    const CallRecord *innermost = nullptr;
+    for (const CallRecord &c : trace.calls()) {
+        if (c.entered > step)
+            break;
+        if (c.b < c.a || c.a < 1)
+            continue;
+        const bool underWay = c.returned < 0 || c.returned > step;
+        const int y = area.top() + 2 + int((c.depth - 1) * level);
+        const int x = g.left(c.a), right = g.left(std::min(c.b, g.n) + 1);
+        painter.fillRect(x, y, std::max(1, right - x - 1), thick, underWay ? callUnderWay : QColor(Qt::lightGray));
+        if (underWay && (!innermost || c.depth >= innermost->depth))
+            innermost = &c;
+    }
+    if (innermost) {
+        const int y = area.top() + 2 + int((innermost->depth - 1) * level);
+        const int x = g.left(innermost->a), right = g.left(std::min(innermost->b, g.n) + 1);
+        painter.fillRect(x, y, std::max(1, right - x - 1), std::max(thick, 2), stepColour::lit);
+    }
+}
+
 bool SortBars::withAux() const
 {
     return steps_ && steps_->algorithm() == AlgoMerge;
@@ -50,7 +104,7 @@ void SortBars::setSteps(const SortSteps *steps, Integer highest)
 
 QRectF SortBars::column(const QRect &area, int p) const
 {
-    const Geometry g = geometry(vectorArea(area, withAux()));
+    const Geometry g = geometry(vectorArea(barsArea(area), withAux()));
     if (p < 1 || p > g.n)
         return {};
     return QRectF(g.left(p), g.area.top(), g.width(p), g.area.height());
@@ -61,9 +115,10 @@ QRegion SortBars::changedByOneStep(const QRect &area) const
     // Merge's W and Heap's tail change beside the positions marked.
     if (withAux() || (steps_ && steps_->algorithm() == AlgoHeap))
         return area;
-    const Geometry g = geometry(area);
+    const Geometry g = geometry(barsArea(area));
     const Marks now = marks();
-    QRegion dirty;
+    // The tree of the calls changes with the calls under way.
+    QRegion dirty = callsArea(area);
     for (const Marks *m : {static_cast<const Marks *>(&painted_), &now}) {
         for (int p : m->positions)
             if (p >= 1 && p <= g.n)
@@ -147,9 +202,12 @@ void SortBars::paint(QPainter &painter, const QRect &area) const
     painted_ = marks();
     if (!steps_ || steps_->size() < 1)
         return;
-    paintVector(painter, vectorArea(area, withAux()));
+    const QRect bars = barsArea(area);
+    paintVector(painter, vectorArea(bars, withAux()));
     if (withAux())
-        paintAux(painter, auxArea(area));
+        paintAux(painter, auxArea(bars));
+    if (withCalls())
+        paintCalls(painter, callsArea(area));
 }
 
 void SortBars::paintAux(QPainter &painter, const QRect &area) const

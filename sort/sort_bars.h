@@ -26,7 +26,9 @@ class SortSteps;
 // every bar shows its value and position, and with 30 values or fewer the
 // letter that tells equal values apart. Merge's W is a second row of bars
 // under V, the two runs being merged on grounds of their own; Heap's sorted
-// tail stands on a ground of its own, in another colour.
+// tail stands on a ground of its own, in another colour. Under the bars of
+// Quick and Merge, the tree of their calls so far: each call a segment over
+// its range at its depth, those under way lit.
 class SortBars final
 {
 public:
@@ -64,6 +66,11 @@ private:
     Geometry geometry(const QRect &area) const;
     // Merge's run draws W under V.
     bool withAux() const;
+    // Quick and Merge draw the tree of their calls under the bars.
+    bool withCalls() const;
+    QRect barsArea(const QRect &area) const;
+    QRect callsArea(const QRect &area) const;
+    void paintCalls(QPainter &painter, const QRect &area) const;
     void paintVector(QPainter &painter, const QRect &area) const;
     void paintAux(QPainter &painter, const QRect &area) const;
     static QFont font();

@@ -223,6 +223,14 @@ const std::array<SortEntry, SortAlgorithms> &catalogue()
 
 } // namespace
 
+std::string sortRoutine(int algorithm)
+{
+    // "void QuickSort(std::span<Integer> V, …": the word before the bracket.
+    const std::string_view signature = sortEntry(algorithm).signature;
+    const std::size_t open = signature.find('('), space = signature.rfind(' ', open);
+    return std::string(signature.substr(space + 1, open - space - 1));
+}
+
 const SortEntry &sortEntry(int algorithm)
 {
     return catalogue()[std::size_t(std::clamp(algorithm, 0, SortAlgorithms - 1))];

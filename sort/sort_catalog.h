@@ -8,6 +8,7 @@
 #include "types.h"
 
 #include <span>
+#include <string>
 #include <vector>
 
 // Every sort the program shows, in one place: the sorting window's four in
@@ -51,6 +52,8 @@ struct SortEntry
 
 const SortEntry &sortEntry(int algorithm);
 inline const char *sortTitle(int algorithm) { return sortEntry(algorithm).title; }
+// The routine's own name, as its calls are written: "QuickSort", "MergeSort".
+std::string sortRoutine(int algorithm);
 // The code of the algorithm's routine: its pseudocode and its C++ lines as
 // compiled from sorts.h.
 const CodeListing &sortListing(int algorithm);

@@ -106,6 +106,9 @@ public:
     void restToAux(int k, int from, int line = __builtin_LINE()) { sink_.add(pack(OpRestToAux, k, from, false, line)); }
     void fromAux(int p, int line = __builtin_LINE()) { sink_.add(pack(OpFromAux, p, 0, false, line)); }
     void sift(int i, int n, int line = __builtin_LINE()) { sink_.add(pack(OpSift, i, n, false, line)); }
+    // The calls go to the sink apart from the events: they are no steps.
+    void enter(int first, int last) { sink_.call(CallEnter{first, last}); }
+    void leave() { sink_.call(CallReturn{}); }
 
 private:
     Sink &sink_;
@@ -127,6 +130,11 @@ public:
         if (seen_++ < skip_ || out_.size() >= cap_)
             return;
         out_.push_back(e);
+    }
+    // The calls were recorded once, with the whole run.
+    template <class Call>
+    void call(const Call &)
+    {
     }
 
 private:
@@ -403,8 +411,12 @@ public:
         follow({ids_, auxIds_, heldId_}, e);
         ++events_;
     }
+    // A call belongs to the step that begins next.
+    void call(const CallEnter &c) { steps_.calls_.enter(c, begun_); }
+    void call(const CallReturn &c) { steps_.calls_.leave(c, begun_); }
     void finish()
     {
+        steps_.calls_.finish(begun_);
         if (steps_.checkpoints_.empty())
             steps_.checkpoints_.push_back({state_, 0});
         steps_.count_ = begun_;

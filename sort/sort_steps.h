@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "calls.h"
 #include "exercise.h"
 #include "random.h"
 #include "sort_catalog.h"
@@ -162,6 +163,9 @@ public:
     std::size_t eventBytes() const { return chunk_.capacity() * sizeof(std::uint64_t); }
     std::size_t memoryBytes() const;
     long checkpointEvery() const { return every_; }
+    // The calls of QuickSort or MergeSort, as the routine reported them;
+    // empty for the others.
+    const CallTrace &calls() const { return calls_; }
 
     static constexpr std::size_t ChunkEvents = 1 << 17;
 
@@ -193,6 +197,7 @@ private:
     std::vector<Checkpoint> checkpoints_; // steps 0, every_, 2 every_, ...
     long every_ = 1;
     Checkpoint end_;
+    CallTrace calls_;
 };
 
 // A sort as an exercise, recorded by playing SortSteps over the values: the

@@ -58,6 +58,10 @@ struct NoObserver
     void fromAux(int) {}
     // HeapSort's Setaccia(i, n) begins: V(i) sinks within the heap V(1..n).
     void sift(int, int) {}
+    // A call of QuickSort(first, last) or MergeSort(first, last) begins; the
+    // innermost call under way returns.
+    void enter(int, int) {}
+    void leave() {}
 };
 
 // Every position compared with every later one, exchanged when the later is
@@ -137,8 +141,11 @@ void ShellSort(std::span<Integer> V, int N, Long &NMosse, Observer &observe)
 template <class Observer>
 void QuickSort(std::span<Integer> V, int first, int last, Long &NMosse, Observer &observe)
 {
-    if (last <= first)
+    observe.enter(first, last);
+    if (last <= first) {
+        observe.leave();
         return;
+    }
     const Integer pivot = V[first];
     observe.range(first, last);
     int i = first + 1;
@@ -159,6 +166,7 @@ void QuickSort(std::span<Integer> V, int first, int last, Long &NMosse, Observer
     observe.pivotPlaced(first, k);
     QuickSort(V, first, k, NMosse, observe);
     QuickSort(V, k + 1, last, NMosse, observe);
+    observe.leave();
 }
 
 // The smallest of V(i..N) found and exchanged into V(i), for i = 1 .. N - 1;
@@ -211,8 +219,11 @@ template <class Observer>
 void MergeSort(std::span<Integer> V, std::span<Integer> W, int first, int last, Long &NMosse,
                Observer &observe)
 {
-    if (first >= last)
+    observe.enter(first, last);
+    if (first >= last) {
+        observe.leave();
         return;
+    }
     const int m = (first + last) / 2;
     observe.range(first, last);
     MergeSort(V, W, first, m, NMosse, observe);
@@ -254,6 +265,7 @@ void MergeSort(std::span<Integer> V, std::span<Integer> W, int first, int last, 
         ++NMosse;
         observe.fromAux(p);
     }
+    observe.leave();
 }
 
 // Heap sort: V(1..N) made a heap (every V(i) at least its children V(2i) and

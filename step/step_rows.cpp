@@ -63,7 +63,7 @@ std::vector<ControlSpec> codeRows(const CodePlaces &at)
 {
     const std::string codeOf(at.codeOf), variablesOf(at.variablesOf);
     const QPoint title = at.language + QPoint(-960, 75);
-    return {
+    std::vector<ControlSpec> rows{
         row("lblTitCodice", Kind::Label, QRect(title, QSize(900, 300)), "Codice:", sans825b,
             nullptr, magenta),
         row("cboCodice", Kind::ComboBox, QRect(at.language, QSize(2100, 375)), nullptr, sans825,
@@ -75,6 +75,14 @@ std::vector<ControlSpec> codeRows(const CodePlaces &at)
         row("lstVariabili", Kind::ListBox, at.variables, nullptr, mono975,
             kept("Variabili " + variablesOf), blue, paleCyan),
     };
+    if (!at.calls.isEmpty()) {
+        const QRect &c = at.calls;
+        rows.push_back(row("lblProfondita", Kind::Label, QRect(c.left(), c.top(), c.width(), 300), nullptr,
+                           sans825b, "Profondit\u00e0 delle chiamate, ora e la massima", magenta));
+        rows.push_back(row("lstChiamate", Kind::ListBox, c.adjusted(0, 330, 0, 0), nullptr, mono975,
+                           "Le chiamate ricorsive in corso, la pi\u00f9 esterna per prima", darkRed, paleYellow));
+    }
+    return rows;
 }
 
 FormLayout withTypedRow(FormLayout l, const TypedPlaces &at)

@@ -30,7 +30,7 @@ struct PlayerPlaces
 std::vector<ControlSpec> playerRows(const PlayerPlaces &at);
 
 // The code panel and the variables: lblTitCodice and cboCodice above
-// lstCodice, lblTitVariabili above lstVariabili.
+// lstCodice, lblTitVariabili above lstVariabili, and the calls under way.
 struct CodePlaces
 {
     QPoint language; // cboCodice's corner; its title stands to its left
@@ -39,6 +39,9 @@ struct CodePlaces
     QRect variables;
     const char *codeOf;      // "della ricerca"
     const char *variablesOf; // "della ricerca e i loro valori"
+    // The calls under way of a recursive routine: lblProfondita at the top
+    // of this place, lstChiamate under it (empty: none).
+    QRect calls{};
 };
 std::vector<ControlSpec> codeRows(const CodePlaces &at);
 

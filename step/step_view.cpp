@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "step_view.h"
 
+#include "numbers.h"
+
 #include "layout.h"
 #include "step_colours.h"
 #include "widgets.h"
@@ -41,6 +43,7 @@ constexpr std::pair<const char *, const char *> toolTips[] = {
     {"lstCodice", "Il codice: la riga evidenziata ha fatto l'ultimo passo (Ctrl+C copia)"},
     {"lstVariabili", "Le variabili dopo l'ultimo passo; in grassetto quelle cambiate (Ctrl+C copia)"},
     {"lstPassi", "Le righe scritte finora (Ctrl+C copia)"},
+    {"lstChiamate", "Le chiamate in corso, la pi\u00f9 esterna per prima; evidenziata quella in cui si \u00e8 (Ctrl+C copia)"},
     {"cmdFine", "Chiudi la finestra (Alt+F4)"},
     {"cmdEsercizio", "Un esercizio su dati nuovi: fai tu i passi dell'algoritmo"},
     {"txtCodice", "Il codice dato dall'insegnante: scrivilo e premi Invio"},
@@ -146,6 +149,12 @@ void StepView::connectControls()
     code->setUniformItemSizes(false);
     code->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     controls_.lstVariabili->setItemDelegate(new ChangedRows(controls_.lstVariabili));
+    // The innermost call is lit as the code's row is.
+    if ((lstChiamate_ = find<ListBox>("lstChiamate"))) {
+        lstChiamate_->setPalette(colours);
+        lstChiamate_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    }
+    lblProfondita_ = find<QLabel>("lblProfondita");
     // Each panel is announced with the label in front of it.
     need<QLabel>("lblTitCodice")->setBuddy(language);
     need<QLabel>("lblTitVariabili")->setBuddy(controls_.lstVariabili);
@@ -169,10 +178,12 @@ void StepView::connectControls()
     });
     connectViewControls();
     // After the view's own controls: the panel sees the canvas's keys first.
-    exercise_->attach({need<QPushButton>("cmdEsercizio"), need<QLabel>("lblEsercizio"),
-                       need<QLineEdit>("txtCodice"), need<QLabel>("lblAvviso"),
-                       find<QPushButton>("cmdNonCe"), need<QPushButton>("cmdSoluzione"),
-                       need<QLabel>("lblPunteggio"), fine, picture});
+    // A view with nothing to practise has no strip.
+    if (find<QPushButton>("cmdEsercizio"))
+        exercise_->attach({need<QPushButton>("cmdEsercizio"), need<QLabel>("lblEsercizio"),
+                           need<QLineEdit>("txtCodice"), need<QLabel>("lblAvviso"),
+                           find<QPushButton>("cmdNonCe"), need<QPushButton>("cmdSoluzione"),
+                           need<QLabel>("lblPunteggio"), fine, picture});
 }
 
 void StepView::Form_Load()
@@ -241,6 +252,42 @@ void StepView::showVariables(const Variables &now)
     if (now.lines != variables_.lines) {
         variables->setLines(now.lines);
         variables_.lines = now.lines;
+    }
+}
+
+void StepView::showCalls(const CallTrace *calls, long step, std::string_view routine)
+{
+    if (!lstChiamate_)
+        return;
+    std::vector<std::string> lines;
+    int lit = -1;
+    if (!calls || calls->empty()) {
+        // An iterative routine says so; nothing played yet shows nothing.
+        if (!calls)
+            lines.emplace_back("nessuna chiamata ricorsiva");
+        if (lblProfondita_)
+            lblProfondita_->clear();
+    } else {
+        const std::vector<CallLine> shown = calls->linesAt(step, routine, thousandsSeparator().toStdString());
+        for (std::size_t n = 0; n < shown.size(); ++n) {
+            // Indented by depth, up to a point: QuickSort on sorted data goes a thousand deep.
+            lines.push_back(std::string(std::size_t(2 * std::min(shown[n].depth - 1, 8)), ' ') + shown[n].text);
+            if (!shown[n].returning || lit < 0 || shown[std::size_t(lit)].returning)
+                lit = int(n);
+        }
+        if (lblProfondita_)
+            lblProfondita_->setText(QString::fromStdString(calls->depthSentence(step)));
+    }
+    if (lines != callLines_) {
+        lstChiamate_->setLines(lines);
+        callLines_ = std::move(lines);
+    }
+    if (lit >= 0) {
+        const QModelIndex index = lstChiamate_->model()->index(lit, 0);
+        lstChiamate_->setCurrentIndex(index);
+        lstChiamate_->scrollTo(index);
+    } else {
+        lstChiamate_->setCurrentIndex(QModelIndex());
     }
 }
 

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "calls.h"
 #include "code_listing.h"
 #include "exercise_panel.h"
 #include "form.h"
@@ -10,6 +11,7 @@
 #include "variables.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 class QComboBox;
@@ -88,6 +90,10 @@ protected:
     // The variables panel: one "name = value" line each, those that the last
     // step changed in the colour of a lit line.
     void showVariables(const Variables &variables);
+    // The calls of a recursive routine under way after steps 0..step, in
+    // lstChiamate with the innermost lit, and lblProfondita; for an
+    // iterative routine (nullptr) the list says so.
+    void showCalls(const CallTrace *calls, long step, std::string_view routine);
 
     // The controls that every step view has, resolved when it loads
     // (lstPassi only where its layout holds one).
@@ -118,6 +124,9 @@ private:
     int line_ = 0;
     int branch_ = 0;
     Variables variables_;
+    std::vector<std::string> callLines_;
+    ListBox *lstChiamate_ = nullptr;
+    QLabel *lblProfondita_ = nullptr;
     std::size_t linesShown_ = std::size_t(-1);
     static int open_;
     Cascade cascade_{open_};

@@ -120,9 +120,10 @@ QStringList verdict(bool found)
 
 
 // Records the kinds of the steps an operation reports, one letter each.
-struct OpLetters
+struct OpLetters : IgnoreCalls
 {
     std::string letters;
+    using IgnoreCalls::operator();
     void operator()(const TreeOp &op)
     {
         letters += "CAEFNLOTSXRP"[op.kind];

@@ -148,8 +148,9 @@ class tst_AbrWindow final : public QObject
         const abr::TreeSteps &steps = view->steps();
         ListBox *code = view->list("lstCodice");
         auto shown = [&] {
-            return lines(view, "lstPassi") + lines(view, "lstVariabili") +
+            return lines(view, "lstPassi") + lines(view, "lstVariabili") + lines(view, "lstChiamate") +
                    QStringList{view->label("lblPasso")->text(), view->label("lblPosizione")->text(),
+                               view->label("lblProfondita")->text(),
                                code->currentIndex().isValid() ? code->currentIndex().data().toString()
                                                               : QString("(nessuna)")};
         };
@@ -485,6 +486,7 @@ private slots:
             // The picture and the table agree.
             [&] { QCOMPARE(lines(view, "lstNodi"), toQt(abr::NodeRows(view->drawing().tree()))); }();
             return lines(view, "lstNodi") + lines(view, "lstPassi") + lines(view, "lstVariabili") +
+                   lines(view, "lstChiamate") +
                    QStringList{view->label("lblPasso")->text(), view->label("lblAltezza")->text(),
                                table->currentIndex().isValid() ? table->currentIndex().data().toString() : "-"};
         };

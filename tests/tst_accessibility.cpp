@@ -5,6 +5,7 @@
 // Italian name that says what the control is for, and the right role.
 #include "frmABR.h"
 #include "frmPassoABR.h"
+#include "frmPassoFattoriale.h"
 #include "frmPassoRicBin.h"
 #include "frmPassoSort.h"
 #include "frmRicBin.h"
@@ -73,6 +74,8 @@ class tst_Accessibility final : public QObject
             return menu->ricBinSlot()->findChild<frmPassoRicBin *>();
         if (name == "frmPassoABR")
             return menu->abrSlot()->findChild<frmPassoABR *>();
+        if (name == "frmPassoFattoriale")
+            return menu->ricBinSlot()->findChild<frmPassoFattoriale *>();
         return menu->sortSlot();
     }
 
@@ -130,7 +133,9 @@ private slots:
         QVERIFY(form("frmPassoSort") && form("frmPassoSort")->isLoaded());
         menu->ricBinSlot()->PassoPasso();
         menu->abrSlot()->PassoPasso();
+        menu->ricBinSlot()->PassoFattoriale();
         QVERIFY(form("frmPassoRicBin") && form("frmPassoABR") && form("frmPassoABR")->isLoaded());
+        QVERIFY(form("frmPassoFattoriale") && form("frmPassoFattoriale")->isLoaded());
     }
 
     void cleanupTestCase()
@@ -281,19 +286,23 @@ private slots:
             << QString("frmPassoSort")
             << QStringList{"cmdAvvia", "cmdCopiaDati", "cmdEsercizio", "cmdFine", "cmdIndietro",
                            "cmdNuoviDati", "cmdPasso", "cmdSoluzione", "cmdTutto", "cmdUsaDati",
-                           "lstCodice", "lstVariabili", "txtCodice", "txtDati"};
+                           "lstChiamate", "lstCodice", "lstVariabili", "txtCodice", "txtDati"};
         QTest::newRow("frmPassoRicBin")
             << QString("frmPassoRicBin")
             << QStringList{"cmdAvvia", "cmdCopiaDati", "cmdEsercizio", "cmdFine", "cmdIndietro",
                            "cmdNonCe", "cmdPasso", "cmdSoluzione", "cmdTutto", "cmdUsaDati",
-                           "lstCodice", "lstPassi", "lstVariabili", "txtCodice", "txtDati", "txtX"};
+                           "lstChiamate", "lstCodice", "lstPassi", "lstVariabili", "txtCodice", "txtDati", "txtX"};
         QTest::newRow("frmPassoABR")
             << QString("frmPassoABR")
             << QStringList{"cmdAvvia", "cmdCopiaDati", "cmdCostruisci", "cmdElimina", "cmdEsercizio",
                            "cmdFine", "cmdIndietro", "cmdInserisci", "cmdNonCe", "cmdPasso", "cmdRicerca",
                            "cmdSoluzione", "cmdTutto", "cmdUsaDati", "cmdV(0)", "cmdV(1)", "cmdV(2)",
-                           "lstCodice", "lstNodi", "lstPassi", "lstVariabili", "txtChiave", "txtCodice",
+                           "lstChiamate", "lstCodice", "lstNodi", "lstPassi", "lstVariabili", "txtChiave", "txtCodice",
                            "txtDati"};
+        QTest::newRow("frmPassoFattoriale")
+            << QString("frmPassoFattoriale")
+            << QStringList{"cmdAvvia", "cmdFine", "cmdIndietro", "cmdPasso", "cmdTutto", "lstChiamate",
+                           "lstCodice", "lstVariabili", "txtNumero"};
     }
 
     void everyControlNamedOnce()

@@ -42,7 +42,13 @@ using namespace quimbra::testing;
 
 namespace {
 
+#if defined(QUIMBRA_UNDER_SANITIZER)
+// Under the sanitizers the growth is not judged (LeakSanitizer looks for the
+// leaks), and every cycle costs several times as much: fewer cycles do.
+constexpr int Cycles = 40;
+#else
 constexpr int Cycles = 200;
+#endif
 // Room for the allocator's own bookkeeping; a leak of a window's list lines
 // (thousands of strings per cycle) or of its controls exceeds it many times.
 constexpr long AllowedGrowthKiB = 384;

@@ -4,6 +4,7 @@
 // The binary search window driven through its real controls: the sorted
 // vector it lists, the traced search, the factorial calculator and its warning
 // box, and what activation, re-activation and reopening do to each of them.
+#include "frmPassoFattoriale.h"
 #include "frmPassoRicBin.h"
 #include "frmRicBin.h"
 #include "frm_Quimbra.h"
@@ -206,6 +207,21 @@ class tst_RicBinWindow final : public QObject
     {
         type(w->textBox("txtFatt"), text);
         QTest::mouseClick(w->button("cmdFattoriale"), Qt::LeftButton);
+    }
+
+    // F2 in the factorial's box opens its step view, on the number typed.
+    static frmPassoFattoriale *openFactorialView(frmRicBin *w)
+    {
+        QLineEdit *box = w->textBox("txtFatt");
+        w->window()->activateWindow();
+        if (!QTest::qWaitForWindowActive(w->window()))
+            return nullptr;
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_F2);
+        const auto views = w->findChildren<frmPassoFattoriale *>();
+        if (views.size() != 1 || !QTest::qWaitForWindowActive(views.last()->window()))
+            return nullptr;
+        return views.last();
     }
 
     // Presses the button and answers the modal box it opens, if any, by
@@ -589,6 +605,29 @@ private slots:
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
         QCOMPARE(w->list("lstV")->lines(), linesA); // the calculator leaves the vector alone
         QCOMPARE(rnd->draws, 1000L);
+        if (locale.language() == QLocale::French)
+            return;
+        // Step by step: in and out again, one step for each call going in
+        // (but the first) and one for each return, to the window's result.
+        frmPassoFattoriale *view = openFactorialView(w);
+        QVERIFY(view);
+        QCOMPARE(view->textBox("txtNumero")->text(), text);
+        const int n = std::clamp(int(textToInteger(text.toStdString())), 1, 12);
+        QCOMPARE(view->player().stepper()->count(), 2 * n - 1);
+        QList<QStringList> forward;
+        for (int step = 0; step < 2 * n - 1; ++step) {
+            QTest::mouseClick(view->button("cmdPasso"), Qt::LeftButton);
+            forward << view->list("lstChiamate")->lines();
+            QCOMPARE(forward.last().size(), step < n ? step + 2 - (step == n - 1) : 2 * n - 1 - step);
+        }
+        QVERIFY(view->label("lblPasso")->text().endsWith(digits) ||
+                view->label("lblPasso")->text().contains(" = " + digits + ":"));
+        QVERIFY(view->list("lstChiamate")->lines().first().endsWith(" = " + digits));
+        for (int step = 2 * n - 2; step > 0; --step) {
+            QTest::keyClick(view->window(), Qt::Key_Left);
+            QCOMPARE(view->list("lstChiamate")->lines(), forward[step - 1]);
+        }
+        QTest::mouseClick(view->button("cmdFine"), Qt::LeftButton);
     }
 
     void numberAboveTwelveIsRefused_data()
@@ -625,6 +664,14 @@ private slots:
         QCOMPARE(w->label("lblFatt")->text(), shown);
         QCOMPARE(w->textBox("txtFatt")->text(), text);
         QVERIFY(w->isLoaded());
+        // The step view says the same and shows nothing else.
+        frmPassoFattoriale *view = openFactorialView(w);
+        QVERIFY(view);
+        QCOMPARE(view->label("lblPasso")->text(), box.text);
+        QCOMPARE(view->player().stepper()->count(), 0);
+        QVERIFY(!view->button("cmdPasso")->isEnabled());
+        QCOMPARE(view->list("lstChiamate")->count(), 0);
+        QCOMPARE(view->list("lstCodice")->count(), 0);
     }
 
     // The box itself, and that closing it is no return to the window while

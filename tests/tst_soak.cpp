@@ -758,7 +758,8 @@ class tst_Soak final : public QObject
         QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, key);
         settle();
         QPointer<QWidget> side = QApplication::activeWindow();
-        static const QStringList sides{"frmPassoSort", "frmPassoRicBin", "frmPassoABR", "frmGrafico", "frmGuida"};
+        static const QStringList sides{"frmPassoSort", "frmPassoRicBin", "frmPassoABR", "frmPassoFattoriale",
+                                       "frmGrafico", "frmGuida"};
         if (!expect(side && sides.contains(side->objectName()), QStringLiteral("the key opens its window")))
             return reached;
         for (int n = 1 + pick(8); n > 0 && side && side->isVisible(); --n) {
