@@ -186,6 +186,21 @@ const std::vector<frmGuida::Page> allPages = {
      "dati\": la tabella, da incollare in un foglio di calcolo.</li><li>\"Salva "
      "immagine&hellip;\": il grafico come file PNG.</li><li>Il mouse fermo su un punto ne dice "
      "il valore.</li></ul>"},
+    {"frmRegistro", "Registro della classe",
+     "<h2>Il registro della classe</h2><p>Si apre con <b>Ctrl+R</b> in qualunque finestra o con "
+     "\"Registro&hellip;\" accanto a ogni esercizio. Nella casella in alto si incolla qualunque "
+     "testo che contenga le righe dei risultati consegnate dagli studenti (una serie di e-mail, una "
+     "chat, una colonna di un foglio di calcolo) e si preme \"Leggi\": ogni riga dei risultati "
+     "diventa una riga della tabella, con il nome scritto prima di essa (\"Rossi Mario: Esercizio "
+     "n. &hellip;\"), l'esercizio, l'algoritmo, i passi, gli errori, la percentuale e se &egrave; "
+     "valida. Una riga non &egrave; valida se il suo controllo non corrisponde (la riga &egrave; "
+     "stata cambiata a mano) o se non pu&ograve; essere un risultato di quell'esercizio; la colonna "
+     "\"Motivo\" dice perch&eacute;. La stessa riga incollata due volte conta una volta; il "
+     "resto del testo &egrave; ignorato e contato.</p><p>Un clic sull'intestazione di una colonna "
+     "ordina le righe; \"Copia\" (o Ctrl+C sulla tabella) la copia per un foglio di calcolo; "
+     "\"Salva&hellip;\" la scrive in un file CSV con il punto e virgola. Il controllo alla fine di "
+     "ogni riga dei risultati &egrave; un sigillo contro le modifiche fatte a mano, non una prova: "
+     "il programma &egrave; libero e chiunque pu&ograve; calcolarlo.</p>"},
     {"frmGuida", "Come usare la guida",
      "<h2>La guida</h2><p>A sinistra le pagine, una per finestra: le frecce su e gi&ugrave; "
      "scelgono la pagina. <b>Tab</b> porta al testo, che le frecce e Pag gi&ugrave; scorrono; "

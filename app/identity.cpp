@@ -4,6 +4,7 @@
 #include "identity.h"
 
 #include "frmGuida.h"
+#include "frmRegistro.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -30,6 +31,8 @@ void applyIdentity(QApplication &app)
         QCoreApplication::installTranslator(&qtTexts);
     // F1 in every window opens the help at its page.
     Form::setHelp(&frmGuida::open);
+    // Ctrl+R, and "Registro…" beside every exercise, open the class register.
+    Form::setRegister(&frmRegistro::open);
 }
 
 } // namespace quimbra

@@ -7,6 +7,7 @@
 // Benchmark's own report goes to stderr; stdout gets one table row per
 // benchmark with the median and p90 over the repetitions.
 #include "abr.h"
+#include "results_of.h"
 #include "random.h"
 #include "report.h"
 #include "ricbin.h"
@@ -187,8 +188,29 @@ void textNumber(benchmark::State &state, std::string text)
     }
 }
 
+// A class register's paste: 10 000 lines, a quarter of them result lines of
+// 200 different exercises (each replayed once), the rest chat.
+void pastedResults(benchmark::State &state)
+{
+    std::string text;
+    for (int i = 0; i < 10000; ++i) {
+        if (i % 4 == 0) {
+            const std::string line = "Esercizio n. " + std::to_string(10000 + i % 200 * 7) +
+                                     " \u00b7 Bubble \u00b7 20 passi \u00b7 1 errore \u00b7 95 %";
+            text += "Studente " + std::to_string(i) + ": " + exercise::Sealed(line) + "\r\n";
+        } else {
+            text += "ecco il mio risultato di oggi, prof, riga " + std::to_string(i) + "\r\n";
+        }
+    }
+    for (auto _ : state) {
+        auto read = ReadPastedResults(text);
+        benchmark::DoNotOptimize(read);
+    }
+}
+
 void registerTheRest()
 {
+    benchmark::RegisterBenchmark("ReadPastedResults, 10 000 pasted lines", pastedResults);
     benchmark::RegisterBenchmark("ricbin::DrawSortedVector + VectorLines (1000)", ricbinVector);
     benchmark::RegisterBenchmark("ricbin::DrawSortedVector alone (part of the above)", ricbinDrawOnly);
     benchmark::RegisterBenchmark("ricbin::VectorLines alone (part of the above)", ricbinLinesOnly);

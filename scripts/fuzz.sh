@@ -13,7 +13,7 @@ cd "$(dirname "$0")/.."
 
 FUZZ_SECONDS=${FUZZ_SECONDS:-60}
 BUILD_DIR=${FUZZ_BUILD_DIR:-build-fuzz}
-targets=(fuzz_text fuzz_values fuzz_ricbin fuzz_factorial fuzz_abr)
+targets=(fuzz_text fuzz_values fuzz_ricbin fuzz_factorial fuzz_abr fuzz_results)
 
 scripts/deps.sh fuzz
 

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Quimbra developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercise.h"
+#include "results.h"
 
 #include <algorithm>
 #include <utility>
@@ -179,7 +180,7 @@ std::string Exercise::result() const
                        counted(errors_, "errore", "errori");
     if (gaveUp_)
         line += " \u00b7 soluzione mostrata dopo " + counted(answered_, "passo", "passi");
-    return line + " \u00b7 " + std::to_string(percent()) + " %";
+    return Sealed(line + " \u00b7 " + std::to_string(percent()) + " %");
 }
 
 } // namespace quimbra::exercise

@@ -122,8 +122,9 @@ public:
     int percent() const;
     // "Passi: 7 di 12 · Errori: 1"
     std::string score() const;
-    // "Esercizio n. 48213 · Shell · 18 passi · 2 errori · 89 %"; a given-up
-    // exercise says after how many steps the solution was shown.
+    // "Esercizio n. 48213 · Shell · 18 passi · 2 errori · 89 % · controllo
+    // K7QM2"; a given-up exercise says after how many steps the solution was
+    // shown.
     std::string result() const;
 
 private:

@@ -129,10 +129,12 @@ FormLayout withExerciseStrip(FormLayout l, bool notThere, bool kinds)
     const int right = l.width - 120;
     const int solution = right - 1350;
     const int missing = notThere ? solution - 120 - 1215 : solution;
+    // The class register, left of the answers.
+    const int book = missing - 120 - 1215;
     // The warning goes beside the code box (and the choice) when there is
     // room, under it otherwise.
     const int warningLeft = kinds ? 6615 : 4215;
-    const bool beside = missing - 120 - warningLeft >= 3000;
+    const bool beside = book - 120 - warningLeft >= 3000;
     std::vector<ControlSpec> strip{
         {"cmdEsercizio", -1, Kind::Button, nullptr, 120, top, 1350, 495, "Esercizio", sans975b,
          none, none, NoFlags, "Inizia un esercizio su dati nuovi"},
@@ -145,9 +147,11 @@ FormLayout withExerciseStrip(FormLayout l, bool notThere, bool kinds)
         strip.push_back({"cboEsercizio", -1, Kind::ComboBox, nullptr, 4215, top + 60, 2280, 375,
                          nullptr, sans825, none, none, NoFlags, "Che cosa si esercita"});
     strip.push_back({"lblAvviso", -1, Kind::Label, nullptr, beside ? warningLeft : 1590,
-                     beside ? top : top + 540, beside ? missing - 120 - warningLeft : right - 1590,
+                     beside ? top : top + 540, beside ? book - 120 - warningLeft : right - 1590,
                      beside ? 495 : 300, nullptr, sans825, none, rgb(192, 0, 0), NoFlags,
                      "Avviso sul codice"});
+    strip.push_back({"cmdRegistro", -1, Kind::Button, nullptr, book, top, 1215, 495, "Registro\u2026", sans825,
+                     none, none, NoFlags, "Apri il registro della classe, per leggere i risultati consegnati"});
     if (notThere)
         strip.push_back({"cmdNonCe", -1, Kind::Button, nullptr, missing, top, 1215, 495,
                          "Non c'\u00e8", sans975b, none, none, NoFlags,

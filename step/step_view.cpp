@@ -50,6 +50,7 @@ constexpr std::pair<const char *, const char *> toolTips[] = {
     {"cboEsercizio", "Che cosa si esercita sull'albero (frecce su e gi\u00f9 quando \u00e8 scelto)"},
     {"cmdNonCe", "Rispondi che la chiave non c'\u00e8"},
     {"cmdSoluzione", "Mostra la soluzione e termina l'esercizio"},
+    {"cmdRegistro", "Il registro della classe: incolla i risultati consegnati (Ctrl+R)"},
     {"lblPunteggio", "Il risultato dell'esercizio (Ctrl+C lo copia)"},
     {"cboAlgoritmo", "L'algoritmo di ordinamento (frecce su e gi\u00f9 quando \u00e8 scelto)"},
     {"cboDati", "I dati da ordinare (frecce su e gi\u00f9 quando \u00e8 scelto)"},
@@ -177,6 +178,8 @@ void StepView::connectControls()
         exercise_->paint(painter, area);
     });
     connectViewControls();
+    if (auto *book = find<QPushButton>("cmdRegistro"))
+        connect(book, &QPushButton::clicked, this, [] { Form::openRegister(); });
     // After the view's own controls: the panel sees the canvas's keys first.
     // A view with nothing to practise has no strip.
     if (find<QPushButton>("cmdEsercizio"))

@@ -285,19 +285,22 @@ private slots:
         QTest::newRow("frmPassoSort")
             << QString("frmPassoSort")
             << QStringList{"cmdAvvia", "cmdCopiaDati", "cmdEsercizio", "cmdFine", "cmdIndietro",
-                           "cmdNuoviDati", "cmdPasso", "cmdSoluzione", "cmdTutto", "cmdUsaDati",
-                           "lstChiamate", "lstCodice", "lstVariabili", "txtCodice", "txtDati"};
+                           "cmdNuoviDati", "cmdPasso", "cmdRegistro", "cmdSoluzione", "cmdTutto",
+                           "cmdUsaDati", "lstChiamate", "lstCodice", "lstVariabili", "txtCodice",
+                           "txtDati"};
         QTest::newRow("frmPassoRicBin")
             << QString("frmPassoRicBin")
             << QStringList{"cmdAvvia", "cmdCopiaDati", "cmdEsercizio", "cmdFine", "cmdIndietro",
-                           "cmdNonCe", "cmdPasso", "cmdSoluzione", "cmdTutto", "cmdUsaDati",
-                           "lstChiamate", "lstCodice", "lstPassi", "lstVariabili", "txtCodice", "txtDati", "txtX"};
+                           "cmdNonCe", "cmdPasso", "cmdRegistro", "cmdSoluzione", "cmdTutto",
+                           "cmdUsaDati", "lstChiamate", "lstCodice", "lstPassi", "lstVariabili",
+                           "txtCodice", "txtDati", "txtX"};
         QTest::newRow("frmPassoABR")
             << QString("frmPassoABR")
             << QStringList{"cmdAvvia", "cmdCopiaDati", "cmdCostruisci", "cmdElimina", "cmdEsercizio",
-                           "cmdFine", "cmdIndietro", "cmdInserisci", "cmdNonCe", "cmdPasso", "cmdRicerca",
-                           "cmdSoluzione", "cmdTutto", "cmdUsaDati", "cmdV(0)", "cmdV(1)", "cmdV(2)",
-                           "lstChiamate", "lstCodice", "lstNodi", "lstPassi", "lstVariabili", "txtChiave", "txtCodice",
+                           "cmdFine", "cmdIndietro", "cmdInserisci", "cmdNonCe", "cmdPasso",
+                           "cmdRegistro", "cmdRicerca", "cmdSoluzione", "cmdTutto", "cmdUsaDati",
+                           "cmdV(0)", "cmdV(1)", "cmdV(2)", "lstChiamate", "lstCodice",
+                           "lstNodi", "lstPassi", "lstVariabili", "txtChiave", "txtCodice",
                            "txtDati"};
         QTest::newRow("frmPassoFattoriale")
             << QString("frmPassoFattoriale")

@@ -6,6 +6,8 @@
 
 #include "abr.h"
 #include "exercise.h"
+#include "results.h"
+#include "results_of.h"
 #include "ricbin.h"
 #include "sort_steps.h"
 #include "sorts.h"
@@ -282,8 +284,8 @@ private slots:
         QVERIFY(ex.over() && ex.gaveUp() && !ex.finished());
         QCOMPARE(ex.pick(5), Verdict::Ignored);
         QCOMPARE(ex.percent(), 33); // 1 right of 3
-        QCOMPARE(ex.result(), std::string("Esercizio n. 48213 \u00b7 Shell \u00b7 3 passi \u00b7 1 errore \u00b7 "
-                                          "soluzione mostrata dopo 2 passi \u00b7 33 %"));
+        QCOMPARE(ex.result(), Sealed("Esercizio n. 48213 \u00b7 Shell \u00b7 3 passi \u00b7 1 errore \u00b7 "
+                                     "soluzione mostrata dopo 2 passi \u00b7 33 %"));
 
         Exercise pair(10001, "Bubble", {{{2, 3}, true, ""}});
         QCOMPARE(pair.pick(3), Verdict::Pending);
@@ -292,10 +294,93 @@ private slots:
         std::vector<Expected> eighteen(18, Expected{{1}, false, ""});
         Exercise shell(48213, "Shell", eighteen);
         play(shell, {3, 11});
-        QCOMPARE(shell.result(), std::string("Esercizio n. 48213 \u00b7 Shell \u00b7 18 passi \u00b7 2 errori \u00b7 89 %"));
+        QCOMPARE(shell.result(), Sealed("Esercizio n. 48213 \u00b7 Shell \u00b7 18 passi \u00b7 2 errori \u00b7 89 %"));
         Exercise eight(20000, "Quick", std::vector<Expected>(8, Expected{{1}, false, ""}));
         play(eight, {0, 1, 2, 3, 4, 5, 6});
         QCOMPARE(eight.percent(), 13);
+    }
+
+    // The check: the same line gives the same check, and one character
+    // changed anywhere in the line gives another.
+    void checkSealsEveryCharacter()
+    {
+        const std::string line = "Esercizio n. 48213 \u00b7 Shell \u00b7 18 passi \u00b7 2 errori \u00b7 89 %";
+        const std::string check = CheckOf(line);
+        QCOMPARE(check.size(), std::size_t(5));
+        QCOMPARE(CheckOf(line), check);
+        QCOMPARE(Sealed(line), line + " \u00b7 controllo " + check);
+        for (std::size_t at = 0; at < line.size(); ++at)
+            for (const char other : {'0', '9', ' ', 'x'}) {
+                std::string changed = line;
+                if (changed[at] == other)
+                    continue;
+                changed[at] = other;
+                QVERIFY2(CheckOf(changed) != check, qPrintable(QString::fromStdString(changed)));
+            }
+    }
+
+    // Texts pasted into the register: each result line found once, with the
+    // name before it, judged by its check and by the exercise it claims.
+    void pastedResults_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("found"); // "name|exercise|valid or why"
+        QTest::addColumn<int>("ignored");
+        QTest::addColumn<int>("repeated");
+        const int shell = ExerciseStepCount(48213, "Shell");
+        const int tree = ExerciseStepCount(10000, "Eliminazione dall'ABR");
+        QVERIFY(shell > 0 && tree > 0);
+        const auto line = [](int code, const QString &name, int steps, int errors, int percent) {
+            return QString("Esercizio n. %1 \u00b7 %2 \u00b7 %3 passi \u00b7 %4 errori \u00b7 %5 %")
+                .arg(code).arg(name).arg(steps).arg(errors).arg(percent);
+        };
+        const auto seal = [](const QString &l) { return QString::fromStdString(Sealed(l.toStdString())); };
+        const QString good = seal(line(48213, "Shell", shell, 0, 100));
+        const int pct = (200 * (shell - 2) + shell) / (2 * shell);
+        QTest::newRow("one line, a name before it")
+            << "Rossi Mario: " + good << QStringList{"Rossi Mario|Shell|valido"} << 0 << 0;
+        QTest::newRow("an e-mail with Windows line ends")
+            << "Ciao prof,\r\n\r\necco il risultato:\r\n" + good + "\r\nSaluti\r\n"
+            << QStringList{"|Shell|valido"} << 3 << 0;
+        QTest::newRow("pasted twice") << good + "\n" + good << QStringList{"|Shell|valido"} << 0 << 1;
+        QTest::newRow("two students, a tree exercise")
+            << "Bianchi: " + good + "\nVerdi Anna - " + seal(line(10000, "Eliminazione dall'ABR", tree, 1, (200 * (tree - 1) + tree) / (2 * tree)))
+            << QStringList{"Bianchi|Shell|valido", "Verdi Anna|Eliminazione dall'ABR|valido"} << 0 << 0;
+        QString forged = good;
+        forged[forged.size() - 1] = forged.back() == 'A' ? 'B' : 'A';
+        QTest::newRow("a forged check") << forged << QStringList{"|Shell|il controllo non corrisponde"} << 0 << 0;
+        QString edited = good;
+        edited.replace(" 100 %", " 99 %");
+        QTest::newRow("the percentage edited") << edited << QStringList{"|Shell|il controllo non corrisponde"} << 0 << 0;
+        QTest::newRow("sealed, but more steps than the exercise has")
+            << seal(line(48213, "Shell", shell + 1, 0, 100))
+            << QStringList{QString("|Shell|l'esercizio ha %1 passi").arg(shell)} << 0 << 0;
+        QTest::newRow("sealed, more errors than steps")
+            << seal(line(48213, "Shell", shell, shell + 1, 0)) << QStringList{"|Shell|pi\u00f9 errori che passi"} << 0 << 0;
+        QTest::newRow("sealed, a percentage that does not follow")
+            << seal(line(48213, "Shell", shell, 2, pct + 1)) << QStringList{"|Shell|la percentuale non torna"} << 0 << 0;
+        QTest::newRow("an exercise that does not exist")
+            << seal(line(48213, "Bogosort", 5, 0, 100)) << QStringList{"|Bogosort|esercizio sconosciuto"} << 0 << 0;
+        QTest::newRow("a line cut in half") << good.left(40) + "\n" + good.mid(40) << QStringList{} << 2 << 0;
+        QTest::newRow("without its check") << line(48213, "Shell", shell, 0, 100) << QStringList{"|Shell|senza controllo"}
+                                           << 0 << 0;
+        QTest::newRow("binary and other languages") << QString::fromUtf8("\x01\x02\xff\nСпасибо\n谢谢 Esercizio n.\n")
+                                                    << QStringList{} << 3 << 0;
+    }
+
+    void pastedResults()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, found);
+        QFETCH(int, ignored);
+        QFETCH(int, repeated);
+        const PastedResults read = ReadPastedResults(text.toStdString());
+        QStringList got;
+        for (const ResultLine &r : read.lines)
+            got << QString::fromStdString(r.student + "|" + r.exercise + "|" + (r.valid ? "valido" : r.why));
+        QCOMPARE(got, found);
+        QCOMPARE(read.ignored, ignored);
+        QCOMPARE(read.repeated, repeated);
     }
 };
 

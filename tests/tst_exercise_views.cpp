@@ -7,7 +7,10 @@
 
 #include "abr.h"
 #include "frmGuida.h"
+#include "frmRegistro.h"
 #include "frmPassoABR.h"
+#include "results.h"
+#include "results_of.h"
 #include "frmPassoRicBin.h"
 #include "frmPassoSort.h"
 #include "identity.h"
@@ -21,6 +24,10 @@
 #include <QAbstractSlider>
 #include <QClipboard>
 #include <QComboBox>
+#include <QHeaderView>
+#include <QPlainTextEdit>
+#include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QLabel>
 #include <QLineEdit>
@@ -38,6 +45,12 @@ using namespace quimbra::testing;
 namespace {
 
 enum View { SortView, SearchView, TreeView };
+
+// A result line with its check.
+QString sealed(const QString &line)
+{
+    return QString::fromStdString(exercise::Sealed(line.toStdString()));
+}
 
 // Each view with what is practised: the sort (column) or the tree's visit
 // (-1 the search), chosen before the exercise starts.
@@ -249,13 +262,19 @@ private slots:
         const int errors = steps > 1 ? 1 : 0;
         const int percent = (200 * (steps - errors) + steps) / (2 * steps);
         QCOMPARE(view->label("lblPunteggio")->text(),
-                 QString("Esercizio n. %1 · %2 · %3 passi · %4 · %5 %")
-                     .arg(code)
-                     .arg(name)
-                     .arg(steps)
-                     .arg(errors == 1 ? "1 errore" : "0 errori")
-                     .arg(percent));
+                 sealed(QString("Esercizio n. %1 · %2 · %3 passi · %4 · %5 %")
+                            .arg(code)
+                            .arg(name)
+                            .arg(steps)
+                            .arg(errors == 1 ? "1 errore" : "0 errori")
+                            .arg(percent)));
         QVERIFY(!view->button("cmdSoluzione")->isEnabled());
+        // The register replays the same exercise from its code and name, and
+        // takes the line as handed in.
+        QCOMPARE(ExerciseStepCount(code, name.toStdString()), steps);
+        const exercise::PastedResults read = ReadPastedResults(view->label("lblPunteggio")->text().toStdString());
+        QCOMPARE(int(read.lines.size()), 1);
+        QVERIFY2(read.lines[0].valid, read.lines[0].why.c_str());
         // Over: going back and the position are the player's again.
         QVERIFY(view->button("cmdIndietro")->isEnabled() && view->find<QWidget>("sldPosizione")->isEnabled());
         QTest::keyClick(view->window(), Qt::Key_Left);
@@ -413,10 +432,10 @@ private slots:
         QTest::mouseClick(view->button("cmdSoluzione"), Qt::LeftButton);
         QVERIFY(ex.gaveUp());
         QCOMPARE(view->label("lblPunteggio")->text(),
-                 QString("Esercizio n. 48213 · Quick · %1 passi · 0 errori · soluzione mostrata "
-                         "dopo 3 passi · %2 %")
-                     .arg(steps)
-                     .arg((300 * 2 + steps) / (2 * steps)));
+                 sealed(QString("Esercizio n. 48213 · Quick · %1 passi · 0 errori · soluzione mostrata "
+                                "dopo 3 passi · %2 %")
+                            .arg(steps)
+                            .arg((300 * 2 + steps) / (2 * steps))));
         QTRY_VERIFY(view->player().stepper()->finished());
         auto *s = qobject_cast<frmPassoSort *>(view.data());
         QVERIFY(std::is_sorted(s->steps()->values().begin(), s->steps()->values().end()));
@@ -652,6 +671,64 @@ private slots:
         const QString text = guide.window()->findChild<QTextBrowser *>("txtGuida")->toPlainText();
         QVERIFY2(text.contains("Spazio") && text.contains("Invio"), qPrintable(text));
         guide.Unload();
+    }
+
+    // The register, opened from the strip: a result line handed in, pasted
+    // among other text with a name before it, becomes a valid row; the
+    // table sorts, copies tab-separated and saves as a CSV that reads back,
+    // whole or not at all.
+    void classRegister()
+    {
+        QVERIFY(open(Setup{SortView, 1}));
+        typeCode("10000");
+        panel().giveUp();
+        QTRY_VERIFY(panel().exercise().over());
+        const QString line = view->label("lblPunteggio")->text();
+        QTest::mouseClick(view->button("cmdRegistro"), Qt::LeftButton);
+        frmRegistro &book = frmRegistro::instance();
+        QVERIFY(book.isLoaded());
+        QCOMPARE(book.window()->windowTitle(), QString("Registro della classe - prof. Orvalde"));
+        QString edited = line;
+        edited.replace(" Bubble ", " Heap ");
+        book.find<QPlainTextEdit>("txtIncolla")->setPlainText("Buongiorno,\r\nRossi Mario: " + line +
+                                                              "\r\nBianchi Anna: " + edited + "\r\n" + line);
+        QTest::mouseClick(book.button("cmdLeggi"), Qt::LeftButton);
+        auto *grid = book.find<QTableWidget>("grdRegistro");
+        QCOMPARE(grid->rowCount(), 3);
+        const QString summary = book.label("lblRiepilogo")->text();
+        QVERIFY2(summary.startsWith("2 studenti \u00b7 2 righe valide su 3 \u00b7 media: n. 10000 (Bubble) "),
+                 qPrintable(summary));
+        QVERIFY(summary.endsWith("1 righe ignorate"));
+        grid->sortByColumn(0, Qt::AscendingOrder);
+        QCOMPARE(grid->item(0, 0)->text(), QString()); // the line with no name before it
+        QCOMPARE(grid->item(1, 0)->text(), QString("Bianchi Anna"));
+        QCOMPARE(grid->item(1, 6)->text(), QString("non valido"));
+        QCOMPARE(grid->item(2, 6)->text(), QString("valido"));
+        QTest::mouseClick(book.button("cmdCopia"), Qt::LeftButton);
+        const QStringList copied = QGuiApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(copied.size(), 4);
+        QCOMPARE(copied[0], QString("Studente\tEsercizio\tAlgoritmo\tPassi\tErrori\t%\tStato\tMotivo"));
+        QVERIFY(copied[2].startsWith("Bianchi Anna\t10000\tHeap\t"));
+        QTemporaryDir dir;
+        const QString path = dir.filePath("registro.csv");
+        QVERIFY(book.SalvaCsv(path));
+        QFile csv(path);
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        const QByteArray bytes = csv.readAll();
+        QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
+        QStringList rows = QString::fromUtf8(bytes.mid(3)).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(rows.size(), 4);
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(rows[i].split(';'), copied[i].split('\t'));
+        QString error;
+        QVERIFY(!book.SalvaCsv(dir.filePath("no/such/folder/registro.csv"), &error));
+        QVERIFY(!error.isEmpty());
+        QVERIFY(!QFile::exists(dir.filePath("no/such/folder/registro.csv")));
+        // Ctrl+R in a step view opens it too.
+        book.Unload();
+        QTest::keyClick(view->window(), Qt::Key_R, Qt::ControlModifier);
+        QVERIFY(frmRegistro::instance().isLoaded());
+        frmRegistro::instance().Unload();
     }
 };
 

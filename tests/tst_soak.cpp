@@ -25,6 +25,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
@@ -750,16 +751,17 @@ class tst_Soak final : public QObject
         const Activations reached = reach(f);
         if (!f->isLoaded())
             return reached;
-        const int kind = pick(f == menu->sortSlot() ? 3 : 2);
-        const Qt::Key key = kind == 0 ? Qt::Key_F2 : kind == 1 ? Qt::Key_F1 : Qt::Key_F3;
+        const int kind = pick(f == menu->sortSlot() ? 4 : 3);
+        const Qt::Key key = kind == 0 ? Qt::Key_F2 : kind == 1 ? Qt::Key_F1 : kind == 2 ? Qt::Key_R : Qt::Key_F3;
+        const Qt::KeyboardModifiers modifiers = kind == 2 ? Qt::ControlModifier : Qt::NoModifier;
         QWidget *window = f->window();
         note(QStringLiteral("side window by key %1 from %2").arg(int(key)).arg(window->objectName()));
         const long before = rnd->draws;
-        QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, key);
+        QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, key, modifiers);
         settle();
         QPointer<QWidget> side = QApplication::activeWindow();
         static const QStringList sides{"frmPassoSort", "frmPassoRicBin", "frmPassoABR", "frmPassoFattoriale",
-                                       "frmGrafico", "frmGuida"};
+                                       "frmGrafico", "frmGuida", "frmRegistro"};
         if (!expect(side && sides.contains(side->objectName()), QStringLiteral("the key opens its window")))
             return reached;
         for (int n = 1 + pick(8); n > 0 && side && side->isVisible(); --n) {
@@ -767,7 +769,8 @@ class tst_Soak final : public QObject
             for (QWidget *w : side->findChildren<QWidget *>()) {
                 const bool input = qobject_cast<QAbstractButton *>(w) || qobject_cast<QComboBox *>(w) ||
                                    qobject_cast<QAbstractSlider *>(w) || qobject_cast<ListBox *>(w) ||
-                                   qobject_cast<Canvas *>(w) || qobject_cast<QLineEdit *>(w);
+                                   qobject_cast<Canvas *>(w) || qobject_cast<QLineEdit *>(w) ||
+                                   qobject_cast<QPlainTextEdit *>(w);
                 // Fine closes it at the end; "Salva immagine…" waits for a file name.
                 if (input && w->isVisible() && w->isEnabled() && w->objectName() != QLatin1String("cmdFine") &&
                     w->objectName() != QLatin1String("cmdSalva"))
@@ -791,6 +794,15 @@ class tst_Soak final : public QObject
                     emit choice->activated(entry);
                 } else if (auto *slider = qobject_cast<QAbstractSlider *>(w)) {
                     QTest::keyClick(slider, chance(0.5) ? Qt::Key_Right : Qt::Key_PageDown);
+                } else if (auto *area = qobject_cast<QPlainTextEdit *>(w)) {
+                    // Text pasted into the register: now and then a result line, whole or cut.
+                    area->setFocus();
+                    QString text = randomText();
+                    if (chance(0.5))
+                        text += QStringLiteral("\nRossi: Esercizio n. %1 \u00b7 Bubble \u00b7 %2 passi \u00b7 0 errori \u00b7 100 %")
+                                    .arg(10000 + pick(90000)).arg(pick(40))
+                                    .left(20 + pick(60));
+                    area->insertPlainText(text);
                 } else if (auto *box = qobject_cast<QLineEdit *>(w)) {
                     box->setFocus();
                     box->selectAll();

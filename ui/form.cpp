@@ -63,11 +63,23 @@ void Form::load()
 
 namespace {
 Form::Help help = nullptr;
+Form::Opener classRegister = nullptr;
 } // namespace
 
 void Form::setHelp(Help h)
 {
     help = h;
+}
+
+void Form::setRegister(Opener open)
+{
+    classRegister = open;
+}
+
+void Form::openRegister()
+{
+    if (classRegister)
+        classRegister();
 }
 
 void Form::addHelpKey()
@@ -82,6 +94,12 @@ void Form::addHelpKey()
             help(page);
     });
     window_->addAction(guide);
+    auto *results = new QAction(QStringLiteral("Registro della classe"), window_);
+    results->setObjectName(QStringLiteral("actRegistro"));
+    results->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    results->setShortcutContext(Qt::WindowShortcut);
+    connect(results, &QAction::triggered, this, [] { openRegister(); });
+    window_->addAction(results);
 }
 
 void Form::Show()

@@ -59,6 +59,10 @@ public:
     // sets it once; without it F1 does nothing.
     using Help = void (*)(const QString &page);
     static void setHelp(Help help);
+    // What Ctrl+R does in every window: opens the class register.
+    using Opener = void (*)();
+    static void setRegister(Opener open);
+    static void openRegister();
     QWidget *window() const { return window_; }
 
     // The controls of the loaded window, by name and control-array index, for

@@ -14,6 +14,8 @@
 #include <QProgressBar>
 #include <QSlider>
 #include <QSpinBox>
+#include <QPlainTextEdit>
+#include <QTableWidget>
 #include <QTextBrowser>
 
 #include <climits>
@@ -74,7 +76,8 @@ QColor resolve(const Colour &c)
 // of widget paints with.
 void applyColours(QWidget *w, Kind kind, const Colour &background, const Colour &text)
 {
-    const bool field = kind == Kind::ListBox || kind == Kind::TextBox || kind == Kind::Document;
+    const bool field = kind == Kind::ListBox || kind == Kind::TextBox || kind == Kind::Document ||
+                       kind == Kind::TextArea || kind == Kind::Grid;
     QPalette palette = w->palette();
     if (background.role != Colour::Default) {
         palette.setColor(field ? QPalette::Base : QPalette::Window, resolve(background));
@@ -158,6 +161,22 @@ QWidget *create(const ControlSpec &c, QWidget *parent)
         d->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
         return d;
     }
+    case Kind::TextArea: {
+        // Many lines of plain text; Tab moves on, as in the other boxes.
+        auto *t = new QPlainTextEdit(parent);
+        t->setFocusPolicy(Qt::StrongFocus);
+        t->setTabChangesFocus(true);
+        t->setLineWrapMode(QPlainTextEdit::NoWrap);
+        return t;
+    }
+    case Kind::Grid: {
+        auto *g = new QTableWidget(parent);
+        g->setFocusPolicy(Qt::StrongFocus);
+        g->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        g->setSelectionBehavior(QAbstractItemView::SelectRows);
+        g->setTabKeyNavigation(false);
+        return g;
+    }
     }
     return nullptr;
 }
@@ -168,7 +187,8 @@ bool takesFocus(Kind kind)
 {
     return kind == Kind::Button || kind == Kind::ListBox || kind == Kind::TextBox ||
            kind == Kind::Slider || kind == Kind::ComboBox || kind == Kind::Canvas ||
-           kind == Kind::CheckBox || kind == Kind::SpinBox || kind == Kind::Document;
+           kind == Kind::CheckBox || kind == Kind::SpinBox || kind == Kind::Document ||
+           kind == Kind::TextArea || kind == Kind::Grid;
 }
 
 void buildControls(QWidget *window, const FormLayout &layout)

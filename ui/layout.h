@@ -26,7 +26,7 @@ namespace quimbra {
 // A ProgressBar does not. A Document is a page of formatted text to read,
 // scroll and copy (the help).
 enum class Kind { Button, ListBox, TextBox, Label, Frame, Slider, ComboBox, Canvas,
-                  CheckBox, SpinBox, ProgressBar, Document };
+                  CheckBox, SpinBox, ProgressBar, Document, TextArea, Grid };
 
 enum class Face { Sans, Mono }; // "MS Sans Serif" and "Courier", with fallbacks
 
