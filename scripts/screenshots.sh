@@ -4,7 +4,8 @@
 
 # Takes one PNG of each window of the real program under Xvfb and saves them
 # as docs/menu.png, docs/ricbin.png, docs/abr.png, docs/sort.png, and the step
-# views as docs/passo-sort.png, docs/passo-ricbin.png and docs/passo-abr.png,
+# views as docs/passo-sort.png, docs/passo-ricbin.png, docs/passo-fattoriale.png
+# and docs/passo-abr.png,
 # and the growth chart as docs/grafico.png;
 # then the four windows of the Windows build under Wine, with the frames Wine
 # draws as Windows does, as docs/windows-*.png (SCREENSHOTS_WINDOWS=0 leaves
@@ -84,6 +85,14 @@ shoot_all() {
     shoot "$ricbin" ricbin.png
 
     if [[ -z "$prefix" ]]; then   # the step views in the Linux pictures only
+        # F2 from the factorial's frame, where the focus is: 12! on its way back
+        xdotool key F2
+        passo_fatt=$(window "Passo passo: Fattoriale - prof. Orvalde")
+        sleep 1
+        for _ in $(seq 14); do click "$passo_fatt" 4830 1500 1350 495; done   # cmdPasso
+        shoot "$passo_fatt" passo-fattoriale.png
+        click "$passo_fatt" 10530 7105 1350 495         # Fine
+        click "$ricbin" 2760 240 975 375                  # back in txtX
         # Passo passo: the same search, three probes in
         xdotool key F2
         passo_ricbin=$(window "Passo passo: Ricerca Binaria - prof. Orvalde")
@@ -104,15 +113,18 @@ shoot_all() {
     shoot "$abr" abr.png
 
     if [[ -z "$prefix" ]]; then   # the step views in the Linux pictures only
-        # Passo passo: the tree drawn as a tree, a search three nodes down
+        # Passo passo: the class's own keys built balanced, then 45 inserted,
+        # three comparisons down
         xdotool key F2
         passo_abr=$(window "Passo passo: ABR - prof. Orvalde")
         sleep 1
-        TEXT=700 type_into "$passo_abr" 12735 2340 1215 375   # txtChiave
-        click "$passo_abr" 12735 2820 1215 495            # Ricerca
+        TEXT="50 30 70 20 40 60 80 35 65" type_into "$passo_abr" 1200 5100 5400 375   # txtDati
+        xdotool key Return                                # Usa
+        TEXT=45 type_into "$passo_abr" 15735 2340 1215 375    # txtChiave
+        click "$passo_abr" 15735 3390 1215 495            # Inserisci
         for _ in 1 2 3; do click "$passo_abr" 120 6480 1350 495; done      # cmdPasso
         shoot "$passo_abr" passo-abr.png
-        click "$passo_abr" 12735 6480 1215 495            # Fine
+        click "$passo_abr" 15735 6480 1215 495            # Fine
     fi
     click "$abr" 9720 6120 975 495                    # Fine
 
