@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "open_link.h"
 
+#include "value_list.h"
+
 #include "frmPassoRicBin.h"
 #include "frmPassoSort.h"
 #include "frmRicBin.h"
@@ -19,12 +21,9 @@ namespace quimbra {
 namespace {
 
 // A link's text as a sentence quotes it: short, and on one line.
-QString quoted(QString text)
+QString quoted(const QString &text)
 {
-    text = text.simplified();
-    if (text.size() > 24)
-        text = text.left(24) + QStringLiteral("\u2026");
-    return QStringLiteral("\u00ab%1\u00bb").arg(text);
+    return QString::fromStdString(quimbra::quoted(text.simplified().toStdString()));
 }
 
 } // namespace

@@ -156,12 +156,8 @@ void frmPassoRicBin::cmdCopiaDati_Click()
 
 void frmPassoRicBin::useValues(const QString &text)
 {
-    // Put in as if pasted, so that a text too long for a list is read at once.
-    txtDati_->clear();
-    txtDati_->insert(text);
-    if (txtDati_->text().isEmpty() && !text.isEmpty())
-        return; // refused, with its sentence
-    cmdUsaDati_Click();
+    if (pasteInto(txtDati_, text))
+        cmdUsaDati_Click();
 }
 
 QString frmPassoRicBin::pageLink() const

@@ -223,12 +223,8 @@ void frmPassoSort::cmdCopiaDati_Click()
 
 void frmPassoSort::useValues(const QString &text)
 {
-    // Put in as if pasted, so that a text too long for a list is read at once.
-    ui_.txtDati->clear();
-    ui_.txtDati->insert(text);
-    if (ui_.txtDati->text().isEmpty() && !text.isEmpty())
-        return; // refused, with its sentence
-    cmdUsaDati_Click();
+    if (pasteInto(ui_.txtDati, text))
+        cmdUsaDati_Click();
 }
 
 QString frmPassoSort::pageLink() const

@@ -49,8 +49,8 @@ std::size_t characterLength(std::string_view text)
     return length;
 }
 
-// A value as the sentence quotes it: control characters and bytes that are
-// not UTF-8 shown as "?", and a long one cut after 24 characters.
+} // namespace
+
 std::string quoted(std::string_view token)
 {
     constexpr int Longest = 24;
@@ -71,6 +71,8 @@ std::string quoted(std::string_view token)
         shown += "…";
     return "«" + shown + "»";
 }
+
+namespace {
 
 std::string where(std::size_t index)
 {

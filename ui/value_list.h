@@ -40,6 +40,10 @@ struct ValueList
 // there are too many values, so a huge paste costs little.
 ValueList readValueList(std::string_view text, const ValueRules &rules);
 
+// A text as a sentence quotes it: "«3,5»", control characters and bytes that
+// are not UTF-8 shown as "?", and a long one cut after 24 characters.
+std::string quoted(std::string_view text);
+
 // The values as one line that reads back the same: "7, 3, 9, 1, 4".
 std::string writeValueList(const std::vector<Integer> &values);
 

@@ -298,6 +298,13 @@ void onEnter(QLineEdit *box, std::function<void()> action)
     box->installEventFilter(new EnterTaker(box, std::move(action)));
 }
 
+bool pasteInto(QLineEdit *box, const QString &text)
+{
+    box->clear();
+    box->insert(text);
+    return !box->text().isEmpty() || text.isEmpty();
+}
+
 void makeCopyable(QLabel *label)
 {
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);

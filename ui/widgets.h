@@ -134,6 +134,10 @@ void makeCopyable(QLabel *label);
 // key goes no further, so that the window does not take it too.
 void onEnter(QLineEdit *box, std::function<void()> action);
 
+// Puts the text into the box as if pasted, so that keepListsShort reads a text
+// too long for a list at once; false when the box refused it (with its sentence).
+bool pasteInto(QLineEdit *box, const QString &text);
+
 // Keeps a huge paste out of a box of values: a text longer than any list of
 // `rules` written plainly is read at once instead of shown; a good one is put
 // in the box written plainly ("7, 3, 9"), a bad one is kept out, the box
