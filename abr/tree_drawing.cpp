@@ -128,11 +128,14 @@ std::vector<int> TreeDrawing::emptyPlaces() const
 
 QRectF TreeDrawing::nodeRect(const QRect &area, int k) const
 {
-    const Frame frame = frameFor(area);
+    return rectIn(area, frameFor(area), k, slots_ ? emptyPlaces() : std::vector<int>{});
+}
+
+QRectF TreeDrawing::rectIn(const QRect &area, const Frame &frame, int k, const std::vector<int> &empty) const
+{
     int row = 0;
     qreal radius = frame.radius;
     if (k >= abr::FirstSlot) {
-        const std::vector<int> empty = emptyPlaces();
         if (!slots_ || std::find(empty.begin(), empty.end(), k) == empty.end())
             return {};
         const int parent = (k - abr::FirstSlot) / 2;
@@ -156,6 +159,9 @@ void TreeDrawing::paint(QPainter &painter, const QRect &area) const
     painter.setClipRect(area);
     painter.setRenderHint(QPainter::Antialiasing);
     const Frame frame = frameFor(area);
+    const std::vector<int> empty = slots_ ? emptyPlaces() : std::vector<int>{};
+    // Every circle of this paint, in this one frame.
+    const auto circleOf = [&](int k) { return rectIn(area, frame, k, empty); };
     const auto shownRow = [&](int row) { return row >= frame.first && row < frame.first + frame.shown; };
     const QFont small = fontFor({Face::Sans, 8.25, false});
 
@@ -187,8 +193,8 @@ void TreeDrawing::paint(QPainter &painter, const QRect &area) const
     if (slots_) {
         painter.setPen(QPen(darkRed, line, Qt::DashLine));
         painter.setBrush(Qt::NoBrush);
-        for (int slot : emptyPlaces()) {
-            const QRectF circle = nodeRect(area, slot);
+        for (int slot : empty) {
+            const QRectF circle = circleOf(slot);
             if (circle.isEmpty())
                 continue;
             const int parent = (slot - abr::FirstSlot) / 2;
@@ -199,7 +205,7 @@ void TreeDrawing::paint(QPainter &painter, const QRect &area) const
     }
 
     for (int k = 1; k <= abr::MostNodes; ++k) {
-        const QRectF circle = nodeRect(area, k);
+        const QRectF circle = circleOf(k);
         if (circle.isEmpty())
             continue;
         const bool current = k == current_;
@@ -237,7 +243,7 @@ void TreeDrawing::paint(QPainter &painter, const QRect &area) const
     for (const bool key : {true, false}) {
         painter.setFont(key ? keys : numbers);
         for (int k = 1; k <= abr::MostNodes; ++k) {
-            const QRectF circle = nodeRect(area, k);
+            const QRectF circle = circleOf(k);
             if (circle.isEmpty())
                 continue;
             const qreal top = circle.center().y() - (keyHeight + numberHeight) / 2;

@@ -49,6 +49,7 @@ private:
         qreal cellWidth = 0, rowHeight = 0, radius = 0;
     };
     Frame frameFor(const QRect &area) const;
+    QRectF rectIn(const QRect &area, const Frame &frame, int k, const std::vector<int> &empty) const;
     // The centre of node k (or of an empty place), shown or not.
     QPointF centre(const QRect &area, const Frame &frame, int k) const;
 

@@ -271,32 +271,33 @@ TreeRun recorded(TreeRun::What what, const Albero &tree, Integer key)
     return run;
 }
 
+// Insertion or deletion, each step kept with the tree as it then stands.
+template <class Operation>
+TreeRun recordOperation(TreeRun::What what, const Albero &tree, Integer key, Operation operate)
+{
+    TreeRun run = recorded(what, tree, key);
+    Albero working = tree;
+    Observers record{[&](const TreeOp &op) {
+                         run.ops.push_back(op);
+                         run.after.push_back(working);
+                     },
+                     IgnoreCalls{}};
+    operate(working, key, record);
+    return run;
+}
+
 } // namespace
 
 TreeRun RecordInsert(const Albero &tree, Integer key)
 {
-    TreeRun run = recorded(TreeRun::What::Insert, tree, key);
-    Albero working = tree;
-    Observers record{[&](const TreeOp &op) {
-                         run.ops.push_back(op);
-                         run.after.push_back(working);
-                     },
-                     IgnoreCalls{}};
-    Inserisci(working, key, record);
-    return run;
+    return recordOperation(TreeRun::What::Insert, tree, key,
+                           [](Albero &t, Integer k, auto &observe) { Inserisci(t, k, observe); });
 }
 
 TreeRun RecordDelete(const Albero &tree, Integer key)
 {
-    TreeRun run = recorded(TreeRun::What::Delete, tree, key);
-    Albero working = tree;
-    Observers record{[&](const TreeOp &op) {
-                         run.ops.push_back(op);
-                         run.after.push_back(working);
-                     },
-                     IgnoreCalls{}};
-    Elimina(working, key, record);
-    return run;
+    return recordOperation(TreeRun::What::Delete, tree, key,
+                           [](Albero &t, Integer k, auto &observe) { Elimina(t, k, observe); });
 }
 
 TreeRun RecordBuild(const Albero &tree)

@@ -16,7 +16,6 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTableWidget>
 
@@ -213,23 +212,11 @@ void frmRegistro::cmdCopia_Click() const
 
 bool frmRegistro::SalvaCsv(const QString &path, QString *error) const
 {
-    // The file appears under its name only once it is written whole. UTF-8
-    // with its mark, so that a spreadsheet reads the accents right.
-    QSaveFile file(path);
-    QString reason;
+    // UTF-8 with its mark, so that a spreadsheet reads the accents right.
     const QByteArray text = "\xEF\xBB\xBF" + table(QLatin1Char(';'), true).toUtf8();
-    if (!file.open(QIODevice::WriteOnly))
-        reason = QStringLiteral("la cartella non esiste o non vi si può scrivere");
-    else if (file.write(text) != text.size())
-        reason = QStringLiteral("il file non si è potuto scrivere");
-    else if (!file.commit())
-        reason = QStringLiteral("il file non si è potuto completare, forse il disco è pieno");
-    if (reason.isEmpty())
-        return true;
-    file.cancelWriting();
-    if (error)
-        *error = reason;
-    return false;
+    return saveWhole(
+        path, [&](QIODevice &file) { return file.write(text) == text.size(); },
+        QStringLiteral("il file non si è potuto scrivere"), error);
 }
 
 void frmRegistro::cmdSalva_Click()

@@ -109,10 +109,11 @@ void frmPassoFattoriale::paintView(QPainter &painter, const QRect &area) const
     const int height = std::max(8, std::min(area.height() / frames - gap, 3 * QFontMetrics(font).height()));
     const std::string separator = thousandsSeparator().toStdString();
     painter.setFont(font);
+    const int depth = steps_.calls.depthAt(step);
     for (const CallRecord &c : calls) {
         const bool returning = c.returned == step;
-        // The innermost call under way is lit; once all return, the last one.
-        const bool lit = c.depth == steps_.calls.depthAt(step) || (steps_.calls.depthAt(step) == 0 && c.depth == 1);
+        // The innermost call under way is lit; once all return, the outermost.
+        const bool lit = c.depth == depth || (depth == 0 && c.depth == 1);
         const QRect frame(area.left() + 8, area.bottom() - c.depth * (height + gap) + gap, area.width() - 16,
                           height);
         painter.setPen(QPen(lit ? stepColour::lit : QColor(palette::darkRed), lit ? 3 : 1));

@@ -22,7 +22,6 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QToolTip>
@@ -340,22 +339,13 @@ QImage frmGrafico::image() const
 
 bool frmGrafico::SalvaImmagine(const QString &path, QString *error) const
 {
-    // The file appears under its name only once it is written whole. The
-    // reasons are the program's own: the system's words for them are English.
-    QSaveFile file(path);
-    QString reason;
-    if (!file.open(QIODevice::WriteOnly))
-        reason = QStringLiteral("la cartella non esiste o non vi si può scrivere");
-    else if (const QImage picture = image(); picture.isNull() || !picture.save(&file, "PNG"))
-        reason = QStringLiteral("l'immagine non si è potuta scrivere");
-    else if (!file.commit())
-        reason = QStringLiteral("il file non si è potuto completare, forse il disco è pieno");
-    if (reason.isEmpty())
-        return true;
-    file.cancelWriting();
-    if (error)
-        *error = reason;
-    return false;
+    return saveWhole(
+        path,
+        [this](QIODevice &file) {
+            const QImage picture = image();
+            return !picture.isNull() && picture.save(&file, "PNG");
+        },
+        QStringLiteral("l'immagine non si è potuta scrivere"), error);
 }
 
 void frmGrafico::cmdSalva_Click()

@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QSaveFile>
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <QTimer>
@@ -296,6 +297,26 @@ void keepListsShort(QLineEdit *box, const ValueRules &rules, std::function<void(
 void onEnter(QLineEdit *box, std::function<void()> action)
 {
     box->installEventFilter(new EnterTaker(box, std::move(action)));
+}
+
+bool saveWhole(const QString &path, const std::function<bool(QIODevice &)> &write, const QString &unwritten,
+               QString *error)
+{
+    // The reasons are the program's own: the system's words for them are English.
+    QSaveFile file(path);
+    QString reason;
+    if (!file.open(QIODevice::WriteOnly))
+        reason = QStringLiteral("la cartella non esiste o non vi si può scrivere");
+    else if (!write(file))
+        reason = unwritten;
+    else if (!file.commit())
+        reason = QStringLiteral("il file non si è potuto completare, forse il disco è pieno");
+    if (reason.isEmpty())
+        return true;
+    file.cancelWriting();
+    if (error)
+        *error = reason;
+    return false;
 }
 
 bool pasteInto(QLineEdit *box, const QString &text)

@@ -152,4 +152,10 @@ QFont zoomedFont(QFont font);
 // large as the zoomed windows; at 100 % it is the toolkit's own box.
 void showMessage(QMessageBox::Icon icon, const QString &text, QWidget *parent);
 
+// Writes a file whole or not at all (QSaveFile): the file appears under its
+// name only once `write` has written it and it is complete. On failure the
+// reason, in Italian (`unwritten` when `write` fails), and false.
+bool saveWhole(const QString &path, const std::function<bool(QIODevice &)> &write, const QString &unwritten,
+               QString *error);
+
 } // namespace quimbra
