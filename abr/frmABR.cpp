@@ -70,10 +70,11 @@ void frmABR::connectControls()
             &QAction::triggered, this, &frmABR::PassoPasso);
 }
 
-void frmABR::PassoPasso()
+frmPassoABR *frmABR::PassoPasso()
 {
     auto *view = new frmPassoABR(ABR, ui_.txtX->text(), this);
     view->Show();
+    return view;
 }
 
 void frmABR::Form_Load()

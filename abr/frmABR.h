@@ -12,6 +12,7 @@ class QLineEdit;
 namespace quimbra {
 
 class ListBox;
+class frmPassoABR;
 
 // A balanced binary search tree of 31 random keys: the sorted keys, the node
 // table, a sideways drawing, a traced search and the three visits. The tree is
@@ -26,7 +27,7 @@ public:
     void cmdRicerca_Click();
     void cmdV_Click(int Index);
     // Opens a step view on a copy of the tree, with the key typed in txtX.
-    void PassoPasso();
+    frmPassoABR *PassoPasso();
 
 private:
     void Form_Load() override;

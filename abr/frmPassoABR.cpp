@@ -178,9 +178,7 @@ void frmPassoABR::connectViewControls()
     keepListsShort(txtDati_, TreeKeys, [this](const QString &why) { lblAvvisoDati_->setText(why); });
     connect(need<QPushButton>("cmdCopiaDati"), &QPushButton::clicked, this, &frmPassoABR::cmdCopiaDati_Click);
     // What an exercise practises on its tree.
-    cboEsercizio_->addItems({QStringLiteral("Ricerca"), QStringLiteral("Visita anticipata"),
-                             QStringLiteral("Visita simmetrica"), QStringLiteral("Visita posticipata"),
-                             QStringLiteral("Inserimento"), QStringLiteral("Eliminazione")});
+    cboEsercizio_->addItems(exerciseKinds());
     connect(cboEsercizio_, &QComboBox::activated, this, &frmPassoABR::cboEsercizio_Click);
     // Enter in the key box starts the search of that key; the player then
     // takes the same Enter and runs it.
@@ -353,6 +351,20 @@ void frmPassoABR::cmdCopiaDati_Click()
     for (int k : abr::RecordVisit(tree_, 0).nodes)
         keys.push_back(tree_[k].Inf);
     QGuiApplication::clipboard()->setText(QString::fromStdString(writeValueList(keys)));
+}
+
+QStringList frmPassoABR::exerciseKinds()
+{
+    return {QStringLiteral("Ricerca"), QStringLiteral("Visita anticipata"), QStringLiteral("Visita simmetrica"),
+            QStringLiteral("Visita posticipata"), QStringLiteral("Inserimento"), QStringLiteral("Eliminazione")};
+}
+
+void frmPassoABR::chooseExercise(int kind)
+{
+    if (kind < 0 || kind >= cboEsercizio_->count() || kind == cboEsercizio_->currentIndex())
+        return;
+    cboEsercizio_->setCurrentIndex(kind);
+    cboEsercizio_Click();
 }
 
 void frmPassoABR::cboEsercizio_Click()

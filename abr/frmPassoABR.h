@@ -9,6 +9,8 @@
 #include "tree_ops.h"
 #include "value_list.h"
 
+#include <QStringList>
+
 #include <array>
 
 class QComboBox;
@@ -43,6 +45,11 @@ public:
     const abr::Albero &tree() const { return tree_; }
 
     enum Choice { WindowTree, TypedBalanced, TypedInOrder, EmptyTree };
+    // What an exercise on the tree can practise, as cboEsercizio lists it:
+    // the search, the three visits, insertion and deletion.
+    static QStringList exerciseKinds();
+    // Chooses what the next exercise practises (an index of exerciseKinds()).
+    void chooseExercise(int kind);
 
     void cmdRicerca_Click();
     void cmdV_Click(int Index);

@@ -4,6 +4,8 @@
 
 #include "value_list.h"
 
+#include "frmABR.h"
+#include "frmPassoABR.h"
 #include "frmPassoRicBin.h"
 #include "frmPassoSort.h"
 #include "frmRicBin.h"
@@ -44,10 +46,31 @@ LinkRequest readLinkRequest(const QString &query)
         request.view = LinkRequest::Sort;
     } else if (view->compare(QLatin1String(SearchView), Qt::CaseInsensitive) == 0) {
         request.view = LinkRequest::Search;
+    } else if (view->compare(QLatin1String(TreeView), Qt::CaseInsensitive) == 0) {
+        request.view = LinkRequest::Tree;
     } else {
         request.error = QStringLiteral("Il collegamento chiede il passo passo %1, che non c'\u00e8: "
-                                       "passo=%2 per gli ordinamenti, passo=%3 per la ricerca binaria")
-                            .arg(quoted(*view), QLatin1String(SortView), QLatin1String(SearchView));
+                                       "passo=%2 per gli ordinamenti, passo=%3 per la ricerca binaria, "
+                                       "passo=%4 per l'albero")
+                            .arg(quoted(*view), QLatin1String(SortView), QLatin1String(SearchView),
+                                 QLatin1String(TreeView));
+        return request;
+    }
+    request.exercise = given(Exercise);
+    if (request.view == LinkRequest::Tree) {
+        if (const std::optional<QString> kind = given(ExerciseKind)) {
+            const QStringList kinds = frmPassoABR::exerciseKinds();
+            request.exerciseKind = -1;
+            for (int k = 0; k < kinds.size(); ++k)
+                if (kind->trimmed().compare(kinds[k], Qt::CaseInsensitive) == 0)
+                    request.exerciseKind = k;
+            if (request.exerciseKind < 0) {
+                request = {};
+                request.error = QStringLiteral("Il collegamento chiede l'esercizio %1, che non c'\u00e8: "
+                                               "gli esercizi sull'albero sono %2")
+                                    .arg(quoted(*kind), kinds.join(QStringLiteral(", ")));
+            }
+        }
         return request;
     }
     request.values = given(Values);
@@ -80,19 +103,31 @@ void openFromLink(frm_Quimbra &menu, const QString &query)
         showMessage(QMessageBox::Warning, request.error, menu.window());
         return;
     }
+    StepView *view = nullptr;
     if (request.view == LinkRequest::Sort) {
         menu.cmdSort_Click();
-        frmPassoSort *view = menu.sortSlot()->PassoPasso(request.algorithm);
+        frmPassoSort *sorts = menu.sortSlot()->PassoPasso(request.algorithm);
         if (request.values)
-            view->useValues(*request.values);
+            sorts->useValues(*request.values);
+        view = sorts;
     } else if (request.view == LinkRequest::Search) {
         menu.cmdRicBin_Click();
-        frmPassoRicBin *view = menu.ricBinSlot()->PassoPasso();
+        frmPassoRicBin *search = menu.ricBinSlot()->PassoPasso();
         if (request.key)
-            view->textBox("txtX")->setText(*request.key);
+            search->textBox("txtX")->setText(*request.key);
         if (request.values)
-            view->useValues(*request.values);
+            search->useValues(*request.values);
+        view = search;
+    } else if (request.view == LinkRequest::Tree) {
+        menu.cmdABR_Click();
+        frmPassoABR *tree = menu.abrSlot()->PassoPasso();
+        tree->chooseExercise(request.exerciseKind);
+        view = tree;
     }
+    // The exercise of the link's code, on its own data, as if the student had
+    // typed the code.
+    if (view && request.exercise)
+        view->exercisePanel().enterCode(*request.exercise);
 }
 
 } // namespace quimbra

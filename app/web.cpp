@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QWidget>
 
+#include "exercise.h"
 #include "frmGuida.h"
 #include "frm_Quimbra.h"
 #include "open_link.h"
@@ -150,6 +151,13 @@ void prepareForTheBrowser(QApplication &app)
             context);
     });
     QObject::connect(&app, &QGuiApplication::lastWindowClosed, &app, tellThePageItEnded);
+    // Every exercise that ends reaches the school's learning platform, when
+    // the page runs inside one (quimbra-scorm.js).
+    exercise::setEndedListener([](const exercise::Ended &ended) {
+        const emscripten::val scorm = emscripten::val::global("quimbraScorm");
+        if (scorm.typeOf().as<std::string>() == "object")
+            scorm.call<void>("report", ended.percent, ended.result);
+    });
     // The address a copied link starts with: the page itself, without its query.
     const emscripten::val location = emscripten::val::global("location");
     pagelink::setPageAddress(QString::fromStdString(location["origin"].as<std::string>() +

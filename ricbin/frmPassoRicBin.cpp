@@ -162,6 +162,10 @@ void frmPassoRicBin::useValues(const QString &text)
 
 QString frmPassoRicBin::pageLink() const
 {
+    // During an exercise, or after it, the link starts the same exercise.
+    if (exercisePanel().shown())
+        return pagelink::link({{pagelink::View, QLatin1String(pagelink::SearchView)},
+                               {pagelink::Exercise, QString::number(exercisePanel().exercise().code())}});
     return pagelink::link({{pagelink::View, QLatin1String(pagelink::SearchView)},
                            {pagelink::Values, pagelink::values(searched())},
                            {pagelink::Key, txtX_->text()}});

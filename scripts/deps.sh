@@ -3,7 +3,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Installs the Debian packages that a task needs, only those missing.
-# Usage: scripts/deps.sh GROUP...   (build, bench, screenshots, package, fuzz, windows, web)
+# Usage: scripts/deps.sh GROUP...   (build, bench, screenshots, package, fuzz, windows, web, npm)
 # Quiet when nothing is missing; runs apt-get update once before installing.
 set -euo pipefail
 
@@ -31,6 +31,8 @@ for group in "$@"; do
         # emscripten, and headless Chromium with Node.js for the browser test.
         web) packages+=(cmake ninja-build dpkg-dev qt6-base-dev qt6-base-dev-tools emscripten
                         chromium nodejs python3 zip qt6-translations-l10n) ;;
+        # npm, where the machine's Node.js does not bring its own.
+        npm) packages+=(npm) ;;
         *) echo "deps.sh: unknown group '$group'" >&2; exit 2 ;;
     esac
 done

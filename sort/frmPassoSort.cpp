@@ -231,6 +231,11 @@ QString frmPassoSort::pageLink() const
 {
     if (!steps_)
         return {};
+    // During an exercise, or after it, the link starts the same exercise.
+    if (exercisePanel().shown())
+        return pagelink::link({{pagelink::View, QLatin1String(pagelink::SortView)},
+                               {pagelink::Algorithm, QString::fromUtf8(sortTitle(column_))},
+                               {pagelink::Exercise, QString::number(exercisePanel().exercise().code())}});
     const std::span<const Integer> values = std::span<const Integer>(steps_->input()).subspan(1);
     return pagelink::link({{pagelink::View, QLatin1String(pagelink::SortView)},
                            {pagelink::Algorithm, QString::fromUtf8(sortTitle(column_))},

@@ -140,6 +140,8 @@ void Exercise::answer(bool right)
     lastAnswered_ = played_;
     ++played_;
     skipAutomatic();
+    if (finished())
+        tellEnded();
 }
 
 void Exercise::giveUp()
@@ -148,6 +150,28 @@ void Exercise::giveUp()
         return;
     pending_.clear();
     gaveUp_ = true;
+    tellEnded();
+}
+
+namespace {
+
+std::function<void(const Ended &)> &endedListener()
+{
+    static std::function<void(const Ended &)> listener;
+    return listener;
+}
+
+} // namespace
+
+void setEndedListener(std::function<void(const Ended &)> listener)
+{
+    endedListener() = std::move(listener);
+}
+
+void Exercise::tellEnded() const
+{
+    if (const auto &listener = endedListener())
+        listener({code_, name_, percent(), result()});
 }
 
 int Exercise::percent() const

@@ -5,6 +5,7 @@
 #include "types.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -84,6 +85,20 @@ enum class Verdict {
     Wrong    // an error: the right step plays
 };
 
+// What an exercise tells when it ends, answered to its last step or given up:
+// its code, its name, its percentage and its result line. The page passes it
+// on to a school's learning platform; nothing else listens.
+struct Ended
+{
+    int code = 0;
+    std::string name;
+    int percent = 0;
+    std::string result;
+};
+// Who hears of every exercise that ends (one listener for the program; an
+// empty function for none).
+void setEndedListener(std::function<void(const Ended &)> listener);
+
 class Exercise
 {
 public:
@@ -130,6 +145,7 @@ public:
 private:
     void answer(bool right);
     void skipAutomatic();
+    void tellEnded() const;
 
     int code_ = 0;
     std::string name_;

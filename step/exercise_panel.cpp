@@ -93,6 +93,12 @@ void ExercisePanel::codeEntered()
         emit startRequested(r.code);
 }
 
+void ExercisePanel::enterCode(const QString &text)
+{
+    ui_.txtCodice->setText(text);
+    codeEntered();
+}
+
 void ExercisePanel::begin(exercise::Exercise exercise)
 {
     clearFlash();

@@ -95,6 +95,9 @@ public:
     // The student's answer: an element of the view, or exercise::NotThere.
     void pick(int element);
     void giveUp();
+    // A code written into txtCodice and entered, as the student does it: the
+    // exercise starts, or lblAvviso says what is wrong with the code.
+    void enterCode(const QString &text);
     // Copies the result line (or the score so far) to the clipboard.
     void copyResult() const;
 

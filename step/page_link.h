@@ -21,8 +21,11 @@ inline constexpr char View[] = "passo";
 inline constexpr char Algorithm[] = "algoritmo";
 inline constexpr char Values[] = "dati";
 inline constexpr char Key[] = "chiave";
+inline constexpr char Exercise[] = "esercizio"; // an exercise's code
+inline constexpr char ExerciseKind[] = "tipo";  // what a tree's exercise practises
 inline constexpr char SortView[] = "sort";
 inline constexpr char SearchView[] = "ricbin";
+inline constexpr char TreeView[] = "abr";
 
 // The page's own address without its query, set when the program starts on
 // the page; empty on the desktop, where there is no link to copy.

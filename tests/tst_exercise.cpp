@@ -264,8 +264,11 @@ private slots:
     }
 
     // An exchange is picked in either order; a wrong second pick is one error.
+    // Every exercise tells once that it has ended, finished or given up.
     void pairsAndScore()
     {
+        std::vector<Ended> told;
+        setEndedListener([&told](const Ended &ended) { told.push_back(ended); });
         const std::vector<Expected> steps{{{3, 4}, true, "scambio"}, {}, {{2, 7}, false, "spostamento"},
                                           {{5}, false, "posto"}, {}};
         Exercise ex(48213, "Shell", steps);
@@ -280,7 +283,14 @@ private slots:
         QCOMPARE(ex.lastAnswered()->explanation, std::string("spostamento"));
         QCOMPARE(ex.played(), 3);
         QCOMPARE(ex.score(), std::string("Passi: 2 di 3 \u00b7 Errori: 1"));
+        QCOMPARE(told.size(), std::size_t(0));
         ex.giveUp();
+        ex.giveUp();
+        QCOMPARE(told.size(), std::size_t(1));
+        QCOMPARE(told[0].code, 48213);
+        QCOMPARE(told[0].name, std::string("Shell"));
+        QCOMPARE(told[0].percent, 33);
+        QCOMPARE(told[0].result, ex.result());
         QVERIFY(ex.over() && ex.gaveUp() && !ex.finished());
         QCOMPARE(ex.pick(5), Verdict::Ignored);
         QCOMPARE(ex.percent(), 33); // 1 right of 3
@@ -298,6 +308,12 @@ private slots:
         Exercise eight(20000, "Quick", std::vector<Expected>(8, Expected{{1}, false, ""}));
         play(eight, {0, 1, 2, 3, 4, 5, 6});
         QCOMPARE(eight.percent(), 13);
+        eight.giveUp(); // already over: nothing more to tell
+        setEndedListener({});
+        QCOMPARE(told.size(), std::size_t(4)); // ex, pair, shell, eight
+        QCOMPARE(told[1].percent, 0);
+        QCOMPARE(told[2].result, shell.result());
+        QCOMPARE(told[3].percent, 13);
     }
 
     // The check: the same line gives the same check, and one character

@@ -6,6 +6,7 @@
 #include "frmABR.h"
 #include "frmRicBin.h"
 #include "frmSort.h"
+#include "frmPassoABR.h"
 #include "frmPassoRicBin.h"
 #include "frmPassoSort.h"
 #include "frm_Quimbra.h"
@@ -419,9 +420,14 @@ private slots:
                                    << "scrivi almeno un valore" << "";
         QTest::newRow("a link too long") << "?passo=sort&dati=" + QString("7,").repeated(600000) << "frmPassoSort"
                                          << int(AlgoInsertion) << window << "al massimo 1000 valori" << "";
-        QTest::newRow("another view") << "?passo=abr" << "" << -1 << window
-                                      << "Il collegamento chiede il passo passo «abr», che non c'è: passo=sort per "
-                                         "gli ordinamenti, passo=ricbin per la ricerca binaria" << "";
+        QTest::newRow("another view") << "?passo=grafo" << "" << -1 << window
+                                      << "Il collegamento chiede il passo passo «grafo», che non c'è: passo=sort per "
+                                         "gli ordinamenti, passo=ricbin per la ricerca binaria, passo=abr per "
+                                         "l'albero" << "";
+        QTest::newRow("an unknown tree exercise")
+            << "?passo=abr&tipo=Potatura&esercizio=30000" << "" << -1 << window
+            << "Il collegamento chiede l'esercizio «Potatura», che non c'è: gli esercizi sull'albero sono Ricerca, "
+               "Visita anticipata, Visita simmetrica, Visita posticipata, Inserimento, Eliminazione" << "";
         QTest::newRow("an unknown sort")
             << "?passo=sort&algoritmo=Bogo%0Asort&dati=1" << "" << -1 << window
             << "Il collegamento chiede l'algoritmo «Bogo sort», che non c'è: gli algoritmi sono Insertion, Bubble, "
@@ -473,6 +479,56 @@ private slots:
             const LinkRequest again = readLinkRequest(back);
             QCOMPARE(again.view, request.view);
             QCOMPARE(again.algorithm, request.algorithm);
+        }
+    }
+
+    void exerciseLinks_data()
+    {
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<QString>("started"); // lblEsercizio, empty when none started
+        QTest::addColumn<QString>("said");    // lblAvviso, beside the code's box
+        QTest::addColumn<QString>("back");    // the view's own link, when it writes one
+        QTest::newRow("a sort") << "?esercizio=48213&passo=sort&algoritmo=Shell" << "Esercizio n. 48213 · Shell" << ""
+                                << "?passo=sort&algoritmo=Shell&esercizio=48213";
+        QTest::newRow("its values give way") << "?passo=sort&algoritmo=Heap&dati=3,2,1&esercizio=+20000+"
+                                             << "Esercizio n. 20000 · Heap" << ""
+                                             << "?passo=sort&algoritmo=Heap&esercizio=20000";
+        QTest::newRow("the search") << "?passo=ricbin&esercizio=12345" << "Esercizio n. 12345 · Ricerca binaria" << ""
+                                    << "?passo=ricbin&esercizio=12345";
+        QTest::newRow("a tree's insertion") << "?passo=abr&esercizio=30000&tipo=inserimento"
+                                            << "Esercizio n. 30000 · Inserimento nell'ABR" << "" << "";
+        QTest::newRow("a tree's visit") << "?passo=abr&esercizio=30001&tipo=Visita%20simmetrica"
+                                        << "Esercizio n. 30001 · Visita simmetrica" << "" << "";
+        QTest::newRow("a tree, no kind: the search") << "?passo=abr&esercizio=30002"
+                                                     << "Esercizio n. 30002 · Ricerca nell'ABR" << "" << "";
+        QTest::newRow("a code too short") << "?passo=sort&esercizio=123" << ""
+                                          << "Codice non valido: servono cinque cifre, da 10000 a 99999" << "";
+        QTest::newRow("a tree, no code") << "?passo=abr&tipo=Eliminazione" << "" << "" << "";
+    }
+
+    // A link names an exercise by its code (and on the tree by what it
+    // practises): the view opens with that exercise started, as if the code
+    // had been typed into its box, and its own link starts it again.
+    void exerciseLinks()
+    {
+        QFETCH(QString, query);
+        QFETCH(QString, started);
+        QFETCH(QString, said);
+        QFETCH(QString, back);
+        QCOMPARE(readLinkRequest(query).error, QString());
+        openFromLink(*menu, query);
+        StepView *view = nullptr;
+        for (QObject *window : std::initializer_list<QObject *>{menu->sortSlot(), menu->ricBinSlot(), menu->abrSlot()})
+            if (window && !view)
+                view = window->findChild<StepView *>();
+        QVERIFY(view && view->isLoaded());
+        QCOMPARE(view->find<QLabel>("lblEsercizio")->text(), started);
+        QCOMPARE(view->find<QLabel>("lblAvviso")->text(), said);
+        QCOMPARE(view->exercisePanel().running(), !started.isEmpty());
+        if (!back.isEmpty()) {
+            const QString written = qobject_cast<frmPassoSort *>(view) ? qobject_cast<frmPassoSort *>(view)->pageLink()
+                                                                       : qobject_cast<frmPassoRicBin *>(view)->pageLink();
+            QCOMPARE(written, back);
         }
     }
 

@@ -56,8 +56,13 @@ const quimbraPage = (() => {
         location.reload();
     });
 
-    // Called by the program when its last window has closed.
-    window.quimbraEnded = () => show("Quimbra è terminato.");
+    // Called by the program when its last window has closed; a learning
+    // platform's session ends with it.
+    window.quimbraEnded = () => {
+        if (window.quimbraScorm)
+            window.quimbraScorm.finish();
+        show("Quimbra è terminato.");
+    };
 
     return { show, progress };
 })();

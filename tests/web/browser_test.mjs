@@ -11,7 +11,7 @@
 //   node --experimental-websocket browser_test.mjs SITE [SCREENSHOT_DIR]
 import { existsSync } from "node:fs";
 import { join } from "node:path";
-import { openBrowser, serve, sleep } from "./page_driver.mjs";
+import { checks, openBrowser, serve, sleep } from "./page_driver.mjs";
 
 const [site, shots] = process.argv.slice(2);
 if (!site || !existsSync(join(site, "index.html"))) {
@@ -19,12 +19,7 @@ if (!site || !existsSync(join(site, "index.html"))) {
     process.exit(2);
 }
 
-const failures = [];
-function check(ok, what) {
-    console.log(`${ok ? "ok  " : "FAIL"} ${what}`);
-    if (!ok)
-        failures.push(what);
-}
+const { check, failures } = checks();
 
 const host = await serve(site);
 const origin = host.origin;

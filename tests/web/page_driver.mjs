@@ -14,6 +14,17 @@ import { extname, join, normalize } from "node:path";
 
 export const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
+// A test's checks: each printed as it is made, the failed ones kept.
+export function checks() {
+    const failures = [];
+    const check = (ok, what) => {
+        console.log(`${ok ? "ok  " : "FAIL"} ${what}`);
+        if (!ok)
+            failures.push(what);
+    };
+    return { check, failures };
+}
+
 // The page's static host, which also lists what the page asked for.
 export async function serve(site) {
     const types = { ".html": "text/html; charset=utf-8", ".js": "text/javascript",
@@ -92,6 +103,12 @@ export async function openBrowser(origin, { width = 1800, height = 1100 } = {}) 
         .catch(() => {});
 
     const page = { send, errors, foreign };
+    // Where the program's page is: the top window, or the frame of a host
+    // page (a learning platform) with this id.
+    let scope = "window";
+    page.useFrame = (id) => {
+        scope = id ? `(document.getElementById(${JSON.stringify(id)}) || {}).contentWindow` : "window";
+    };
     page.close = async () => {
         try { ws.close(); } catch {}
         chromium.kill("SIGKILL");
@@ -109,13 +126,15 @@ export async function openBrowser(origin, { width = 1800, height = 1100 } = {}) 
     // app/web.cpp), in the page's coordinates; null when it is not shown.
     page.where = async (name) => {
         const text = await page.evaluate(`(() => {
-            const module = window.qtLoader && qtLoader.module();
+            const win = ${scope};
+            const module = win && win.qtLoader && win.qtLoader.module();
             if (!module || !module.controlRect) return "";
             const r = module.controlRect(${JSON.stringify(name)});
             if (!r) return "";
-            const c = document.getElementById("quimbra-canvas").getBoundingClientRect();
+            const c = win.document.getElementById("quimbra-canvas").getBoundingClientRect();
+            const f = win === window ? { left: 0, top: 0 } : win.frameElement.getBoundingClientRect();
             const [x, y, w, h] = r.split(",").map(Number);
-            return [c.left + x, c.top + y, w, h].join(",");
+            return [f.left + c.left + x, f.top + c.top + y, w, h].join(",");
         })()`);
         if (!text)
             return null;
@@ -124,7 +143,8 @@ export async function openBrowser(origin, { width = 1800, height = 1100 } = {}) 
     };
     // What a shown label, text box or button says (app/web.cpp); "" when none.
     page.text = (name) => page.evaluate(`(() => {
-        const module = window.qtLoader && qtLoader.module();
+        const win = ${scope};
+        const module = win && win.qtLoader && win.qtLoader.module();
         return module && module.controlText ? module.controlText(${JSON.stringify(name)}) : "";
     })()`);
     page.waitFor = async (name, ms = 20000) => {
