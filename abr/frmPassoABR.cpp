@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmPassoABR.h"
 
+#include "tree_questions.h"
+
 #include "abr_code.h"
 
 #include "step_rows.h"
@@ -93,14 +95,40 @@ const FormLayout &passoAbrLayout()
         // stops short of the list of the steps.
         l = withTypedRow(std::move(l), {under, 5400, "lblAltezza", "Chiavi dell'albero, da 1 a 32767",
                                         "Usa le chiavi scritte", "Copia le chiavi dell'albero", 14520, false});
-        return withExerciseStrip(std::move(l), true, true);
+        return withExerciseStrip(withQuestionStrip(std::move(l)), true, true);
     }();
     return layout;
+}
+
+const char *frmPassoABR::routine() const
+{
+    static const char *const visits[] = {"Anticipata", "Simmetrica", "Posticipata"};
+    if (steps_.what == abr::TreeSteps::What::Search)
+        return steps_.anyTree ? "CercaABR" : "RicercaABR";
+    return visits[std::clamp(steps_.visit, 0, 2)];
 }
 
 frmPassoABR::frmPassoABR(const abr::Tabella &tree, const QString &typed, QObject *owner)
     : StepView(passoAbrLayout(), owner), ABR(tree), windowTree_(tree), tree_(windowTree_), typed_(typed)
 {
+    QuestionPanel::Hooks asks;
+    asks.make = [this] {
+        return operation_ ? abr::OperationQuestions(run_) : abr::TreeQuestions(drawing_.tree(), steps_, routine());
+    };
+    asks.seed = [this] {
+        if (exercisePanel().shown())
+            return std::uint64_t(exercisePanel().exercise().code()) * 8 + std::uint64_t(cboEsercizio_->currentIndex());
+        const abr::Albero &shown = operation_ ? run_.before : drawing_.tree();
+        std::vector<long> data{long(operation_ ? run_.key : steps_.x), long(steps_.visit)};
+        for (Integer k : shown.keys())
+            data.push_back(k);
+        return questions::SeedOf(data);
+    };
+    asks.valueOf = [this](int k) {
+        const abr::Albero &shown = drawing_.tree();
+        return shown.used(k) ? long(shown[k].Inf) : 0L;
+    };
+    questionPanel().setHooks(std::move(asks));
     drawing_.setTree(tree_);
     ExercisePanel::Hooks hooks;
     hooks.round = true;
@@ -509,10 +537,7 @@ void frmPassoABR::showState()
         const abr::StepCode code = abr::StepCodeAt(*shown, steps_, step);
         showCode(abr::listingOf(steps_), code.line, code.branch);
         showVariables(abr::VariablesAt(*shown, steps_, step));
-        static const char *const visits[] = {"Anticipata", "Simmetrica", "Posticipata"};
-        const bool search = steps_.what == abr::TreeSteps::What::Search;
-        showCalls(&steps_.calls, step,
-                  search ? (steps_.anyTree ? "CercaABR" : "RicercaABR") : visits[std::clamp(steps_.visit, 0, 2)]);
+        showCalls(&steps_.calls, step, routine());
         for (int i = 0; i <= step; ++i)
             if (const int k = steps_.nodeAt(i))
                 lit.push_back(k);

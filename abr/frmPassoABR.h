@@ -80,6 +80,8 @@ private:
     const abr::Albero &shownTree() const;
     bool isWindowTree(const abr::Albero &tree) const;
     void leaveExercise();
+    // The routine that the search or visit shown plays, as its calls are written.
+    const char *routine() const;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
     abr::Tabella ABR{};

@@ -58,7 +58,8 @@ const FormLayout &registroLayout()
 namespace {
 
 const QStringList headers{QStringLiteral("Studente"), QStringLiteral("Esercizio"), QStringLiteral("Algoritmo"),
-                          QStringLiteral("Passi"),    QStringLiteral("Errori"),    QStringLiteral("%"),
+                          QStringLiteral("Passi"),    QStringLiteral("Errori"),    QStringLiteral("Domande"),
+                          QStringLiteral("%"),
                           QStringLiteral("Stato"),    QStringLiteral("Motivo")};
 
 QTableWidgetItem *cell(const QString &text)
@@ -151,9 +152,12 @@ void frmRegistro::cmdLeggi_Click()
         grid->setItem(row, 2, cell(QString::fromStdString(r.exercise)));
         grid->setItem(row, 3, cell(r.steps));
         grid->setItem(row, 4, cell(r.errors));
-        grid->setItem(row, 5, cell(r.percent));
-        grid->setItem(row, 6, cell(r.valid ? QStringLiteral("valido") : QStringLiteral("non valido")));
-        grid->setItem(row, 7, cell(why));
+        grid->setItem(row, 5, cell(r.questionsAsked < 0 ? QString()
+                                                        : QStringLiteral("%1 su %2").arg(r.questionsRight)
+                                                              .arg(r.questionsAsked)));
+        grid->setItem(row, 6, cell(r.percent));
+        grid->setItem(row, 7, cell(r.valid ? QStringLiteral("valido") : QStringLiteral("non valido")));
+        grid->setItem(row, 8, cell(why));
         for (int column = 0; column < grid->columnCount(); ++column)
             grid->item(row, column)->setToolTip(QString::fromStdString(r.text));
         if (!r.student.empty())

@@ -4,6 +4,7 @@
 
 #include "numbers.h"
 #include "ricbin_code.h"
+#include "ricbin_questions.h"
 #include "step_colours.h"
 #include "step_rows.h"
 #include "widgets.h"
@@ -47,7 +48,7 @@ const FormLayout &passoFattorialeLayout()
         l.controls.insert(l.controls.end(), code.begin(), code.end());
         l.controls.push_back({"cmdFine", -1, Kind::Button, nullptr, 10530, 7105, 1350, 495, "Fine", sans825,
                               none, none, NoFlags, "Chiudi la finestra"});
-        return l;
+        return withQuestionStrip(std::move(l));
     }();
     return layout;
 }
@@ -55,6 +56,10 @@ const FormLayout &passoFattorialeLayout()
 frmPassoFattoriale::frmPassoFattoriale(const QString &typed, QObject *owner)
     : StepView(passoFattorialeLayout(), owner), typed_(typed)
 {
+    QuestionPanel::Hooks asks;
+    asks.make = [this] { return ricbin::FactorialQuestions(steps_); };
+    asks.seed = [this] { return questions::SeedOf({long(steps_.events.empty() ? 0 : steps_.events.front().n)}); };
+    questionPanel().setHooks(std::move(asks));
 }
 
 void frmPassoFattoriale::connectViewControls()

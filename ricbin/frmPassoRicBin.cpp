@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmPassoRicBin.h"
 
+#include "ricbin_questions.h"
+
 #include "ricbin_code.h"
 #include "sorts.h"
 #include "value_list.h"
@@ -73,7 +75,7 @@ const FormLayout &passoRicBinLayout()
                                         "Valori in cui cercare, separati da spazi, virgole o a capo (Invio per usarli)",
                                         "Ordina i valori scritti e cerca il numero tra loro",
                                         "Copia su una riga i valori in cui si cerca"});
-        return withExerciseStrip(std::move(l), true);
+        return withExerciseStrip(withQuestionStrip(std::move(l)), true);
     }();
     return layout;
 }
@@ -92,12 +94,27 @@ frmPassoRicBin::frmPassoRicBin(std::span<const Integer> values, int n, const QSt
     hooks.rect = [this](const QRect &area, int position) { return QRectF(column_.rowRect(area, position)); };
     hooks.elements = [this] {
         std::vector<int> positions;
-        if (exercisePanel().shown())
-            for (int p = 1; p <= exercise::SearchSize; ++p)
+        if (exercisePanel().shown() || questionPanel().asking())
+            for (int p = 1; p <= size_; ++p)
                 positions.push_back(p);
         return positions;
     };
     exercisePanel().setHooks(std::move(hooks));
+    QuestionPanel::Hooks asks;
+    asks.make = [this] {
+        const std::span<const Integer> all = exercisePanel().shown() ? std::span<const Integer>(exerciseV_)
+                                                                      : std::span<const Integer>(V);
+        return ricbin::SearchQuestions(search_, all, size_);
+    };
+    asks.seed = [this] {
+        if (exercisePanel().shown())
+            return std::uint64_t(exercisePanel().exercise().code());
+        const std::span<const Integer> values = searched();
+        std::vector<long> data(values.begin(), values.end());
+        data.push_back(search_.x);
+        return questions::SeedOf(data);
+    };
+    questionPanel().setHooks(std::move(asks));
 }
 
 void frmPassoRicBin::connectViewControls()

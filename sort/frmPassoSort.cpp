@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmPassoSort.h"
 
+#include "sort_questions.h"
+
 #include "layout.h"
 #include "numbers.h"
 #include "sort_catalog.h"
@@ -84,7 +86,7 @@ const FormLayout &passoSortLayout()
                                         "Valori da ordinare, separati da spazi, virgole o a capo (Invio per usarli)",
                                         "Ordina i valori scritti",
                                         "Copia su una riga i valori che si stanno ordinando"});
-        return withExerciseStrip(std::move(l), false);
+        return withExerciseStrip(withQuestionStrip(std::move(l)), false);
     }();
     return layout;
 }
@@ -99,12 +101,24 @@ frmPassoSort::frmPassoSort(int column, std::span<const Integer> windowVector, Ra
     hooks.rect = [this](const QRect &area, int p) { return bars_.column(area, p); };
     hooks.elements = [this] {
         std::vector<int> positions;
-        if (exercisePanel().shown() && steps_)
+        if ((exercisePanel().shown() || questionPanel().asking()) && steps_)
             for (int p = 1; p <= steps_->size(); ++p)
                 positions.push_back(p);
         return positions;
     };
     exercisePanel().setHooks(std::move(hooks));
+    QuestionPanel::Hooks asks;
+    asks.make = [this] { return steps_ ? SortQuestions(column_, steps_->input()) : std::vector<questions::Question>{}; };
+    asks.seed = [this] {
+        if (exercisePanel().shown())
+            return std::uint64_t(exercisePanel().exercise().code());
+        return steps_ ? questions::SeedOf(std::vector<long>(steps_->input().begin(), steps_->input().end()))
+                      : std::uint64_t(0);
+    };
+    asks.valueOf = [this](int p) {
+        return steps_ && p > 0 && p < int(steps_->values().size()) ? long(steps_->values()[std::size_t(p)]) : 0L;
+    };
+    questionPanel().setHooks(std::move(asks));
 }
 
 frmPassoSort::~frmPassoSort() = default;

@@ -191,10 +191,19 @@ std::string counted(int n, const char *one, const char *many)
 
 } // namespace
 
+void Exercise::setQuestions(int right, int asked)
+{
+    questionsRight_ = right;
+    questionsAsked_ = asked;
+}
+
 std::string Exercise::score() const
 {
-    return "Passi: " + std::to_string(answered_) + " di " + std::to_string(answerable_) +
-           " \u00b7 Errori: " + std::to_string(errors_);
+    std::string line = "Passi: " + std::to_string(answered_) + " di " + std::to_string(answerable_) +
+                       " \u00b7 Errori: " + std::to_string(errors_);
+    if (questionsAsked_ > 0)
+        line += " \u00b7 " + counted(questionsRight_, "domanda", "domande") + " su " + std::to_string(questionsAsked_);
+    return line;
 }
 
 std::string Exercise::result() const
@@ -202,6 +211,8 @@ std::string Exercise::result() const
     std::string line = "Esercizio n. " + std::to_string(code_) + " \u00b7 " + name_ + " \u00b7 " +
                        counted(answerable_, "passo", "passi") + " \u00b7 " +
                        counted(errors_, "errore", "errori");
+    if (questionsAsked_ > 0)
+        line += " \u00b7 " + counted(questionsRight_, "domanda", "domande") + " su " + std::to_string(questionsAsked_);
     if (gaveUp_)
         line += " \u00b7 soluzione mostrata dopo " + counted(answered_, "passo", "passi");
     return Sealed(line + " \u00b7 " + std::to_string(percent()) + " %");

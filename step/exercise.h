@@ -128,6 +128,9 @@ public:
     Verdict pick(int element);
     // Ends the exercise as given up: the steps not answered count as wrong.
     void giveUp();
+    // The questions asked during the exercise, right and in all: the result
+    // line counts them ("4 domande su 5").
+    void setQuestions(int right, int asked);
 
     int steps() const { return answerable_; } // the steps to answer
     int answered() const { return answered_; }
@@ -157,6 +160,8 @@ private:
     int lastAnswered_ = -1;
     bool gaveUp_ = false;
     std::vector<int> pending_;
+    int questionsRight_ = 0;
+    int questionsAsked_ = 0;
 };
 
 } // namespace quimbra::exercise

@@ -138,6 +138,8 @@ void ExercisePanel::leave()
 
 void ExercisePanel::pick(int element)
 {
+    if (view_.questionPanel().asking())
+        return; // the question first
     if (!running() || element == 0)
         return;
     cursor_ = element == exercise::NotThere ? cursor_ : element;
@@ -190,17 +192,30 @@ void ExercisePanel::giveUp()
 
 void ExercisePanel::copyResult() const
 {
-    if (shown())
+    if (shown() || !questionsAlone_.isEmpty())
         QGuiApplication::clipboard()->setText(ui_.lblPunteggio->text());
 }
 
 void ExercisePanel::playDue()
 {
-    const int due = exercise_.played() - shownSteps_;
+    // A question may hold the player short of the steps due: they play
+    // once it is answered.
+    const Stepper *run = view_.player().stepper();
+    const long shown = run ? run->position() : shownSteps_;
+    const long due = exercise_.played() - shown;
     if (due > 0)
         view_.player().advance(due);
-    shownSteps_ = exercise_.played();
+    shownSteps_ = run ? int(run->position()) : exercise_.played();
     lockPlayer(running());
+}
+
+void ExercisePanel::setQuestions(int right, int asked, const QString &alone)
+{
+    questionsAlone_ = alone;
+    if (exercise_.running())
+        exercise_.setQuestions(right, asked);
+    if (ui_.lblPunteggio)
+        showScore();
 }
 
 void ExercisePanel::lockPlayer(bool locked)
@@ -213,6 +228,12 @@ void ExercisePanel::lockPlayer(bool locked)
 
 void ExercisePanel::showScore()
 {
+    if (!shown() && !questionsAlone_.isEmpty()) {
+        ui_.lblPunteggio->setText(questionsAlone_);
+        return;
+    }
+    if (!shown())
+        return;
     ui_.lblPunteggio->setText(QString::fromStdString(exercise_.over() ? exercise_.result() : exercise_.score()));
 }
 
@@ -223,7 +244,7 @@ QRectF ExercisePanel::elementRect(int element) const
 
 int ExercisePanel::elementAt(const QPointF &point) const
 {
-    if (!view_.isLoaded())
+    if (!view_.isLoaded() || !hooks_.elements || !hooks_.rect)
         return 0;
     for (int e : hooks_.elements())
         if (hooks_.rect(ui_.picture->area(), e).contains(point))

@@ -89,8 +89,16 @@ public:
     bool running() const { return exercise_.running(); }
     const exercise::Exercise &exercise() const { return exercise_; }
     int cursor() const { return cursor_; }
-    // Where an element stands on the canvas now (empty when not drawn).
+    // Where an element stands on the canvas now (empty when not drawn), and
+    // the element drawn at a point of it (0: none).
     QRectF elementRect(int element) const;
+    int elementAt(const QPointF &point) const;
+    // Plays the steps that the exercise has due and the player has not shown
+    // yet (after a question held the player).
+    void catchUp() { playDue(); }
+    // The questions asked during the exercise, for its score and result line;
+    // and what the score says when no exercise is shown.
+    void setQuestions(int right, int asked, const QString &alone);
 
     // The student's answer: an element of the view, or exercise::NotThere.
     void pick(int element);
@@ -123,7 +131,6 @@ private:
     void codeEntered();
     void clearFlash();
     void moveCursor(int key);
-    int elementAt(const QPointF &point) const;
     void playDue();
     void lockPlayer(bool locked);
     void showScore();
@@ -137,6 +144,7 @@ private:
     std::vector<int> rightMarks_;  // the last step answered right
     std::vector<int> shownMarks_;  // the right step after a wrong answer
     int flash_ = 0;                // the element just picked wrong, for a moment
+    QString questionsAlone_;       // the questions' score with no exercise shown
     QTimer flashTimer_;
 };
 

@@ -93,6 +93,13 @@ bool readLine(std::string_view s, ResultLine &r)
         return false;
     if ((r.errors = counted(s, "errore", "errori")) < 0 || !take(s, Separator))
         return false;
+    if (std::string_view ahead = s; (r.questionsRight = counted(ahead, "domanda", "domande")) >= 0) {
+        if (!take(ahead, " su ") || (r.questionsAsked = number(ahead)) < 0 || !take(ahead, Separator))
+            return false;
+        s = ahead;
+    } else {
+        r.questionsRight = -1;
+    }
     if (take(s, "soluzione mostrata dopo ")) {
         if ((r.answered = counted(s, "passo", "passi")) < 0 || !take(s, Separator))
             return false;
@@ -160,6 +167,8 @@ PastedResults ReadResults(std::string_view text, const std::function<int(int, co
                 r.why = "l'esercizio ha " + std::to_string(steps) + " passi";
             else if (answered > r.steps || r.errors > answered)
                 r.why = "pi\u00f9 errori che passi";
+            else if (r.questionsRight > r.questionsAsked)
+                r.why = "pi\u00f9 risposte giuste che domande";
             else if (r.percent != percentOf(r.steps, answered, r.errors))
                 r.why = "la percentuale non torna";
             r.valid = r.why.empty();

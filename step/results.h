@@ -28,6 +28,7 @@ struct ResultLine
     int steps = 0;
     int errors = 0;
     int answered = -1;     // "soluzione mostrata dopo N passi"; -1: not given up
+    int questionsRight = -1, questionsAsked = -1; // "4 domande su 5"; -1: none asked
     int percent = 0;
     std::string check;     // as written; empty when the line has none
     bool valid = false;

@@ -12,6 +12,8 @@
 #include <QLabel>
 #include <QScreen>
 #include <QSignalBlocker>
+
+#include <utility>
 #include <QWidget>
 
 #include <algorithm>
@@ -166,15 +168,46 @@ void StepPlayer::setStepper(Stepper *stepper)
 {
     pause();
     stepper_ = stepper;
+    hold_ = -1;
+    resume_ = Resume::Nothing;
+    emit newRun();
     updateButtons();
     if (controls_.view)
         controls_.view->update();
     emit changed();
 }
 
+void StepPlayer::setHold(long position)
+{
+    hold_ = position;
+}
+
+bool StepPlayer::isHeld() const
+{
+    return stepper_ && hold_ >= 0 && stepper_->position() == hold_;
+}
+
+void StepPlayer::resumeFromHold(long next)
+{
+    hold_ = next;
+    const Resume resume = std::exchange(resume_, Resume::Nothing);
+    if (isHeld()) {
+        emit held();
+        return;
+    }
+    if (resume == Resume::Run)
+        run();
+    else if (resume == Resume::ToEnd)
+        toEnd();
+}
+
 void StepPlayer::stepOnce()
 {
     pause();
+    if (isHeld()) {
+        emit held(); // the question is still there
+        return;
+    }
     advance(1);
 }
 
@@ -200,6 +233,11 @@ void StepPlayer::run()
 {
     if (!stepper_ || stepper_->finished() || isRunning())
         return;
+    if (isHeld()) {
+        resume_ = Resume::Run;
+        emit held();
+        return;
+    }
     restartClock();
     awaitingFrame_ = false;
     timer_.start(intervalMs());
@@ -232,6 +270,18 @@ void StepPlayer::toEnd()
     pause();
     if (!stepper_ || stepper_->finished())
         return;
+    if (hold_ >= stepper_->position()) {
+        // To the question first; the rest of the way after it.
+        if (hold_ > stepper_->position())
+            stepper_->seek(hold_);
+        resume_ = Resume::ToEnd;
+        updateButtons();
+        if (controls_.view)
+            controls_.view->update();
+        emit changed();
+        emit held();
+        return;
+    }
     stepper_->runToEnd();
     updateButtons();
     if (controls_.view)
@@ -311,9 +361,12 @@ int StepPlayer::advance(qint64 n)
 {
     int taken = 0;
     if (stepper_)
-        while (taken < n && stepper_->step())
+        while (taken < n && !isHeld() && stepper_->step())
             ++taken;
-    if (!stepper_ || stepper_->finished())
+    const bool heldNow = taken > 0 && isHeld();
+    if (heldNow && resume_ == Resume::Nothing && isRunning())
+        resume_ = Resume::Run;
+    if (!stepper_ || stepper_->finished() || heldNow)
         pause();
     if (taken > 0) {
         if (repaint_)
@@ -327,6 +380,8 @@ int StepPlayer::advance(qint64 n)
         }
     }
     updateButtons();
+    if (heldNow)
+        emit held();
     return taken;
 }
 

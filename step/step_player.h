@@ -95,6 +95,16 @@ public:
     // Pauses and takes the stepper back to its start.
     void restart();
     bool isRunning() const { return timer_.isActive(); }
+    // A question waits at this position: stepping forward, running and going
+    // to the end stop there (the position and Indietro still move freely),
+    // and held() tells when the run reaches it. -1: none.
+    void setHold(long position);
+    long hold() const { return hold_; }
+    bool isHeld() const;
+    // After the question at the hold: the hold goes (or moves to `next`), and
+    // a run that the hold stopped goes on as it was, running or to the end.
+    void resumeFromHold(long next);
+
     // Locks or unlocks the controls and keys.
     void setLocked(bool locked);
     bool isLocked() const { return locked_; }
@@ -124,6 +134,10 @@ public:
 signals:
     void changed();
     void runningChanged(bool running);
+    // A new stepper is being played.
+    void newRun();
+    // The run reached the hold.
+    void held();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -145,6 +159,8 @@ private:
     qint64 done_ = 0;     // steps counted against the clock since then
     bool awaitingFrame_ = false;
     bool locked_ = false;
+    long hold_ = -1;
+    enum class Resume { Nothing, Run, ToEnd } resume_ = Resume::Nothing;
     int level_ = 0; // set at construction to the speed of the session
 };
 

@@ -123,6 +123,35 @@ FormLayout withTypedRow(FormLayout l, const TypedPlaces &at)
     return l;
 }
 
+FormLayout withQuestionStrip(FormLayout l)
+{
+    const int top = l.height;
+    const int left = 1440;
+    const int right = l.width - 120;
+    const int skip = 1095, box = 1200, gap = 60;
+    const int answer = std::max(900, (right - left - box - skip - 6 * gap) / 4);
+    std::vector<ControlSpec> strip{
+        {"chkDomande", -1, Kind::CheckBox, nullptr, 120, top + 90, 1260, 315, "Domande", sans825b, none, none,
+         NoFlags, "Domande durante l'esecuzione"},
+        {"lblDomanda", -1, Kind::Label, nullptr, left, top, right - left, 495, nullptr, sans825b, none, none,
+         NoFlags, "Domanda"},
+    };
+    const int row = top + 555;
+    for (int i = 0; i < 4; ++i)
+        strip.push_back({"cmdRisposta", i, Kind::Button, nullptr, left + i * (answer + gap), row, answer, 435, nullptr,
+                         sans825, none, none, NoFlags, kept("Risposta " + std::to_string(i + 1))});
+    const int typed = left + 4 * (answer + gap) + gap;
+    strip.push_back({"txtRisposta", -1, Kind::TextBox, nullptr, typed, row + 30, box, 375, nullptr, sans975b, white,
+                     blue, Centred, "Risposta scritta (Invio per rispondere)"});
+    strip.push_back({"cmdSalta", -1, Kind::Button, nullptr, typed + box + gap, row, skip, 435, "Salta", sans825,
+                     none, none, NoFlags, "Salta la domanda (conta come non data)"});
+    l.height = row + 435 + 120;
+    auto fine = std::find_if(l.controls.begin(), l.controls.end(),
+                             [](const ControlSpec &c) { return std::string_view(c.name) == "cmdFine"; });
+    l.controls.insert(fine, strip.begin(), strip.end());
+    return l;
+}
+
 FormLayout withExerciseStrip(FormLayout l, bool notThere, bool kinds)
 {
     const int top = l.height;

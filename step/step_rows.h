@@ -64,6 +64,12 @@ struct TypedPlaces
 };
 FormLayout withTypedRow(FormLayout layout, const TypedPlaces &at);
 
+// The strip of the questions, added under a step view's own controls:
+// chkDomande "Domande", lblDomanda for the question and the verdict, a row of
+// up to four answers cmdRisposta(0…3), txtRisposta for a typed number and
+// cmdSalta "Salta". Its controls come before cmdFine in the tab order.
+FormLayout withQuestionStrip(FormLayout layout);
+
 // The strip of a graded exercise, added under a step view's own controls: the
 // button that starts one, the box for a code given by the teacher, the
 // choice of what is practised (cboEsercizio, for the views that practise

@@ -12,6 +12,7 @@
 #include <QAbstractSlider>
 #include <QAccessible>
 #include <QPainter>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QStringListModel>
 #include <QStyledItemDelegate>
@@ -92,7 +93,8 @@ protected:
 } // namespace
 
 StepView::StepView(const FormLayout &layout, QObject *owner)
-    : Form(layout, owner), player_(this), exercise_(new ExercisePanel(*this))
+    : Form(layout, owner), player_(this), exercise_(new ExercisePanel(*this)),
+      questions_(new QuestionPanel(*this))
 {
     connect(exercise_, &ExercisePanel::startRequested, this, [this](int code) { startExercise(code); });
     connect(exercise_, &ExercisePanel::answered, this, &StepView::showAnswer);
@@ -187,6 +189,17 @@ void StepView::connectControls()
                            need<QLineEdit>("txtCodice"), need<QLabel>("lblAvviso"),
                            find<QPushButton>("cmdNonCe"), need<QPushButton>("cmdSoluzione"),
                            need<QLabel>("lblPunteggio"), fine, picture});
+    if (find<QCheckBox>("chkDomande")) {
+        questions_->attach({need<QCheckBox>("chkDomande"),
+                            {need<QPushButton>("cmdRisposta", 0), need<QPushButton>("cmdRisposta", 1),
+                             need<QPushButton>("cmdRisposta", 2), need<QPushButton>("cmdRisposta", 3)},
+                            need<QLabel>("lblDomanda"), need<QLineEdit>("txtRisposta"), need<QPushButton>("cmdSalta")});
+        // The score shows the questions too, in the exercise's line or alone.
+        connect(questions_, &QuestionPanel::scored, this, [this] {
+            const questions::Quiz &quiz = questions_->quiz();
+            exercise_->setQuestions(quiz.right(), quiz.asked(), QString::fromStdString(quiz.score()));
+        });
+    }
 }
 
 void StepView::Form_Load()

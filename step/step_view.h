@@ -5,6 +5,7 @@
 #include "calls.h"
 #include "code_listing.h"
 #include "exercise_panel.h"
+#include "question_panel.h"
 #include "form.h"
 #include "replay_stepper.h"
 #include "step_player.h"
@@ -53,6 +54,7 @@ public:
     StepPlayer &player() { return player_; }
     Canvas *canvas() const { return isLoaded() ? controls_.picture : nullptr; }
     ExercisePanel &exercisePanel() const { return *exercise_; }
+    QuestionPanel &questionPanel() const { return *questions_; }
 
     void cmdFine_Click();
     // A graded exercise on the data of this code.
@@ -117,6 +119,7 @@ private:
 
     StepPlayer player_;
     ExercisePanel *exercise_;
+    QuestionPanel *questions_;
     Controls controls_{};
     const CodeListing *listing_ = nullptr;
     int listingShown_ = -1; // which text lstCodice holds: 0 pseudocode, 1 C++

@@ -285,27 +285,29 @@ private slots:
         QTest::newRow("frmPassoSort")
             << QString("frmPassoSort")
             << QStringList{"cmdAvvia", "cmdCopiaDati", "cmdEsercizio", "cmdFine", "cmdIndietro",
-                           "cmdNuoviDati", "cmdPasso", "cmdRegistro", "cmdSoluzione", "cmdTutto",
-                           "cmdUsaDati", "lstChiamate", "lstCodice", "lstVariabili", "txtCodice",
-                           "txtDati"};
+                           "cmdNuoviDati", "cmdPasso", "cmdRegistro", "cmdRisposta(0)", "cmdRisposta(1)",
+                           "cmdRisposta(2)", "cmdRisposta(3)", "cmdSalta", "cmdSoluzione", "cmdTutto", "cmdUsaDati",
+                           "lstChiamate", "lstCodice", "lstVariabili", "txtCodice", "txtDati", "txtRisposta"};
         QTest::newRow("frmPassoRicBin")
             << QString("frmPassoRicBin")
             << QStringList{"cmdAvvia", "cmdCopiaDati", "cmdEsercizio", "cmdFine", "cmdIndietro",
-                           "cmdNonCe", "cmdPasso", "cmdRegistro", "cmdSoluzione", "cmdTutto",
-                           "cmdUsaDati", "lstChiamate", "lstCodice", "lstPassi", "lstVariabili",
-                           "txtCodice", "txtDati", "txtX"};
+                           "cmdNonCe", "cmdPasso", "cmdRegistro", "cmdRisposta(0)", "cmdRisposta(1)",
+                           "cmdRisposta(2)", "cmdRisposta(3)", "cmdSalta", "cmdSoluzione", "cmdTutto", "cmdUsaDati",
+                           "lstChiamate", "lstCodice", "lstPassi", "lstVariabili", "txtCodice", "txtDati",
+                           "txtRisposta", "txtX"};
         QTest::newRow("frmPassoABR")
             << QString("frmPassoABR")
             << QStringList{"cmdAvvia", "cmdCopiaDati", "cmdCostruisci", "cmdElimina", "cmdEsercizio",
-                           "cmdFine", "cmdIndietro", "cmdInserisci", "cmdNonCe", "cmdPasso",
-                           "cmdRegistro", "cmdRicerca", "cmdSoluzione", "cmdTutto", "cmdUsaDati",
-                           "cmdV(0)", "cmdV(1)", "cmdV(2)", "lstChiamate", "lstCodice",
-                           "lstNodi", "lstPassi", "lstVariabili", "txtChiave", "txtCodice",
-                           "txtDati"};
+                           "cmdFine", "cmdIndietro", "cmdInserisci", "cmdNonCe", "cmdPasso", "cmdRegistro",
+                           "cmdRicerca", "cmdRisposta(0)", "cmdRisposta(1)", "cmdRisposta(2)", "cmdRisposta(3)",
+                           "cmdSalta", "cmdSoluzione", "cmdTutto", "cmdUsaDati", "cmdV(0)", "cmdV(1)", "cmdV(2)",
+                           "lstChiamate", "lstCodice", "lstNodi", "lstPassi", "lstVariabili", "txtChiave",
+                           "txtCodice", "txtDati", "txtRisposta"};
         QTest::newRow("frmPassoFattoriale")
             << QString("frmPassoFattoriale")
-            << QStringList{"cmdAvvia", "cmdFine", "cmdIndietro", "cmdPasso", "cmdTutto", "lstChiamate",
-                           "lstCodice", "lstVariabili", "txtNumero"};
+            << QStringList{"cmdAvvia", "cmdFine", "cmdIndietro", "cmdPasso", "cmdRisposta(0)",
+                           "cmdRisposta(1)", "cmdRisposta(2)", "cmdRisposta(3)", "cmdSalta", "cmdTutto",
+                           "lstChiamate", "lstCodice", "lstVariabili", "txtNumero", "txtRisposta"};
     }
 
     void everyControlNamedOnce()

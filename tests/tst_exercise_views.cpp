@@ -702,12 +702,12 @@ private slots:
         grid->sortByColumn(0, Qt::AscendingOrder);
         QCOMPARE(grid->item(0, 0)->text(), QString()); // the line with no name before it
         QCOMPARE(grid->item(1, 0)->text(), QString("Bianchi Anna"));
-        QCOMPARE(grid->item(1, 6)->text(), QString("non valido"));
-        QCOMPARE(grid->item(2, 6)->text(), QString("valido"));
+        QCOMPARE(grid->item(1, 7)->text(), QString("non valido"));
+        QCOMPARE(grid->item(2, 7)->text(), QString("valido"));
         QTest::mouseClick(book.button("cmdCopia"), Qt::LeftButton);
         const QStringList copied = QGuiApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
         QCOMPARE(copied.size(), 4);
-        QCOMPARE(copied[0], QString("Studente\tEsercizio\tAlgoritmo\tPassi\tErrori\t%\tStato\tMotivo"));
+        QCOMPARE(copied[0], QString("Studente\tEsercizio\tAlgoritmo\tPassi\tErrori\tDomande\t%\tStato\tMotivo"));
         QVERIFY(copied[2].startsWith("Bianchi Anna\t10000\tHeap\t"));
         QTemporaryDir dir;
         const QString path = dir.filePath("registro.csv");
