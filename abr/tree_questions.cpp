@@ -141,7 +141,7 @@ std::vector<Question> TreeQuestions(const Albero &tree, const TreeSteps &steps, 
     std::vector<Question> out;
     for (const StepsKind &kind : stepsKinds)
         kind.make(tree, steps, out);
-    std::vector<Question> calls = questions::CallQuestions(steps.calls, routine);
+    std::vector<Question> calls = questions::CallQuestions(steps.calls, routine, steps.count());
     out.insert(out.end(), calls.begin(), calls.end());
     return out;
 }
@@ -151,7 +151,7 @@ std::vector<Question> OperationQuestions(const TreeRun &run)
     std::vector<Question> out;
     for (const RunKind &kind : runKinds)
         kind.make(run, out);
-    std::vector<Question> calls = questions::CallQuestions(run.calls, "CostruisciABR");
+    std::vector<Question> calls = questions::CallQuestions(run.calls, "CostruisciABR", run.count());
     out.insert(out.end(), calls.begin(), calls.end());
     return out;
 }

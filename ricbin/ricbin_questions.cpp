@@ -72,14 +72,14 @@ std::vector<Question> SearchQuestions(const SearchSteps &search, std::span<const
         return out;
     for (const KindEntry &kind : searchKinds)
         kind.make(search, V, N, out);
-    std::vector<Question> calls = questions::CallQuestions(search.calls, "RicBin");
+    std::vector<Question> calls = questions::CallQuestions(search.calls, "RicBin", search.count());
     out.insert(out.end(), calls.begin(), calls.end());
     return out;
 }
 
 std::vector<Question> FactorialQuestions(const FactorialSteps &steps)
 {
-    return questions::CallQuestions(steps.calls, "Fattoriale");
+    return questions::CallQuestions(steps.calls, "Fattoriale", steps.count());
 }
 
 } // namespace quimbra::ricbin

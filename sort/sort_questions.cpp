@@ -233,7 +233,7 @@ std::vector<Question> SortQuestions(int algorithm, const std::vector<Integer> &v
         if (kind.algorithms.empty() ||
             std::find(kind.algorithms.begin(), kind.algorithms.end(), algorithm) != kind.algorithms.end())
             kind.make(t, out);
-    std::vector<Question> calls = questions::CallQuestions(run.calls(), sortRoutine(algorithm));
+    std::vector<Question> calls = questions::CallQuestions(run.calls(), sortRoutine(algorithm), run.count());
     out.insert(out.end(), std::make_move_iterator(calls.begin()), std::make_move_iterator(calls.end()));
     return out;
 }

@@ -88,8 +88,7 @@ void QuestionPanel::ask()
         return;
     }
     // While the run plays by itself, questions keep a few seconds apart.
-    const bool playing = view_.player().isRunning() || sinceLast_.isValid();
-    if (playing && sinceLast_.isValid() && sinceLast_.elapsed() < QuietMs && q->moment > 0) {
+    if (view_.player().heldWhileRunning() && sinceLast_.isValid() && sinceLast_.elapsed() < QuietMs) {
         quiz_.drop();
         goOn();
         return;
@@ -170,8 +169,6 @@ void QuestionPanel::goOn()
     } else {
         view_.player().resumeFromHold(next);
     }
-    if (!view_.player().isRunning())
-        sinceLast_.invalidate();
 }
 
 void QuestionPanel::showIdle()

@@ -120,18 +120,23 @@ std::string argumentsOf(std::string_view routine, const CallRecord &call)
 
 } // namespace
 
-std::vector<Question> CallQuestions(const CallTrace &trace, std::string_view routine)
+std::vector<Question> CallQuestions(const CallTrace &trace, std::string_view routine, long steps)
 {
     std::vector<Question> out;
-    const std::vector<CallRecord> &calls = trace.calls();
+    // The calls begun by the last step: those the view lists.
+    std::vector<CallRecord> calls;
+    for (const CallRecord &c : trace.calls())
+        if (c.entered < steps)
+            calls.push_back(c);
     if (calls.size() < 2)
         return out;
+    const int deepest = trace.deepestUpTo(steps - 1);
     const std::string name(routine);
     out.push_back({"profondità", 0,
                    "Quanto in profondità andranno le chiamate di " + name +
                        "? Scrivi quante ne saranno in corso, al massimo, una dentro l'altra",
-                   {}, trace.deepest(), 0, Click::None,
-                   "Al massimo " + std::to_string(trace.deepest()) +
+                   {}, deepest, 0, Click::None,
+                   "Al massimo " + std::to_string(deepest) +
                        " chiamate sono in corso insieme: ogni chiamata aspetta quella che ha fatto"});
     out.push_back({"chiamate", 0, "Quante chiamate di " + name + " farà in tutto l'esecuzione? Scrivi il numero",
                    {}, static_cast<long>(calls.size()), 0, Click::None,

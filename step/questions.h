@@ -85,9 +85,9 @@ private:
     int right_ = 0;
 };
 
-// The kinds every recursive routine has, from its calls: how deep they go,
-// how many there are, and what a call returns. `routine` names it in the
-// question ("QuickSort").
-std::vector<Question> CallQuestions(const CallTrace &calls, std::string_view routine);
+// The kinds every recursive routine has, from its calls as the view lists
+// them over the run's `steps` steps: how deep they go, how many there are, and
+// what a call returns. `routine` names it in the question ("QuickSort").
+std::vector<Question> CallQuestions(const CallTrace &calls, std::string_view routine, long steps);
 
 } // namespace quimbra::questions

@@ -197,8 +197,6 @@ void StepPlayer::resumeFromHold(long next)
     }
     if (resume == Resume::Run)
         run();
-    else if (resume == Resume::ToEnd)
-        toEnd();
 }
 
 void StepPlayer::stepOnce()
@@ -274,7 +272,7 @@ void StepPlayer::toEnd()
         // To the question first; the rest of the way after it.
         if (hold_ > stepper_->position())
             stepper_->seek(hold_);
-        resume_ = Resume::ToEnd;
+        resume_ = Resume::Nothing;
         updateButtons();
         if (controls_.view)
             controls_.view->update();
@@ -363,7 +361,8 @@ int StepPlayer::advance(qint64 n)
     if (stepper_)
         while (taken < n && !isHeld() && stepper_->step())
             ++taken;
-    const bool heldNow = taken > 0 && isHeld();
+    // Steps asked for at the hold, or steps that reached it: the question.
+    const bool heldNow = n > 0 && isHeld();
     if (heldNow && resume_ == Resume::Nothing && isRunning())
         resume_ = Resume::Run;
     if (!stepper_ || stepper_->finished() || heldNow)

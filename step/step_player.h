@@ -101,8 +101,11 @@ public:
     void setHold(long position);
     long hold() const { return hold_; }
     bool isHeld() const;
+    // The hold stopped a run that was playing by itself (Avvia).
+    bool heldWhileRunning() const { return resume_ == Resume::Run; }
     // After the question at the hold: the hold goes (or moves to `next`), and
-    // a run that the hold stopped goes on as it was, running or to the end.
+    // a run that the hold stopped while it played by itself plays on; one
+    // sent to the end stays, so that the answer's verdict can be read.
     void resumeFromHold(long next);
 
     // Locks or unlocks the controls and keys.
@@ -160,7 +163,7 @@ private:
     bool awaitingFrame_ = false;
     bool locked_ = false;
     long hold_ = -1;
-    enum class Resume { Nothing, Run, ToEnd } resume_ = Resume::Nothing;
+    enum class Resume { Nothing, Run } resume_ = Resume::Nothing;
     int level_ = 0; // set at construction to the speed of the session
 };
 

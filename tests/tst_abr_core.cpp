@@ -4,6 +4,7 @@
 #include "abr.h"
 #include "abr_code.h"
 #include "tree_ops.h"
+#include "tree_questions.h"
 #include "support.h"
 
 #include <QtTest>
@@ -903,7 +904,8 @@ void tst_AbrCore::recordedRuns_data()
 // trees (the window's among them, with a key 0): every step's tree is the
 // operation's own as it stood then, the last one what the unwatched
 // operation leaves, the lit nodes stand in that tree, and every step lights
-// a line of its routine in both languages.
+// a line of its routine in both languages. Every question of the run is
+// answered as the run then goes, seen from the keys and the trees.
 void tst_AbrCore::recordedRuns()
 {
     QFETCH(int, seed);
@@ -916,6 +918,7 @@ void tst_AbrCore::recordedRuns()
     Albero tree = seed == 1 ? fromTable(build(extremeVet())) : Albero{};
     QCOMPARE(tree.count(), seed == 1 ? N : 0);
     NoSteps quiet;
+    QSet<QString> asked;
     for (int i = 0; i < 80; ++i) {
         const int what = int(random() % 5);
         const Integer key = Integer(1 + random() % (seed % 2 ? 30u : 200u));
@@ -943,7 +946,50 @@ void tst_AbrCore::recordedRuns()
             if (run.what == TreeRun::What::Build)
                 QCOMPARE(now.count(), step + 1);
         }
+        const std::vector<Integer> keys = tree.keys();
+        const auto nodeOf = [](const Albero &t, Integer key) {
+            for (int k = 1; k <= MostNodes; ++k)
+                if (t.used(k) && t[k].Inf == key)
+                    return k;
+            return 0;
+        };
+        for (const questions::Question &q : OperationQuestions(run)) {
+            const std::string kind = q.kind;
+            asked.insert(QString::fromStdString(kind));
+            if (kind == "direzione") {
+                const Integer at = run.ops[std::size_t(q.moment)].at;
+                QCOMPARE(q.answer, long(run.key < at ? 0 : run.key > at ? 1 : 2));
+            } else if (kind == "sotto chi") {
+                const Albero &after = run.result();
+                QCOMPARE(long(after[after[nodeOf(after, run.key)].Pd].Inf), q.answer);
+            } else if (kind == "confronti" && run.what == TreeRun::What::Insert && !nodeOf(tree, key)) {
+                QCOMPARE(long(run.result()[nodeOf(run.result(), key)].Liv), q.answer);
+            } else if (kind == "successore") {
+                QCOMPARE(long(*std::upper_bound(keys.begin(), keys.end(), run.key)), q.answer);
+            }
+        }
         tree = run.result();
+    }
+    // Deleting a key that has two children needs the dense trees of 30 keys.
+    for (const char *kind : {"direzione", "sotto chi", "confronti", seed % 2 ? "successore" : "confronti"})
+        QVERIFY2(asked.contains(kind), kind);
+    // A search and the visits of the last tree.
+    for (Integer key : {Integer(1), Integer(17), Integer(300)}) {
+        const TreeSteps search = RecordSearch(tree, std::to_string(key));
+        for (const questions::Question &q : TreeQuestions(tree, search, "CercaABR")) {
+            const std::string kind = q.kind;
+            if (kind == "direzione") {
+                const Integer at = tree[search.path[std::size_t(q.moment)].k].Inf;
+                QCOMPARE(q.answer, long(key < at ? 0 : key > at ? 1 : 2));
+            }
+        }
+    }
+    if (tree.count() > 1) {
+        std::vector<Integer> met;
+        for (const questions::Question &q : TreeQuestions(tree, RecordVisit(tree, 1), "Simmetrica"))
+            if (std::string(q.kind) == "prossima chiave")
+                met.push_back(Integer(q.answer));
+        QCOMPARE(met, tree.keys()); // the in-order visit meets the keys in order
     }
     // The build of the window's keys is the window's table.
     const Tabella window = build(vetFrom(kKeysA));

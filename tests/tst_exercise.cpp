@@ -6,6 +6,7 @@
 
 #include "abr.h"
 #include "exercise.h"
+#include "questions.h"
 #include "results.h"
 #include "results_of.h"
 #include "ricbin.h"
@@ -314,6 +315,19 @@ private slots:
         QCOMPARE(told[1].percent, 0);
         QCOMPARE(told[2].result, shell.result());
         QCOMPARE(told[3].percent, 13);
+
+        // The questions asked during an exercise go into its line, sealed.
+        Exercise asked(48213, "Shell", eighteen);
+        asked.setQuestions(1, 1);
+        QCOMPARE(asked.score(), std::string("Passi: 0 di 18 \u00b7 Errori: 0 \u00b7 1 domanda su 1"));
+        asked.setQuestions(4, 5);
+        play(asked, {});
+        QCOMPARE(asked.result(), Sealed("Esercizio n. 48213 \u00b7 Shell \u00b7 18 passi \u00b7 0 errori \u00b7 "
+                                        "4 domande su 5 \u00b7 100 %"));
+        const PastedResults back = ReadPastedResults(asked.result());
+        QCOMPARE(back.lines.size(), std::size_t(1));
+        QCOMPARE(back.lines[0].questionsRight, 4);
+        QCOMPARE(back.lines[0].questionsAsked, 5);
     }
 
     // The check: the same line gives the same check, and one character
@@ -380,8 +394,83 @@ private slots:
         QTest::newRow("a line cut in half") << good.left(40) + "\n" + good.mid(40) << QStringList{} << 2 << 0;
         QTest::newRow("without its check") << line(48213, "Shell", shell, 0, 100) << QStringList{"|Shell|senza controllo"}
                                            << 0 << 0;
+        const auto asked = [&](int right, int of) {
+            return seal(line(48213, "Shell", shell, 0, 100)
+                            .replace(" 0 errori ", QString(" 0 errori \u00b7 %1 domande su %2 ").arg(right).arg(of)));
+        };
+        QTest::newRow("with its questions") << asked(4, 5) << QStringList{"|Shell|valido"} << 0 << 0;
+        QTest::newRow("more questions right than asked")
+            << asked(6, 5) << QStringList{"|Shell|pi\u00f9 risposte giuste che domande"} << 0 << 0;
         QTest::newRow("binary and other languages") << QString::fromUtf8("\x01\x02\xff\nСпасибо\n谢谢 Esercizio n.\n")
                                                     << QStringList{} << 3 << 0;
+    }
+
+    // A typed number is right within its tolerance, edges included; a
+    // choice only when it is the one.
+    void questionJudging_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<int>("tolerance");
+        QTest::addColumn<int>("typed");
+        QTest::addColumn<bool>("right");
+        QTest::newRow("exact") << 7 << 0 << 7 << true;
+        QTest::newRow("one off, exact wanted") << 7 << 0 << 8 << false;
+        QTest::newRow("10 % below, at the edge") << 2000 << 10 << 1800 << true;
+        QTest::newRow("10 % above, at the edge") << 2000 << 10 << 2200 << true;
+        QTest::newRow("just past the edge below") << 2000 << 10 << 1799 << false;
+        QTest::newRow("just past the edge above") << 2000 << 10 << 2201 << false;
+        QTest::newRow("an answer of 0") << 0 << 10 << 1 << false;
+        QTest::newRow("a negative guess") << 100 << 10 << -95 << false;
+    }
+
+    void questionJudging()
+    {
+        QFETCH(int, answer);
+        QFETCH(int, tolerance);
+        QFETCH(int, typed);
+        QFETCH(bool, right);
+        QCOMPARE(questions::Within(typed, answer, tolerance), right);
+        questions::Quiz quiz({{"k", 3, "?", {}, answer, tolerance, questions::Click::None, "perché"}});
+        QCOMPARE(quiz.nextMoment(0), 3L);
+        QVERIFY(!quiz.due(2));
+        QVERIFY(quiz.due(3));
+        QCOMPARE(quiz.answer(typed), right);
+        QCOMPARE(quiz.score(), std::string(right ? "1 domanda su 1" : "0 domande su 1"));
+        QCOMPARE(quiz.nextMoment(0), -1L);
+    }
+
+    // Questions are asked once each, in order; one passed by moving the
+    // position is not counted, a skipped one is, a dropped one is not; the
+    // choice is the same for the same seed, spread and never crowded.
+    void quizAndChoice()
+    {
+        using questions::Question;
+        std::vector<Question> all;
+        for (long m = 0; m < 400; m += 3)
+            all.push_back({"k", m, "?", {"a", "b"}, m % 2, 0, questions::Click::None, ""});
+        const auto chosen = questions::Choose(all, 400, 77);
+        QCOMPARE(chosen.size(), std::size_t(5));
+        for (std::size_t i = 1; i < chosen.size(); ++i)
+            QVERIFY(chosen[i].moment - chosen[i - 1].moment >= 400 / 6);
+        const auto again = questions::Choose(all, 400, 77);
+        for (std::size_t i = 0; i < chosen.size(); ++i)
+            QCOMPARE(again[i].moment, chosen[i].moment);
+        QCOMPARE(questions::Choose({}, 400, 77).size(), std::size_t(0));
+
+        questions::Quiz quiz(chosen);
+        QVERIFY(quiz.due(chosen[0].moment));
+        QVERIFY(quiz.answer(chosen[0].answer));
+        QVERIFY(quiz.due(chosen[1].moment));
+        quiz.skip();
+        QVERIFY(quiz.due(chosen[2].moment));
+        quiz.drop();
+        // The position moved past the fourth: the fifth is next.
+        QCOMPARE(quiz.nextMoment(chosen[3].moment + 1), chosen[4].moment);
+        QVERIFY(quiz.due(chosen[4].moment));
+        QVERIFY(!quiz.answer(1 - chosen[4].answer));
+        QCOMPARE(quiz.asked(), 3);
+        QCOMPARE(quiz.right(), 1);
+        QCOMPARE(quiz.score(), std::string("1 domanda su 3"));
     }
 
     void pastedResults()

@@ -22,6 +22,7 @@
 
 #include <QAbstractItemView>
 #include <QAbstractSlider>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QHeaderView>
@@ -671,6 +672,103 @@ private slots:
         const QString text = guide.window()->findChild<QTextBrowser *>("txtGuida")->toPlainText();
         QVERIFY2(text.contains("Spazio") && text.contains("Invio"), qPrintable(text));
         guide.Unload();
+    }
+
+    // Questions in every view, answered through its controls: right (a bar or
+    // a position clicked, a choice, a number typed), wrong, and skipped, in
+    // turn; "Fino alla fine" stops at each; the score counts them.
+    void questionsInTheViews_data()
+    {
+        QTest::addColumn<Setup>("setup");
+        QTest::newRow("Quick") << Setup{SortView, 3};
+        QTest::newRow("Heap") << Setup{SortView, 7};
+        QTest::newRow("binary search") << Setup{SearchView, -1};
+        QTest::newRow("tree, a search") << Setup{TreeView, -1};
+        QTest::newRow("tree, a visit") << Setup{TreeView, 0};
+    }
+
+    void questionsInTheViews()
+    {
+        QFETCH(Setup, setup);
+        QVERIFY(open(setup));
+        if (setup.view == SortView) { // 20 values drawn: a run of a few hundred steps
+            auto *data = view->find<QComboBox>("cboDati");
+            data->setCurrentIndex(4);
+            emit data->activated(4);
+        } else if (setup.view == TreeView && setup.kind < 0) {
+            view->textBox("txtChiave")->setText("35");
+            QTest::mouseClick(view->button("cmdRicerca"), Qt::LeftButton);
+        } else if (setup.view == TreeView) {
+            QTest::mouseClick(view->button("cmdV", setup.kind), Qt::LeftButton);
+        }
+        QuestionPanel &asks = view->questionPanel();
+        QTest::mouseClick(view->find<QCheckBox>("chkDomande"), Qt::LeftButton);
+        QVERIFY(asks.enabled());
+        const std::vector<questions::Question> chosen = asks.quiz().questions();
+        QVERIFY(!chosen.empty());
+        QLabel *said = view->label("lblDomanda");
+        for (std::size_t i = 0; i < chosen.size(); ++i) {
+            QTest::mouseClick(view->button("cmdTutto"), Qt::LeftButton);
+            QVERIFY(asks.asking());
+            const questions::Question q = *asks.quiz().pending();
+            QCOMPARE(view->player().stepper()->position(), q.moment);
+            QCOMPARE(said->text(), QString::fromStdString(q.text));
+            if (i % 3 == 2) {
+                QTest::mouseClick(view->button("cmdSalta"), Qt::LeftButton);
+                QVERIFY(said->text().startsWith("Saltata. "));
+                continue;
+            }
+            const bool right = i % 3 == 0;
+            if (!q.choices.empty()) {
+                const long choice = right ? q.answer : (q.answer + 1) % long(q.choices.size());
+                QTest::mouseClick(view->button("cmdRisposta", int(choice)), Qt::LeftButton);
+            } else if (right && q.click == questions::Click::Position && !panel().elementRect(int(q.answer)).isEmpty()) {
+                QTest::mouseClick(view->canvas(), Qt::LeftButton, Qt::NoModifier,
+                                  panel().elementRect(int(q.answer)).center().toPoint());
+            } else {
+                QLineEdit *box = view->textBox("txtRisposta");
+                QVERIFY(box->isEnabled() && box->hasFocus());
+                QTest::keyClicks(box, QString::number(right ? q.answer : q.answer + 1000));
+                QTest::keyClick(box, Qt::Key_Return);
+            }
+            QVERIFY2(said->text().startsWith(right ? "Giusto! " : "No. "), qPrintable(said->text()));
+            QVERIFY(!asks.asking());
+        }
+        QTest::mouseClick(view->button("cmdTutto"), Qt::LeftButton);
+        QVERIFY(view->player().stepper()->finished());
+        const int n = int(chosen.size());
+        const int right = (n + 2) / 3;
+        const QString score = QString("%1 %2 su %3").arg(right).arg(right == 1 ? "domanda" : "domande").arg(n);
+        QCOMPARE(asks.quiz().score(), score.toStdString());
+        QCOMPARE(view->label("lblPunteggio")->text(), score);
+    }
+
+    // An exercise's code asks the same questions at the same steps, and its
+    // result line counts them.
+    void questionsOfACode()
+    {
+        std::vector<std::string> first;
+        for (int time = 0; time < 2; ++time) {
+            QVERIFY(open(Setup{SortView, 3}));
+            QTest::mouseClick(view->find<QCheckBox>("chkDomande"), Qt::LeftButton);
+            typeCode("31415");
+            QTRY_VERIFY(!view->questionPanel().quiz().questions().empty());
+            std::vector<std::string> asked;
+            for (const questions::Question &q : view->questionPanel().quiz().questions())
+                asked.push_back(std::to_string(q.moment) + " " + q.text + " " + std::to_string(q.answer));
+            if (time == 0) {
+                first = asked;
+                // Given up at once: the rest plays, the questions stop it.
+                panel().giveUp();
+                QTRY_VERIFY(view->questionPanel().asking());
+                view->questionPanel().skip();
+                QVERIFY(view->label("lblPunteggio")->text().contains(" \u00b7 soluzione mostrata dopo 0 passi"));
+                view->Unload();
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            } else {
+                QCOMPARE(asked, first);
+            }
+        }
     }
 
     // The register, opened from the strip: a result line handed in, pasted

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ricbin.h"
+#include "ricbin_questions.h"
 #include "ricbin_code.h"
 #include "support.h"
 #include "text.h"
@@ -148,6 +149,8 @@ private slots:
 
     void groupThousands_data();
     void groupThousands();
+
+    void questionsAgreeWithTheRun();
 };
 
 void tst_RicBinCore::vectorLines_data()
@@ -612,6 +615,58 @@ void tst_RicBinCore::variablesAfterTheLastStep()
     const Variables marked = VariablesAt(search, N, last);
     QCOMPARE(marked.changed.size(), marked.lines.size());
     QCOMPARE(marked.changed.back(), true); // risultato: new
+}
+
+// Every question a search asks is answered as the search then goes, seen
+// from the values: the position it looks at, the half it keeps (against the
+// value there), the most probes (the worst case of halving, which no key
+// exceeds), what RicBin returns; and the factorial's calls and results.
+void tst_RicBinCore::questionsAgreeWithTheRun()
+{
+    MersenneRandom rnd;
+    rnd.seed(77.5f);
+    Vector V{};
+    DrawSortedVector(V, N, rnd);
+    QSet<QString> kinds;
+    for (int x : {-3, 0, 1, int(V[1]), int(V[500]) + 1, int(V[777]), int(V[N]), 10001}) {
+        const SearchSteps s = RecordSearch(V, N, std::to_string(x));
+        for (const questions::Question &q : SearchQuestions(s, V, N)) {
+            const std::string kind = q.kind;
+            kinds.insert(QString::fromStdString(kind));
+            if (kind == "posizione" || kind == "metà") {
+                const Probe &p = s.probes[std::size_t(q.moment)];
+                if (kind == "posizione")
+                    QCOMPARE(q.answer, long(p.middle));
+                else
+                    QCOMPARE(q.answer, long(x < V[std::size_t(p.middle)] ? 0 : x > V[std::size_t(p.middle)] ? 1 : 2));
+            } else if (kind == "al più") {
+                QCOMPARE(q.answer, long(std::floor(std::log2(N))) + 1);
+                for (int y = -1; y <= 10000; y += 37)
+                    QVERIFY(long(RecordSearch(V, N, std::to_string(y)).probes.size()) <= q.answer);
+            } else if (kind == "risultato") {
+                QCOMPARE(q.answer, long(s.found()));
+            }
+        }
+    }
+    for (const char *kind : {"posizione", "metà", "al più", "risultato", "profondità"})
+        QVERIFY2(kinds.contains(kind), kind);
+
+    for (int n = 2; n <= 12; ++n) {
+        const auto asked = FactorialQuestions(RecordFactorial(std::to_string(n)));
+        QVERIFY(!asked.empty());
+        for (const questions::Question &q : asked) {
+            const std::string kind = q.kind;
+            if (kind == "profondità" || kind == "chiamate")
+                QCOMPARE(q.answer, long(n));
+            if (kind == "risultato") {
+                const int m = std::stoi(q.text.substr(q.text.find('(') + 1));
+                long f = 1;
+                for (int k = 2; k <= m; ++k)
+                    f *= k;
+                QCOMPARE(q.answer, f);
+            }
+        }
+    }
 }
 
 QTEST_APPLESS_MAIN(tst_RicBinCore)

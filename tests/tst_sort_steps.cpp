@@ -5,7 +5,10 @@
 
 #include "sort_catalog.h"
 #include "sort_inputs.h"
+#include "sort_questions.h"
 #include "sort_steps.h"
+
+#include <algorithm>
 
 #include <random>
 #include <vector>
@@ -26,6 +29,8 @@ private slots:
     void longestRunJumps();
     void heldValueThroughItsPlacement_data();
     void heldValueThroughItsPlacement();
+    void questionsAgreeWithTheRun_data();
+    void questionsAgreeWithTheRun();
 };
 
 void tst_SortSteps::litLines_data()
@@ -204,3 +209,87 @@ void tst_SortSteps::heldValueThroughItsPlacement()
 
 QTEST_APPLESS_MAIN(tst_SortSteps)
 #include "tst_sort_steps.moc"
+
+void tst_SortSteps::questionsAgreeWithTheRun_data()
+{
+    QTest::addColumn<int>("routine");
+    for (int k = 0; k < SortAlgorithms; ++k)
+        QTest::newRow(sortTitle(k)) << k;
+}
+
+// Every question's answer is what the run then does, seen from the outside:
+// the pivot ends there with the smaller values before it, the pass makes that
+// many exchanges, v lands there, the minimum is the least of what is left,
+// W gets the lesser of the two heads first, the sift moves something or not,
+// the moves in all, the deepest nesting of the calls as the view shows it.
+void tst_SortSteps::questionsAgreeWithTheRun()
+{
+    QFETCH(int, routine);
+    std::mt19937 gen(unsigned(31 + routine));
+    QSet<QString> kinds;
+    for (int run = 0; run < 12; ++run) {
+        const std::vector<Integer> input = withZero(randomElements(unsigned(gen()), 3 + run * 3, run % 3 ? 50 : 6));
+        const std::vector<questions::Question> asked = SortQuestions(routine, input);
+        QVERIFY(!asked.empty());
+        for (const questions::Question &q : asked) {
+            const std::string kind = q.kind;
+            kinds.insert(QString::fromStdString(kind));
+            SortSteps steps(routine, input);
+            steps.seek(q.moment);
+            const SortState at = steps.state();
+            const auto untilNext = [&](auto stop) {
+                while (steps.step() && !stop(steps.last())) {
+                }
+            };
+            if (kind == "perno") {
+                untilNext([](const SortStep &l) { return l.kind == SortStep::PivotPlaced; });
+                const auto &v = steps.values();
+                QCOMPARE(v[std::size_t(q.answer)], at.held);
+                for (int p = at.vars.first; p < q.answer; ++p)
+                    QVERIFY(v[std::size_t(p)] < at.held);
+                for (int p = int(q.answer) + 1; p <= at.vars.last; ++p)
+                    QVERIFY(v[std::size_t(p)] >= at.held);
+            } else if (kind == "scambi") {
+                long exchanges = 0;
+                while (steps.step() && steps.last().kind != SortStep::Pass)
+                    exchanges += steps.last().movedB >= 0;
+                QCOMPARE(exchanges, q.answer);
+            } else if (kind == "posto di v") {
+                untilNext([](const SortStep &l) { return l.kind == SortStep::Place; });
+                QCOMPARE(long(steps.last().movedA), q.answer);
+                QCOMPARE(steps.values()[std::size_t(q.answer)], at.held);
+            } else if (kind == "minimo") {
+                const int i = at.last.a;
+                QCOMPARE(long(*std::min_element(at.values.begin() + i, at.values.end())), q.answer);
+            } else if (kind == "in W") {
+                const int m = (at.last.a + at.last.b) / 2;
+                QCOMPARE(long(std::min(at.values[std::size_t(at.last.a)], at.values[std::size_t(m + 1)])), q.answer);
+            } else if (kind == "setaccio") {
+                untilNext([](const SortStep &l) { return l.kind == SortStep::Sift || l.kind == SortStep::Swap; });
+                std::vector<Integer> before = at.values, after = steps.values();
+                if (steps.last().kind == SortStep::Swap) // the exchange that ends the sift is not part of it
+                    std::swap(after[std::size_t(steps.last().movedA)], after[std::size_t(steps.last().movedB)]);
+                QCOMPARE(q.answer == 0, before != after);
+            } else if (kind == "mosse") {
+                QVERIFY(q.tolerance == 10 && q.moment == 0);
+                steps.runToEnd();
+                QCOMPARE(steps.moves(), q.answer);
+            } else if (kind == "profondità") {
+                // What the view says at the end ("massima N"), and no call
+                // listed deeper on the way (a call that returns at once, with
+                // no step of its own, counts in the depth but has no line).
+                int deepest = 0;
+                for (long s = -1; s < steps.count(); ++s)
+                    for (const CallLine &line : steps.calls().linesAt(s, "R"))
+                        deepest = std::max(deepest, line.depth);
+                QVERIFY(deepest <= q.answer && deepest >= q.answer - 1);
+                QCOMPARE(long(steps.calls().deepestUpTo(steps.count() - 1)), q.answer);
+            }
+        }
+    }
+    // Each sort asks its own kind of question, and the moves in all.
+    QVERIFY(kinds.contains("mosse"));
+    const char *own[] = {nullptr, "scambi", "posto di v", "perno", "minimo", "posto di v", "in W", "setaccio"};
+    if (const char *mine = own[routine])
+        QVERIFY2(kinds.contains(mine), mine);
+}
