@@ -58,7 +58,18 @@ const std::string playerKeys =
     "stesso esercizio su ogni computer. Lo studente fa i passi dell'algoritmo cliccando sul "
     "disegno (o con le frecce e Spazio); ogni risposta &egrave; giudicata subito, con un segno "
     "di spunta o una croce. \"Soluzione\" mostra il resto. Alla fine la riga del risultato si "
-    "copia con Ctrl+C o con il tasto destro e si consegna all'insegnante.</p>";
+    "copia con Ctrl+C o con il tasto destro e si consegna all'insegnante.</p>"
+    "<h3>Domande</h3><p>Con <b>Domande</b> acceso l'esecuzione (con Passo, Avvia o Fino alla "
+    "fine) si ferma prima di alcuni passi e chiede che cosa succeder&agrave;: dove finir&agrave; "
+    "il pivot, quanti scambi far&agrave; la passata, quale posizione guarder&agrave; la ricerca, "
+    "da che parte andr&agrave; la chiave, che cosa restituir&agrave; una chiamata&hellip; Si "
+    "risponde cliccando sul disegno (una barra, una posizione, un nodo), con uno dei pulsanti "
+    "delle risposte (Tab e le frecce passano dall'uno all'altro) o scrivendo un numero e "
+    "premendo Invio. La risposta &egrave; giudicata subito: in verde se giusta, in rosso con la "
+    "risposta giusta e il perch&eacute;. \"Salta\" passa oltre (conta come non data). Le "
+    "domande vengono dall'esecuzione stessa, al pi&ugrave; cinque, a qualche secondo l'una "
+    "dall'altra; con il codice di un esercizio sono le stesse su ogni computer, e la riga del "
+    "risultato le conta (\"4 domande su 5\").</p>";
 
 const std::vector<frmGuida::Page> allPages = {
     {"frm_Quimbra", "Il menu",
@@ -185,7 +196,14 @@ const std::vector<frmGuida::Page> allPages = {
      "legenda.</li><li><b>Ctrl+C</b> o \"Copia "
      "dati\": la tabella, da incollare in un foglio di calcolo.</li><li>\"Salva "
      "immagine&hellip;\": il grafico come file PNG.</li><li>Il mouse fermo su un punto ne dice "
-     "il valore.</li></ul>"},
+     "il valore.</li></ul>"
+     "<h3>Prevedi</h3><p>Con <b>Prevedi</b> acceso il grafico, prima di mostrare le curve, "
+     "chiede una previsione: quante mosse far&agrave; un algoritmo per l'n pi&ugrave; grande (va "
+     "bene entro il 10 %), quale algoritmo ne far&agrave; meno, o quale curva di riferimento "
+     "seguir&agrave;. Si risponde con un pulsante o scrivendo il numero e premendo Invio; le "
+     "curve compaiono dopo la risposta, con la previsione segnata sul grafico, e la frase dice "
+     "se era giusta e quante previsioni sono giuste finora. Ogni nuova scelta dei dati fa una "
+     "nuova domanda.</p>"},
     {"frmRegistro", "Registro della classe",
      "<h2>Il registro della classe</h2><p>Si apre con <b>Ctrl+R</b> in qualunque finestra o con "
      "\"Registro&hellip;\" accanto a ogni esercizio. Nella casella in alto si incolla qualunque "

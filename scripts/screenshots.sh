@@ -5,7 +5,7 @@
 # Takes one PNG of each window of the real program under Xvfb and saves them
 # as docs/menu.png, docs/ricbin.png, docs/abr.png, docs/sort.png, and the step
 # views as docs/passo-sort.png, docs/passo-ricbin.png, docs/passo-fattoriale.png
-# and docs/passo-abr.png,
+# and docs/passo-abr.png, a question in the sorts' view as docs/domanda.png,
 # and the growth chart as docs/grafico.png;
 # then the four windows of the Windows build under Wine, with the frames Wine
 # draws as Windows does, as docs/windows-*.png (SCREENSHOTS_WINDOWS=0 leaves
@@ -145,6 +145,10 @@ shoot_all() {
         click "$passo" 120 1080 15060 3840                # the bars
         xdotool key --delay 40 $(printf 'space %.0s' $(seq 15))
         shoot "$passo" passo-sort.png
+        # The questions on, "Fino alla fine" goes to the first of them
+        click "$passo" 120 10875 1260 315                 # chkDomande
+        click "$passo" 4530 10170 1650 495                # cmdTutto
+        shoot "$passo" domanda.png
         click "$passo" 13830 10170 1350 495               # Fine
         # Grafico della crescita: F3 on the window; all eight sorts, on a
         # logarithmic scale with the reference curves, once computed
@@ -157,7 +161,7 @@ shoot_all() {
         click "$grafico" 11760 120 1920 375               # chkRiferimenti
         sleep 8
         shoot "$grafico" grafico.png
-        click "$grafico" 12330 8460 1350 495              # Fine
+        click "$grafico" 12330 9495 1350 495              # Fine
     fi
     click "$sort" 2160 7500 975 255                   # FINE
 

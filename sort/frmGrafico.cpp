@@ -6,6 +6,7 @@
 #include "step_action.h"
 #include "widgets.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QBuffer>
 #include <QCheckBox>
@@ -17,6 +18,7 @@
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
@@ -63,7 +65,7 @@ QString &lastImagePath()
 const FormLayout &graficoLayout()
 {
     static const FormLayout layout{
-        "frmGrafico", "Grafico della crescita - prof. Orvalde", 13800, 9075, none,
+        "frmGrafico", "Grafico della crescita - prof. Orvalde", 13800, 10110, none,
         {
             {"picGrafico", -1, Kind::Canvas, nullptr, 120, 1020, 13560, 7320, nullptr, sans825,
              paleYellow, none, NoFlags,
@@ -94,15 +96,32 @@ const FormLayout &graficoLayout()
             {"chkRiferimenti", -1, Kind::CheckBox, nullptr, 11760, 120, 1920, 375,
              "Curve di riferimento", sans825, none, none, NoFlags,
              "Curve di riferimento: n, n per logaritmo di n, n per n meno 1 mezzi"},
-            {"lblStato", -1, Kind::Label, nullptr, 120, 8580, 4500, 300, nullptr, sans825, none,
+            // A prediction before the curves: its question, its answers.
+            {"chkPrevisione", -1, Kind::CheckBox, nullptr, 120, 8490, 1260, 315, "Prevedi", sans825b, none,
+             none, NoFlags, "Prevedi: una domanda prima di mostrare le curve"},
+            {"lblDomanda", -1, Kind::Label, nullptr, 1440, 8430, 12240, 420, nullptr, sans825b, none, none,
+             NoFlags, "Domanda"},
+            {"cmdRisposta", 0, Kind::Button, nullptr, 1440, 8895, 1800, 435, nullptr, sans825, none, none,
+             NoFlags, "Risposta 1"},
+            {"cmdRisposta", 1, Kind::Button, nullptr, 3300, 8895, 1800, 435, nullptr, sans825, none, none,
+             NoFlags, "Risposta 2"},
+            {"cmdRisposta", 2, Kind::Button, nullptr, 5160, 8895, 1800, 435, nullptr, sans825, none, none,
+             NoFlags, "Risposta 3"},
+            {"cmdRisposta", 3, Kind::Button, nullptr, 7020, 8895, 1800, 435, nullptr, sans825, none, none,
+             NoFlags, "Risposta 4"},
+            {"txtRisposta", -1, Kind::TextBox, nullptr, 8940, 8925, 1560, 375, nullptr, sans975b, white, blue,
+             Centred, "Risposta scritta (Invio per rispondere)"},
+            {"cmdSalta", -1, Kind::Button, nullptr, 10560, 8895, 1095, 435, "Salta", sans825, none, none,
+             NoFlags, "Salta la domanda (conta come non data)"},
+            {"lblStato", -1, Kind::Label, nullptr, 120, 9615, 4500, 300, nullptr, sans825, none,
              none, NoFlags, "Stato del calcolo"},
-            {"prgCalcolo", -1, Kind::ProgressBar, nullptr, 4680, 8565, 3000, 300, nullptr, sans825,
+            {"prgCalcolo", -1, Kind::ProgressBar, nullptr, 4680, 9600, 3000, 300, nullptr, sans825,
              none, none, NoFlags, "Avanzamento del calcolo"},
-            {"cmdCopia", -1, Kind::Button, nullptr, 8400, 8460, 1500, 495, "Copia dati", sans825b,
+            {"cmdCopia", -1, Kind::Button, nullptr, 8400, 9495, 1500, 495, "Copia dati", sans825b,
              none, none, NoFlags, "Copia la tabella del grafico (Ctrl+C)"},
-            {"cmdSalva", -1, Kind::Button, nullptr, 10020, 8460, 2100, 495, "Salva immagine\u2026",
+            {"cmdSalva", -1, Kind::Button, nullptr, 10020, 9495, 2100, 495, "Salva immagine\u2026",
              sans825b, none, none, NoFlags, "Salva il grafico come immagine PNG"},
-            {"cmdFine", -1, Kind::Button, nullptr, 12330, 8460, 1350, 495, "Fine", sans825, none,
+            {"cmdFine", -1, Kind::Button, nullptr, 12330, 9495, 1350, 495, "Fine", sans825, none,
              none, NoFlags, "Chiudi la finestra"},
         }};
     return layout;
@@ -186,6 +205,9 @@ void frmGrafico::connectControls()
         {"spnProve", "Quanti vettori casuali per ogni n (frecce su e gi\u00f9, o scrivi e premi Invio)"},
         {"chkLogaritmica", "Scala logaritmica per i conteggi (Spazio quando \u00e8 scelta)"},
         {"chkRiferimenti", "Le curve n, n log n e n(n - 1)/2 (Spazio quando \u00e8 scelta)"},
+        {"chkPrevisione", "Prima di mostrare le curve chiede una previsione (Spazio quando \u00e8 scelta)"},
+        {"txtRisposta", "La previsione, un numero intero (Invio per rispondere)"},
+        {"cmdSalta", "Salta la previsione: conta come non data"},
         {"cmdCopia", "Copia la tabella del grafico (Ctrl+C)"},
         {"cmdSalva", "Salva il grafico come immagine PNG"},
         {"cmdFine", "Chiudi la finestra (Alt+F4)"},
@@ -198,6 +220,137 @@ void frmGrafico::connectControls()
     picture->setPaint([this](QPainter &painter, const QRect &area) { chart_.paint(painter, area); });
     picture->installEventFilter(this);
     ui_.prgCalcolo->setTextVisible(false);
+
+    predict_ = {need<QCheckBox>("chkPrevisione"), need<QLabel>("lblDomanda"),
+                {need<QPushButton>("cmdRisposta", 0), need<QPushButton>("cmdRisposta", 1),
+                 need<QPushButton>("cmdRisposta", 2), need<QPushButton>("cmdRisposta", 3)},
+                need<QLineEdit>("txtRisposta"), need<QPushButton>("cmdSalta"), need<QPushButton>("cmdCopia")};
+    predict_.lblDomanda->setWordWrap(true);
+    predict_.lblDomanda->setTextFormat(Qt::PlainText);
+    predict_.txtRisposta->setMaxLength(12);
+    predict_.txtRisposta->installEventFilter(this);
+    for (int i = 0; i < 4; ++i) {
+        QPushButton *button = predict_.cmdRisposta[std::size_t(i)];
+        button->setToolTip(QStringLiteral("Risposta %1").arg(i + 1));
+        connect(button, &QPushButton::clicked, this, [this, i] { Rispondi(i); });
+    }
+    connect(predict_.chkPrevisione, &QCheckBox::toggled, this, [this](bool on) {
+        if (on)
+            Prevedi();
+        else
+            Svela();
+    });
+    connect(predict_.cmdSalta, &QPushButton::clicked, this, &frmGrafico::Salta);
+    connect(this, &frmGrafico::computed, this, [this] {
+        if (guessed_)
+            Giudica();
+    });
+    Svela();
+}
+
+void frmGrafico::Prevedi()
+{
+    if (!runner_)
+        return;
+    const GrowthRun &run = runner_->run();
+    question_ = AskGrowth(run.input(), run.algorithms(), run.maximum(), chart_.measure, ++asked_ * 7919u + unsigned(run.input()));
+    guessed_.reset();
+    chart_.veiled = true;
+    chart_.guess.reset();
+    predict_.lblDomanda->setStyleSheet({});
+    predict_.lblDomanda->setText(QString::fromStdString(question_.ask.text));
+    const std::vector<std::string> &choices = question_.ask.choices;
+    for (std::size_t i = 0; i < predict_.cmdRisposta.size(); ++i) {
+        QPushButton *button = predict_.cmdRisposta[i];
+        button->setVisible(i < choices.size());
+        button->setEnabled(i < choices.size());
+        button->setText(i < choices.size() ? QString::fromStdString(choices[i]) : QString());
+    }
+    predict_.txtRisposta->setEnabled(choices.empty());
+    predict_.txtRisposta->clear();
+    predict_.cmdSalta->setEnabled(true);
+    predict_.cmdCopia->setEnabled(false);
+    (choices.empty() ? static_cast<QWidget *>(predict_.txtRisposta) : predict_.cmdRisposta[0])
+        ->setFocus(Qt::OtherFocusReason);
+    QAccessibleEvent announce(predict_.lblDomanda, QAccessible::Alert);
+    QAccessible::updateAccessibility(&announce);
+    canvas()->update();
+}
+
+void frmGrafico::Rispondi(long value)
+{
+    if (!chart_.veiled || guessed_)
+        return;
+    guessed_ = value;
+    if (question_.kind == GrowthQuestion::Count)
+        chart_.guess = std::pair<int, double>(question_.n, double(value));
+    for (QPushButton *button : predict_.cmdRisposta)
+        button->setEnabled(false);
+    predict_.txtRisposta->setEnabled(false);
+    predict_.cmdSalta->setEnabled(false);
+    if (runner_ && runner_->isFinished())
+        Giudica();
+    else
+        predict_.lblDomanda->setText(QStringLiteral("Previsione presa: la curva compare a calcolo finito\u2026"));
+}
+
+void frmGrafico::Giudica()
+{
+    if (!runner_ || !guessed_ || !AnswerGrowth(question_, runner_->run(), thousandsSeparator().toStdString()))
+        return;
+    const questions::Question &q = question_.ask;
+    const bool right = q.choices.empty() ? questions::Within(*guessed_, q.answer, q.tolerance) : *guessed_ == q.answer;
+    ++predictions_;
+    rightPredictions_ += right;
+    guessed_.reset();
+    chart_.veiled = false;
+    predict_.cmdCopia->setEnabled(true);
+    predict_.lblDomanda->setStyleSheet(right ? QStringLiteral("QLabel { color: #008000; }")
+                                             : QStringLiteral("QLabel { color: #c00000; }"));
+    predict_.lblDomanda->setText(QStringLiteral("%1 %2 \u00b7 %3")
+                                     .arg(right ? QStringLiteral("Giusto!") : QStringLiteral("No."),
+                                          QString::fromStdString(q.why), predictionScore()));
+    QAccessibleEvent announce(predict_.lblDomanda, QAccessible::Alert);
+    QAccessible::updateAccessibility(&announce);
+    canvas()->update();
+}
+
+void frmGrafico::Salta()
+{
+    if (!chart_.veiled || guessed_)
+        return;
+    ++predictions_;
+    Svela();
+    predict_.lblDomanda->setText(QStringLiteral("Saltata \u00b7 %1").arg(predictionScore()));
+}
+
+// The curves shown, nothing asked.
+void frmGrafico::Svela()
+{
+    guessed_.reset();
+    chart_.veiled = false;
+    for (QPushButton *button : predict_.cmdRisposta) {
+        button->setEnabled(false);
+        button->setVisible(button == predict_.cmdRisposta[0] || button == predict_.cmdRisposta[1]);
+    }
+    predict_.txtRisposta->setEnabled(false);
+    predict_.cmdSalta->setEnabled(false);
+    predict_.cmdCopia->setEnabled(true);
+    predict_.lblDomanda->setStyleSheet({});
+    predict_.lblDomanda->setText(predict_.chkPrevisione->isChecked()
+                                     ? QString()
+                                     : QStringLiteral("Con \"Prevedi\" il grafico chiede una previsione prima di "
+                                                      "mostrare le curve"));
+    if (Canvas *picture = canvas())
+        picture->update();
+}
+
+QString frmGrafico::predictionScore() const
+{
+    return QStringLiteral("%1 %2 su %3")
+        .arg(rightPredictions_)
+        .arg(rightPredictions_ == 1 ? QStringLiteral("previsione giusta") : QStringLiteral("previsioni giuste"))
+        .arg(predictions_);
 }
 
 void frmGrafico::Form_Load()
@@ -210,6 +363,7 @@ void frmGrafico::unloaded()
 {
     runner_.reset();
     ui_ = {};
+    predict_ = {};
     cascade_.leave();
     deleteLater();
 }
@@ -233,6 +387,11 @@ void frmGrafico::Calcola()
     runner_ = std::make_unique<GrowthRunner>(run, mode_);
     connect(runner_.get(), &GrowthRunner::progressed, this, &frmGrafico::Mostra);
     connect(runner_.get(), &GrowthRunner::finished, this, &frmGrafico::computed);
+    // A new computation, a new prediction; one waiting for its answer is dropped.
+    if (predict_.chkPrevisione && predict_.chkPrevisione->isChecked())
+        Prevedi();
+    else
+        chart_.guess.reset();
     Mostra();
     runner_->start();
 }
@@ -276,6 +435,18 @@ void frmGrafico::toggle(int algorithm)
 
 bool frmGrafico::eventFilter(QObject *watched, QEvent *event)
 {
+    // Enter in the answer's box answers, and goes no further.
+    if (watched == predict_.txtRisposta && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            bool number = false;
+            const long value = predict_.txtRisposta->text().trimmed().toLong(&number);
+            if (number)
+                Rispondi(value);
+            return true;
+        }
+        return false;
+    }
     if (watched != canvas())
         return Form::eventFilter(watched, event);
     switch (event->type()) {
@@ -317,6 +488,8 @@ void frmGrafico::cmdFine_Click()
 
 void frmGrafico::cmdCopia_Click()
 {
+    if (chart_.veiled)
+        return; // the table would tell the prediction's answer
     QGuiApplication::clipboard()->setText(chart_.table());
     if (!isLoaded())
         return;

@@ -4,16 +4,22 @@
 
 #include "form.h"
 #include "growth_chart.h"
+#include "growth_questions.h"
+#include "numbers.h"
 #include "growth_runner.h"
 #include "random.h"
 
 #include <QImage>
 
+#include <array>
 #include <memory>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QLineEdit;
+class QPushButton;
 class QProgressBar;
 class QSpinBox;
 
@@ -64,6 +70,14 @@ private:
     void Mostra();
     void toggle(int algorithm);
     Canvas *canvas() const;
+    // A prediction: asked before the curves show, answered by a button or a
+    // number typed, judged once the computation has its answer.
+    void Prevedi();
+    void Rispondi(long value);
+    void Giudica();
+    void Salta();
+    void Svela();
+    QString predictionScore() const;
 
     // The controls, resolved when the window loads and forgotten when it closes.
     struct Controls
@@ -78,8 +92,23 @@ private:
         QProgressBar *prgCalcolo;
     };
 
+    struct Prediction
+    {
+        QCheckBox *chkPrevisione;
+        QLabel *lblDomanda;
+        std::array<QPushButton *, 4> cmdRisposta;
+        QLineEdit *txtRisposta;
+        QPushButton *cmdSalta;
+        QPushButton *cmdCopia;
+    };
+
     RandomSource &rnd_;
     Controls ui_{};
+    Prediction predict_{};
+    GrowthQuestion question_;
+    std::optional<long> guessed_; // answered, waiting for the computation
+    unsigned asked_ = 0;
+    int predictions_ = 0, rightPredictions_ = 0;
     GrowthChart chart_;
     std::unique_ptr<GrowthRunner> runner_;
     GrowthRunner::Mode mode_ = GrowthRunner::defaultMode();

@@ -3,6 +3,7 @@
 #include "growth_chart.h"
 
 #include "layout.h"
+#include "growth_questions.h"
 #include "numbers.h"
 #include "sort_steps.h"
 
@@ -116,23 +117,9 @@ QPen curvePen(int algorithm, const QColor &colour, double width)
 }
 
 // The reference curves: n, n log2 n and n(n - 1)/2.
-constexpr int References = 3;
-double reference(int r, double n)
-{
-    switch (r) {
-    case 0:
-        return n;
-    case 1:
-        return n * std::log2(n);
-    default:
-        return n * (n - 1) / 2;
-    }
-}
-QString referenceName(int r)
-{
-    static const char *const names[] = {"n", "n\u00b7log\u2082 n", "n(n\u22121)/2"};
-    return QString::fromUtf8(names[r]);
-}
+constexpr int References = GrowthReferences;
+double reference(int r, double n) { return GrowthReference(r, n); }
+QString referenceName(int r) { return QString::fromUtf8(GrowthReferenceName(r)); }
 
 // Continues `path` through the points (x steadily rising or falling) with a
 // smooth curve that passes through every one of them and, like the counts,
@@ -254,6 +241,18 @@ void GrowthChart::paint(QPainter &painter, const QRectF &area) const
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
+    if (veiled) {
+        // Nothing of the counts shows before the prediction, not even the scale.
+        painter.fillRect(area, QColor(255, 255, 224));
+        painter.setFont(fontFor({Face::Sans, 12, true}));
+        painter.setPen(QColor(128, 0, 128));
+        painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap,
+                         QStringLiteral("Prima la previsione: rispondi alla domanda sotto il grafico"));
+        plot_ = {};
+        legend_ = {};
+        painter.restore();
+        return;
+    }
     const QLocale loc = locale();
     const auto &values = data.values[std::size_t(measure)];
     const bool band = data.spread();
@@ -275,6 +274,8 @@ void GrowthChart::paint(QPainter &painter, const QRectF &area) const
             }
         }
     }
+    if (guess && guess->second > 0)
+        top = std::max(top, guess->second);
     if (top <= 0 && references && data.maximum > 0) {
         top = reference(2, data.maximum);
         lowest = GrowthSmallest;
@@ -545,6 +546,19 @@ void GrowthChart::paint(QPainter &painter, const QRectF &area) const
     }
     for (const auto &[at, k] : marks)
         drawMarker(painter, marker(k), at, markerSize, colour(k));
+    // The student's prediction, where it stands against the curves.
+    if (guess && drawable(guess->second)) {
+        const QPointF at = position(guess->first, guess->second);
+        painter.setPen(QPen(QColor(128, 0, 128), 2 * zoom()));
+        const double r = 6 * zoom();
+        painter.drawLine(at + QPointF(-r, -r), at + QPointF(r, r));
+        painter.drawLine(at + QPointF(-r, r), at + QPointF(r, -r));
+        painter.setFont(tickFont);
+        const QString text = QStringLiteral("la tua previsione: %1").arg(loc.toString(qlonglong(std::llround(guess->second))));
+        const double w = tickMetrics.horizontalAdvance(text);
+        painter.drawText(QRectF(at.x() - w - 2 * r, at.y() - tickMetrics.height() - r / 2, w + r, tickMetrics.height()),
+                         Qt::AlignRight | Qt::AlignBottom, text);
+    }
     painter.restore();
 
     // The sorts' names at the right of their curves' ends, kept apart.

@@ -10,6 +10,8 @@
 #include <QString>
 
 #include <array>
+#include <optional>
+#include <utility>
 #include <vector>
 
 class QPainter;
@@ -46,6 +48,10 @@ public:
     bool logarithmic = false;
     bool references = false;
     std::array<bool, SortAlgorithms> hidden{};
+    // While a prediction waits, nothing of the counts is drawn; after it, a
+    // predicted count stands on the chart at its n.
+    bool veiled = false;
+    std::optional<std::pair<int, double>> guess;
 
     // How a sort's curve and legend entry look. The window's four are solid
     // lines; the others dashed or dotted. When the chart shows more than the

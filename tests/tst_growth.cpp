@@ -8,6 +8,7 @@
 #include "frmSort.h"
 #include "frm_Quimbra.h"
 #include "growth.h"
+#include "growth_questions.h"
 #include "identity.h"
 #include "sort_steps.h"
 #include "sorts.h"
@@ -19,6 +20,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QClipboard>
 #include <QComboBox>
 #include <QFileDialog>
@@ -450,6 +452,109 @@ private slots:
                 if (g->chart().legendAt(QPointF(x, y)) == 1)
                     QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(x, y));
         QVERIFY(!g->chart().hidden[1]);
+    }
+
+    // A prediction's answer comes from the computed run and agrees with the
+    // closed forms: Bubble's moves on descending data are n(n - 1)/2 and
+    // follow that curve, Quick's and Merge's on random ones n·log₂ n, a count
+    // that stays 0 or grows as n/2 goes with n; the fewest is the least.
+    void predictions_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("algorithm");
+        QTest::addColumn<int>("input");
+        QTest::addColumn<int>("measure");
+        QTest::addColumn<int>("curve"); // the reference followed, for a Curve
+        QTest::newRow("Bubble descending: n(n-1)/2") << int(GrowthQuestion::Curve) << int(AlgoBubble)
+                                                     << int(GrowthDescending) << int(MeasureMoves) << 2;
+        QTest::newRow("Quick random: n log n") << int(GrowthQuestion::Curve) << int(AlgoQuick) << int(GrowthRandom)
+                                               << int(MeasureMoves) << 1;
+        QTest::newRow("Merge random comparisons: n log n")
+            << int(GrowthQuestion::Curve) << int(AlgoMerge) << int(GrowthRandom) << int(MeasureComparisons) << 1;
+        QTest::newRow("Selection descending: n") << int(GrowthQuestion::Curve) << int(AlgoSelection)
+                                                 << int(GrowthDescending) << int(MeasureMoves) << 0;
+        QTest::newRow("Bubble ascending, no moves: n") << int(GrowthQuestion::Curve) << int(AlgoBubble)
+                                                       << int(GrowthAscending) << int(MeasureMoves) << 0;
+        QTest::newRow("a count") << int(GrowthQuestion::Count) << int(AlgoBubble) << int(GrowthDescending)
+                                 << int(MeasureMoves) << -1;
+        QTest::newRow("the fewest") << int(GrowthQuestion::Fewest) << 0 << int(GrowthDescending)
+                                    << int(MeasureComparisons) << -1;
+    }
+
+    void predictions()
+    {
+        QFETCH(int, kind);
+        QFETCH(int, algorithm);
+        QFETCH(int, input);
+        QFETCH(int, measure);
+        QFETCH(int, curve);
+        MersenneRandom random;
+        random.seed(3.5f);
+        GrowthRun run(input, 1000, 3, random, SortAlgorithms);
+        GrowthQuestion q;
+        for (unsigned seed = 0; seed < 100; ++seed)
+            if ((q = AskGrowth(input, SortAlgorithms, 1000, measure, seed)).kind == GrowthQuestion::Kind(kind))
+                break;
+        QCOMPARE(int(q.kind), kind);
+        QVERIFY(!q.ask.text.empty());
+        QVERIFY(!AnswerGrowth(q, run)); // nothing computed yet
+        runAll(run);
+        if (kind != GrowthQuestion::Fewest)
+            q.algorithm = algorithm;
+        QVERIFY(AnswerGrowth(q, run, "."));
+        QVERIFY(!q.ask.why.empty());
+        const int n = run.sizes().back();
+        QCOMPARE(q.n, n);
+        if (kind == GrowthQuestion::Curve) {
+            QCOMPARE(q.ask.choices.size(), std::size_t(3));
+            QCOMPARE(q.ask.answer, long(curve));
+        } else if (kind == GrowthQuestion::Count) {
+            QCOMPARE(q.ask.answer, long(n) * (n - 1) / 2);
+            QCOMPARE(q.ask.tolerance, 10);
+            QVERIFY2(q.ask.why.find("499.500") != std::string::npos, q.ask.why.c_str());
+        } else {
+            QCOMPARE(q.ask.choices.size(), q.candidates.size());
+            const double least = run.value(q.candidates[std::size_t(q.ask.answer)], GrowthPoints - 1, measure).mean;
+            for (int k : q.candidates)
+                QVERIFY(run.value(k, GrowthPoints - 1, measure).mean >= least);
+        }
+    }
+
+    // "Prevedi": the chart shows nothing of the counts, nor copies them,
+    // until the prediction is answered or skipped; then the curves, the
+    // verdict and the score.
+    void predictInTheChart()
+    {
+        frmGrafico *g = openSmallChart();
+        QVERIFY(g);
+        QTest::mouseClick(g->find<QCheckBox>("chkPrevisione"), Qt::LeftButton);
+        for (int round = 0; round < 3; ++round) {
+            QVERIFY(g->chart().veiled);
+            QVERIFY(!g->button("cmdCopia")->isEnabled());
+            QLabel *said = g->label("lblDomanda");
+            QVERIFY(said->text().endsWith("?") || said->text().endsWith("10 %"));
+            if (round == 2) {
+                QTest::mouseClick(g->button("cmdSalta"), Qt::LeftButton);
+                QVERIFY2(said->text().startsWith("Saltata \u00b7 ") && said->text().endsWith(" su 3"),
+                         qPrintable(said->text()));
+            } else if (g->textBox("txtRisposta")->isEnabled()) {
+                QTest::keyClicks(g->textBox("txtRisposta"), "12345");
+                QTest::keyClick(g->textBox("txtRisposta"), Qt::Key_Return);
+            } else {
+                QTest::mouseClick(g->button("cmdRisposta", 0), Qt::LeftButton);
+            }
+            QVERIFY(!g->chart().veiled);
+            QVERIFY(g->button("cmdCopia")->isEnabled());
+            if (round < 2) {
+                QVERIFY2(said->text().startsWith("Giusto! ") || said->text().startsWith("No. "), qPrintable(said->text()));
+                QVERIFY(said->text().endsWith(QString(" su %1").arg(round + 1)));
+                // A new choice, a new computation: a new prediction.
+                g->find<QComboBox>("cboDati")->setCurrentIndex(round + 1);
+                QVERIFY(waitComputed(g));
+            }
+        }
+        QTest::mouseClick(g->find<QCheckBox>("chkPrevisione"), Qt::LeftButton);
+        QVERIFY(!g->chart().veiled && g->button("cmdCopia")->isEnabled());
     }
 
     void allSorts_data()
