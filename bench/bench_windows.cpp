@@ -1251,6 +1251,40 @@ int interactions(int argc, char **argv, int runs)
                          16e6, judged));
         panel.giveUp();
 
+        // Questions on Quick's run over the window's 1000 values: chosen
+        // (the run scanned for every question it could ask), then each one
+        // reached with "Fino alla fine", answered, judged and the window
+        // repainted.
+        view->cboAlgoritmo_Click(AlgoQuick);
+        player.pause();
+        QCheckBox *ask = view->find<QCheckBox>("chkDomande");
+        QuestionPanel &asks = view->questionPanel();
+        const auto chosen = measure(std::max(20, runs / 5), [&] { ask->setChecked(false); }, [&] {
+            ask->setChecked(true);
+        }, nothing);
+        report(timingRow("questions chosen for Quick on 1000 values (every candidate read off the run)", chosen,
+                         50e6, !asks.quiz().questions().empty()));
+        bool answered = true;
+        const auto question = measure(runs, [&] {
+            if (!asks.asking())
+                view->button("cmdTutto")->click();
+            if (!asks.asking()) { // none left: the run again, its questions again
+                player.restart();
+                ask->setChecked(false);
+                ask->setChecked(true);
+                view->button("cmdTutto")->click();
+            }
+            drain();
+        }, [&] {
+            const questions::Question *q = asks.quiz().pending();
+            answered = answered && q;
+            asks.answer(q ? q->answer : 0);
+            view->window()->repaint();
+        }, [&] { answered = answered && !asks.asking() && asks.quiz().right() > 0; });
+        report(timingRow("question answered in the sort view: judged and the window repainted", question, 16e6,
+                         answered));
+        ask->setChecked(false);
+
         // 1000 typed values taken with "Usa": read, a new run recorded from
         // them, and the view repainted; then 1 MB of values, read and refused
         // (too many values), alone and as a paste into the box.

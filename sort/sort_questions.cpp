@@ -21,6 +21,7 @@ struct Seen
     long moves = 0;   // after the step
     int k = -1;       // Quick's k after the step: where the pivot went
     Integer atA = 0;  // V(last.a) after the step
+    Integer atB = 0;  // V(last.b) after the step
     Integer atMovedA = 0;
     Integer intoW = 0; // the value written into W, when the step writes one
 };
@@ -33,6 +34,7 @@ struct Track
     bool whole = false; // the steps are the whole run
     long count = 0;
     long moves = 0;     // of the whole run
+    long comparisons = 0;
 };
 
 std::string at(int p) { return "V(" + std::to_string(p) + ")"; }
@@ -185,6 +187,43 @@ void movesInAll(const Track &t, std::vector<Question> &out)
                    name + " fa " + std::to_string(t.moves) + " mosse su questi valori"});
 }
 
+void comparisonsInAll(const Track &t, std::vector<Question> &out)
+{
+    const std::string name = sortTitle(t.algorithm);
+    out.push_back({"confronti", 0,
+                   "Quanti confronti farà " + name + " in tutto su questi " + std::to_string(t.n) +
+                       " valori? Scrivi un numero: va bene entro il 10 %",
+                   {}, t.comparisons, 10, Click::None,
+                   name + " fa " + std::to_string(t.comparisons) + " confronti su questi valori"});
+}
+
+// Before a comparison of two positions of V: will its step move anything?
+void compareMoves(const Track &t, std::vector<Question> &out)
+{
+    for (long s = 0; s < long(t.steps.size()); ++s) {
+        const Seen &e = t.steps[std::size_t(s)];
+        const SortStep &l = e.last;
+        if (l.kind != SortStep::Compare || l.a < 1 || l.b < 1)
+            continue;
+        // The values compared, as they stood before the step: as after it,
+        // or exchanged back when the step exchanged the two.
+        const bool inV = l.movedA >= 0;
+        const bool exchanged = (l.movedA == l.a && l.movedB == l.b) || (l.movedA == l.b && l.movedB == l.a);
+        const bool elsewhere = inV && l.movedA != l.a && l.movedA != l.b && l.movedB != l.a && l.movedB != l.b;
+        if (inV && !exchanged && !elsewhere)
+            continue;
+        // A move as the routine counts it: in V, or into Merge's W.
+        const bool moves = e.moves > (s > 0 ? t.steps[std::size_t(s - 1)].moves : 0);
+        const Integer va = exchanged ? e.atB : e.atA, vb = exchanged ? e.atA : e.atB;
+        out.push_back({"sposta", s,
+                       "Il prossimo passo confronta " + at(l.a) + " = " + value(va) + " e " + at(l.b) + " = " +
+                           value(vb) + ": sposterà qualche valore?",
+                       {"Sì", "No"}, moves ? 0 : 1, 0, Click::None,
+                       moves ? (l.aux >= 0 ? "Sì: il minore dei due va in W" : "Sì: il confronto porta a uno scambio")
+                             : "No: i due valori restano dove sono"});
+    }
+}
+
 // Each kind of question, and the sorts that ask it: adding a kind is one entry.
 struct KindEntry
 {
@@ -198,7 +237,8 @@ const std::vector<KindEntry> &kinds()
         {pivotEnd, {AlgoQuick}},          {passExchanges, {AlgoBubble}},
         {placeOfV, {AlgoInserimento, AlgoShell}}, {nextMinimum, {AlgoSelection}},
         {firstIntoW, {AlgoMerge}},        {siftExchanges, {AlgoHeap}},
-        {movesInAll, {}},
+        {movesInAll, {}},                 {comparisonsInAll, {}},
+        {compareMoves, {}},
     };
     return table;
 }
@@ -221,7 +261,7 @@ std::vector<Question> SortQuestions(int algorithm, const std::vector<Integer> &v
         const SortState &st = run.state();
         const SortStep &l = st.last;
         const auto v = [&](int p) { return p >= 0 && p < int(st.values.size()) ? st.values[std::size_t(p)] : 0; };
-        Seen e{l, st.moves, st.vars.k, v(l.a), v(l.movedA), 0};
+        Seen e{l, st.moves, st.vars.k, v(l.a), v(l.b), v(l.movedA), 0};
         if (l.aux >= 0 && l.aux < int(st.aux.size()))
             e.intoW = st.aux[std::size_t(l.aux)];
         t.steps.push_back(e);
@@ -229,6 +269,7 @@ std::vector<Question> SortQuestions(int algorithm, const std::vector<Integer> &v
     t.whole = run.finished();
     run.runToEnd();
     t.moves = run.moves();
+    t.comparisons = run.comparisons();
     for (const KindEntry &kind : kinds())
         if (kind.algorithms.empty() ||
             std::find(kind.algorithms.begin(), kind.algorithms.end(), algorithm) != kind.algorithms.end())

@@ -13,7 +13,8 @@ namespace quimbra {
 // from the routine: where the pivot ends (Quick), how many exchanges a pass
 // makes (Bubble), where v is placed (Inserimento, Shell), which value is the
 // next minimum (Selection), which value goes first into W (Merge), whether a
-// sift exchanges anything (Heap), the moves in all, and the calls of the
+// sift exchanges anything (Heap), whether the comparison coming next moves
+// anything, the moves and the comparisons in all, and the calls of the
 // recursive ones. values is V(0..N). Questions come from the run's first
 // QuestionSteps steps, and the moves in all from the whole run.
 inline constexpr long QuestionSteps = 20000;

@@ -53,8 +53,14 @@ void QuestionPanel::attach(const Controls &controls)
     ui_.txtRisposta->installEventFilter(this);
     connect(ui_.cmdSalta, &QPushButton::clicked, this, &QuestionPanel::skip);
     connect(&view_.player(), &StepPlayer::newRun, this, [this] {
-        // The player has just taken the new run: its length is known after.
-        QMetaObject::invokeMethod(this, &QuestionPanel::rebuild, Qt::QueuedConnection);
+        // The view finishes setting up the new run (its tree, its drawing)
+        // after handing it to the player: the questions are chosen once it
+        // has, unless something chose them meanwhile.
+        stale_ = true;
+        QMetaObject::invokeMethod(this, [this] {
+            if (stale_)
+                rebuild();
+        }, Qt::QueuedConnection);
     });
     connect(&view_.player(), &StepPlayer::held, this, &QuestionPanel::ask);
     if (Canvas *picture = view_.canvas())
@@ -64,6 +70,7 @@ void QuestionPanel::attach(const Controls &controls)
 
 void QuestionPanel::rebuild()
 {
+    stale_ = false;
     StepPlayer &player = view_.player();
     Stepper *run = player.stepper();
     if (quiz_.pending())

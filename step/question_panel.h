@@ -88,6 +88,7 @@ private:
     Controls ui_{};
     questions::Quiz quiz_;
     QElapsedTimer sinceLast_; // since the last question closed, while the run plays
+    bool stale_ = false;      // a new run whose questions are not chosen yet
 };
 
 } // namespace quimbra

@@ -202,6 +202,7 @@ void StepPlayer::resumeFromHold(long next)
 void StepPlayer::stepOnce()
 {
     pause();
+    resume_ = Resume::Nothing; // a step by hand: nothing plays on after a question
     if (isHeld()) {
         emit held(); // the question is still there
         return;
@@ -218,6 +219,7 @@ void StepPlayer::stepBack()
 void StepPlayer::seek(long step)
 {
     pause();
+    resume_ = Resume::Nothing;
     if (!stepper_ || std::clamp(step, 0L, stepper_->count()) == stepper_->position())
         return;
     stepper_->seek(step);
@@ -290,6 +292,7 @@ void StepPlayer::toEnd()
 void StepPlayer::restart()
 {
     pause();
+    resume_ = Resume::Nothing;
     if (stepper_)
         stepper_->restart();
     updateButtons();

@@ -270,10 +270,17 @@ void tst_SortSteps::questionsAgreeWithTheRun()
                 if (steps.last().kind == SortStep::Swap) // the exchange that ends the sift is not part of it
                     std::swap(after[std::size_t(steps.last().movedA)], after[std::size_t(steps.last().movedB)]);
                 QCOMPARE(q.answer == 0, before != after);
-            } else if (kind == "mosse") {
+            } else if (kind == "mosse" || kind == "confronti") {
                 QVERIFY(q.tolerance == 10 && q.moment == 0);
                 steps.runToEnd();
-                QCOMPARE(steps.moves(), q.answer);
+                QCOMPARE(kind == "mosse" ? steps.moves() : steps.comparisons(), q.answer);
+            } else if (kind == "sposta") {
+                QVERIFY(steps.step());
+                QCOMPARE(steps.last().kind, SortStep::Compare);
+                QCOMPARE(q.answer == 0, steps.values() != at.values || steps.moves() != at.moves);
+                // The text names the values as they stand before the step.
+                QVERIFY(q.text.find("= " + std::to_string(at.values[std::size_t(steps.last().a)]) + " e") !=
+                        std::string::npos);
             } else if (kind == "profondità") {
                 // What the view says at the end ("massima N"), and no call
                 // listed deeper on the way (a call that returns at once, with
@@ -288,8 +295,8 @@ void tst_SortSteps::questionsAgreeWithTheRun()
         }
     }
     // Each sort asks its own kind of question, and the moves in all.
-    QVERIFY(kinds.contains("mosse"));
-    const char *own[] = {nullptr, "scambi", "posto di v", "perno", "minimo", "posto di v", "in W", "setaccio"};
+    QVERIFY(kinds.contains("mosse") && kinds.contains("confronti"));
+    const char *own[] = {"sposta", "scambi", "posto di v", "perno", "minimo", "posto di v", "in W", "setaccio"};
     if (const char *mine = own[routine])
         QVERIFY2(kinds.contains(mine), mine);
 }
