@@ -260,7 +260,7 @@ std::vector<Question> SortQuestions(int algorithm, const std::vector<Integer> &v
     for (long s = 0; s < seen && run.step(); ++s) {
         const SortState &st = run.state();
         const SortStep &l = st.last;
-        const auto v = [&](int p) { return p >= 0 && p < int(st.values.size()) ? st.values[std::size_t(p)] : 0; };
+        const auto v = [&](int p) -> Integer { return p >= 0 && p < int(st.values.size()) ? st.values[std::size_t(p)] : Integer(0); };
         Seen e{l, st.moves, st.vars.k, v(l.a), v(l.b), v(l.movedA), 0};
         if (l.aux >= 0 && l.aux < int(st.aux.size()))
             e.intoW = st.aux[std::size_t(l.aux)];
