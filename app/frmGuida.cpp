@@ -79,8 +79,8 @@ const std::vector<frmGuida::Page> allPages = {
      "<b>Fine</b> chiude tutte le finestre e termina il programma.</p>"
      "<h3>Tasti</h3><ul><li><b>Tab</b>: da un pulsante all'altro; <b>Spazio</b> o <b>Invio</b> "
      "premono il pulsante scelto.</li><li><b>Ctrl e +</b>, <b>Ctrl e -</b>, <b>Ctrl e 0</b>: "
-     "ingrandisce, rimpicciolisce o riporta al 100 % tutte le finestre (anche Ctrl con la "
-     "rotella del mouse).</li><li><b>F1</b> in ogni finestra: la sua pagina di questa "
+     "ingrandisce, rimpicciolisce (fino al 50 %, per gli schermi piccoli) o riporta al 100 % "
+     "tutte le finestre, ognuna dove stava (anche Ctrl con la rotella del mouse).</li><li><b>F1</b> in ogni finestra: la sua pagina di questa "
      "guida.</li></ul>"},
     {"frmRicBin", "Ricerca Binaria",
      "<h2>Ricerca Binaria</h2><p>A sinistra il vettore di 1000 numeri casuali in ordine "

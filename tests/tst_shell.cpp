@@ -314,6 +314,8 @@ private slots:
         QTest::newRow("touchpad, two notches and a half") << "ricbin" << 0 << ctrl << QList<int>(25, 10) << 200;
         QTest::newRow("one large delta of three notches") << "sort" << 0 << ctrl << QList<int>{360} << 250;
         QTest::newRow("one large delta past the last step") << "menu" << 0 << ctrl << QList<int>{1200} << 300;
+        QTest::newRow("below 100 %, past the smallest step") << "sort" << 0 << ctrl << QList<int>{-1200} << 50;
+        QTest::newRow("four steps down: 90 % and 75 %") << "abr" << 0 << ctrl << QList<int>{-480} << 75;
         QTest::newRow("half a notch and back, twice") << "abr" << 0 << ctrl << QList<int>{60, -60, 60, -60} << 150;
         QTest::newRow("turning back starts afresh") << "sort" << 0 << ctrl << QList<int>{100, -30, -90} << 125;
         QTest::newRow("the rest of a large delta counts") << "menu" << 0 << ctrl << QList<int>{300, 30, 30} << 250;
@@ -393,6 +395,34 @@ private slots:
         };
         QVERIFY(placed(frame.x(), frame.width(), area.x(), area.width()));
         QVERIFY(placed(frame.y(), frame.height(), area.y(), area.height()));
+    }
+
+    // Ctrl+0 puts every window back where it stood at 100 %, however far a
+    // large zoom pushed it; Ctrl+- goes down to 50 % and no further.
+    void zoomBackHome()
+    {
+        click("cmdABR");
+        click("cmdSort");
+        QWidget *tree = menu->abrSlot()->window(), *sorts = menu->sortSlot()->window();
+        const QRect area = tree->screen()->availableGeometry();
+        // Both inside the screen at 100 %, neither at its corner.
+        tree->move(area.topLeft() + QPoint((area.width() - tree->frameGeometry().width()) / 2, 30));
+        sorts->move(area.topLeft() + QPoint(area.width() / 3, (area.height() - sorts->frameGeometry().height()) / 2));
+        const QPoint treeAt = tree->pos(), sortsAt = sorts->pos();
+        for (int i = 0; i < 8; ++i)
+            QTest::keyClick(tree, Qt::Key_Plus, Qt::ControlModifier);
+        QCOMPARE(zoomPercent(), 300);
+        QVERIFY(tree->pos() != treeAt);
+        QTest::keyClick(sorts, Qt::Key_0, Qt::ControlModifier);
+        QCOMPARE(zoomPercent(), 100);
+        QCOMPARE(tree->pos(), treeAt);
+        QCOMPARE(sorts->pos(), sortsAt);
+        for (const int expected : {90, 75, 67, 50, 50}) {
+            QTest::keyClick(tree, Qt::Key_Minus, Qt::ControlModifier);
+            QCOMPARE(zoomPercent(), expected);
+        }
+        QTest::keyClick(tree, Qt::Key_0, Qt::ControlModifier);
+        QCOMPARE(tree->pos(), treeAt);
     }
 
     void pageLinks_data()

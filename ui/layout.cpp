@@ -6,6 +6,7 @@
 #include "widgets.h"
 
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -21,11 +22,45 @@
 #include <climits>
 #include <map>
 #include <string>
+#include <tuple>
 
 namespace quimbra {
 
 namespace {
 int zoom = 100;
+
+// Below 100 % a font's glyphs do not shrink in step with the point size (they
+// snap to whole pixels), so a line that fills its list at 100 % would no
+// longer fit: the size is lowered until a sample of the program's lines is no
+// wider, nor a line higher, than at 100 % times the zoom. Once per face, size
+// and zoom.
+double fittedPoints(const QFont &zoomed, const FontSpec &wanted)
+{
+    static std::map<std::tuple<int, double, bool, int>, double> fitted;
+    const auto key = std::make_tuple(int(wanted.face), wanted.points, wanted.bold, zoomPercent());
+    if (const auto found = fitted.find(key); found != fitted.end())
+        return found->second;
+    static const QString sample = QStringLiteral("  n   Inf   Sx   Dx   Pd  Liv Vettore 0123456789 - 9999 "
+                                                 "ABCDEFGHIJKLMNOPQRSTUVWXYZ abcdefghijklmnopqrstuvwxyz");
+    QFont full = zoomed;
+    full.setPointSizeF(wanted.points);
+    const QFontMetricsF at100(full);
+    // A little narrower still the smaller the zoom: the controls' margins and
+    // frames stay a pixel or two wide whatever the zoom.
+    const double width = at100.horizontalAdvance(sample) * zoomPercent() / 100 * (1 - (100 - zoomPercent()) / 500.0);
+    const double height = at100.height() * zoomPercent() / 100;
+    QFont font = zoomed;
+    double points = zoomed.pointSizeF();
+    for (; points > 2; points -= 0.25) {
+        font.setPointSizeF(points);
+        const QFontMetricsF metrics(font);
+        if (metrics.horizontalAdvance(sample) <= width && metrics.height() <= height + 0.5)
+            break;
+    }
+    fitted[key] = points;
+    return points;
+}
+
 } // namespace
 
 int zoomPercent()
@@ -48,8 +83,11 @@ QFont fontFor(const FontSpec &wanted)
     }
     font.setPointSizeF(zoomPercent() == 100 ? wanted.points : wanted.points * zoomPercent() / 100);
     font.setBold(wanted.bold);
+    if (zoomPercent() < 100)
+        font.setPointSizeF(fittedPoints(font, wanted));
     return font;
 }
+
 
 namespace {
 

@@ -100,9 +100,20 @@ void setZoom(int percent)
     percent = std::clamp(percent, ZoomSteps.front(), ZoomSteps.back());
     if (percent == zoomPercent())
         return;
-    for (QWidget *window : setLayoutZoom(percent))
-        if (window->isVisible())
-            keepOnScreen(window);
+    // Where each window stands at 100 %, for the way back: a zoom that
+    // pushed windows against the screen's edges must not leave them piled.
+    static const char *const home = "quimbraAt100";
+    if (zoomPercent() == 100)
+        for (QWidget *window : QApplication::topLevelWidgets())
+            if (isLayoutWindow(window))
+                window->setProperty(home, window->isVisible() ? QVariant(window->pos()) : QVariant());
+    for (QWidget *window : setLayoutZoom(percent)) {
+        if (!window->isVisible())
+            continue;
+        if (percent == 100 && window->property(home).isValid())
+            window->move(window->property(home).toPoint());
+        keepOnScreen(window);
+    }
 }
 
 void zoomIn()

@@ -8,15 +8,17 @@ class QWidget;
 
 namespace quimbra {
 
-// The zoom for the classroom projector: one factor for all the windows that
-// buildControls() built, in these steps. It starts at 100 % and lasts for the
-// run. Ctrl and +, Ctrl and =, Ctrl and -, Ctrl and 0, and Ctrl with the mouse
-// wheel change it from any of those windows.
-inline constexpr std::array<int, 7> ZoomSteps{100, 125, 150, 175, 200, 250, 300};
+// The zoom for the classroom projector and for small screens: one factor for
+// all the windows that buildControls() built, in these steps. It starts at
+// 100 % and lasts for the run. Ctrl and +, Ctrl and =, Ctrl and -, Ctrl and 0,
+// and Ctrl with the mouse wheel change it from any of those windows.
+inline constexpr std::array<int, 11> ZoomSteps{50, 67, 75, 90, 100, 125, 150, 175, 200, 250, 300};
 
 // Sets the zoom (held within the steps' range) and places every window built
-// by buildControls() again, keeping each on its screen. It neither shows,
-// activates nor reloads a window.
+// by buildControls() again, keeping each on its screen. Back at 100 % every
+// window returns where it stood when the zoom last left 100 % (a window
+// opened meanwhile stays where it is). It neither shows, activates nor
+// reloads a window.
 void setZoom(int percent);
 // The next step up or down from the current zoom; none past either end.
 void zoomIn();
