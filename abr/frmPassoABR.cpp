@@ -95,6 +95,7 @@ const FormLayout &passoAbrLayout()
         // stops short of the list of the steps.
         l = withTypedRow(std::move(l), {under, 5400, "lblAltezza", "Chiavi dell'albero, da 1 a 32767",
                                         "Usa le chiavi scritte", "Copia le chiavi dell'albero", 14520, false});
+        l.scrolls = true; // larger than a small screen at a large zoom
         return withExerciseStrip(withQuestionStrip(std::move(l)), true, true);
     }();
     return layout;

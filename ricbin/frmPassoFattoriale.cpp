@@ -48,6 +48,7 @@ const FormLayout &passoFattorialeLayout()
         l.controls.insert(l.controls.end(), code.begin(), code.end());
         l.controls.push_back({"cmdFine", -1, Kind::Button, nullptr, 10530, 7105, 1350, 495, "Fine", sans825,
                               none, none, NoFlags, "Chiudi la finestra"});
+        l.scrolls = true; // larger than a small screen at a large zoom
         return withQuestionStrip(std::move(l));
     }();
     return layout;

@@ -75,6 +75,7 @@ const FormLayout &passoRicBinLayout()
                                         "Valori in cui cercare, separati da spazi, virgole o a capo (Invio per usarli)",
                                         "Ordina i valori scritti e cerca il numero tra loro",
                                         "Copia su una riga i valori in cui si cerca"});
+        l.scrolls = true; // larger than a small screen at a large zoom
         return withExerciseStrip(withQuestionStrip(std::move(l)), true);
     }();
     return layout;

@@ -123,7 +123,7 @@ const FormLayout &graficoLayout()
              sans825b, none, none, NoFlags, "Salva il grafico come immagine PNG"},
             {"cmdFine", -1, Kind::Button, nullptr, 12330, 9495, 1350, 495, "Fine", sans825, none,
              none, NoFlags, "Chiudi la finestra"},
-        }};
+        }, true}; // scrolls: larger than a small screen at a large zoom
     return layout;
 }
 

@@ -86,6 +86,7 @@ const FormLayout &passoSortLayout()
                                         "Valori da ordinare, separati da spazi, virgole o a capo (Invio per usarli)",
                                         "Ordina i valori scritti",
                                         "Copia su una riga i valori che si stanno ordinando"});
+        l.scrolls = true; // larger than a small screen at a large zoom
         return withExerciseStrip(withQuestionStrip(std::move(l)), false);
     }();
     return layout;

@@ -28,6 +28,8 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QtTest>
 
 using namespace quimbra;
@@ -157,8 +159,9 @@ private slots:
         setZoom(zoom);
         QWidget *w = find(form.window(), c);
         QVERIFY2(w, c.name);
+        // A window that scrolls holds its controls on its page.
         QCOMPARE(w->parentWidget()->objectName(),
-                 QString::fromUtf8(c.container ? c.container : layout->name));
+                 QString::fromUtf8(c.container ? c.container : layout->scrolls ? "quimbraPage" : layout->name));
         // Twips times the zoom, to the nearest pixel.
         const auto scaled = [zoom](int twips) { return qRound(twips * zoom / 1500.0); };
         QCOMPARE(w->geometry(), QRect(scaled(c.left), scaled(c.top), scaled(c.width), scaled(c.height)));
@@ -214,9 +217,22 @@ private slots:
         QCOMPARE(w->objectName(), QString::fromUtf8(layout->name));
         QCOMPARE(w->windowTitle(), QString::fromUtf8(layout->caption));
         QVERIFY(w->windowTitle().endsWith(" - prof. Orvalde"));
-        QCOMPARE(w->size(), QSize(qRound(layout->width * zoom / 1500.0),
-                                  qRound(layout->height * zoom / 1500.0)));
-        QCOMPARE(w->minimumSize(), w->maximumSize());
+        const QSize full(qRound(layout->width * zoom / 1500.0), qRound(layout->height * zoom / 1500.0));
+        if (layout->scrolls) {
+            // No larger than the screen, resizable up to its page, and the
+            // whole page within reach of the scroll bars.
+            QCOMPARE(w->size(), full.boundedTo(w->screen()->availableGeometry().size()));
+            QCOMPARE(w->maximumSize(), full);
+            QVERIFY(w->minimumSize().width() <= 320 && w->minimumSize().height() <= 240);
+            auto *area = w->findChild<QScrollArea *>("quimbraScroll");
+            QVERIFY(area);
+            QCOMPARE(area->widget()->size(), full);
+            QCOMPARE(area->horizontalScrollBar()->maximum() + area->viewport()->width(), full.width());
+            QCOMPARE(area->verticalScrollBar()->maximum() + area->viewport()->height(), full.height());
+        } else {
+            QCOMPARE(w->size(), full);
+            QCOMPARE(w->minimumSize(), w->maximumSize());
+        }
         QVERIFY(!(w->windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(w->windowFlags() & Qt::WindowMinimizeButtonHint);
         QVERIFY(w->windowFlags() & Qt::WindowCloseButtonHint);

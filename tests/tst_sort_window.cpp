@@ -698,7 +698,9 @@ private slots:
             painted.region = {};
             view->button("cmdTutto")->click();
             QTRY_VERIFY(!painted.region.isEmpty());
-            QCOMPARE(painted.region.boundingRect(), bars->rect());
+            // All of the bars that show: a window smaller than its page
+            // (the test's screen is small) shows part of them.
+            QCOMPARE(painted.region.boundingRect(), bars->visibleRegion().boundingRect());
             break;
         }
         }

@@ -6,6 +6,9 @@
 #include "widgets.h"
 
 #include <QApplication>
+#include <QScreen>
+#include <QScrollArea>
+#include <QVBoxLayout>
 #include <QFontMetricsF>
 #include <QCheckBox>
 #include <QComboBox>
@@ -28,6 +31,9 @@ namespace quimbra {
 
 namespace {
 int zoom = 100;
+
+// The name of a scrolled window's page, which holds its controls.
+constexpr char PageName[] = "quimbraPage";
 
 // Below 100 % a font's glyphs do not shrink in step with the point size (they
 // snap to whole pixels), so a line that fills its list at 100 % would no
@@ -93,6 +99,30 @@ namespace {
 
 // What a window and its controls remember of their layout, for the zoom steps.
 constexpr char TwipsProperty[] = "quimbraTwips";
+
+// A window's size for its layout at the zoom: fixed; or, for a scrolled
+// window, its page's, the window itself no larger than its screen's free
+// area and resizable down to a small window.
+void sizeWindow(QWidget *window)
+{
+    const QSize twips = window->property(TwipsProperty).toSize();
+    const QSize full(px(twips.width()), px(twips.height()));
+    auto *page = window->findChild<QWidget *>(QString::fromLatin1(PageName));
+    if (!page) {
+        window->setFixedSize(full);
+        return;
+    }
+    page->setFixedSize(full);
+    QSize fits = full;
+    if (const QScreen *screen = window->screen()) {
+        // The frame is known once the window is shown; before, it counts as none.
+        const QSize frame = window->frameGeometry().size() - window->geometry().size();
+        fits = fits.boundedTo(screen->availableGeometry().size() - frame);
+    }
+    window->setMaximumSize(full);
+    window->setMinimumSize(QSize(320, 240).boundedTo(fits));
+    window->resize(fits);
+}
 constexpr char FontProperty[] = "quimbraFont";
 
 QColor resolve(const Colour &c)
@@ -234,12 +264,28 @@ void buildControls(QWidget *window, const FormLayout &layout)
     window->setObjectName(QString::fromUtf8(layout.name));
     window->setWindowTitle(QString::fromUtf8(layout.caption));
     window->setProperty(TwipsProperty, QSize(layout.width, layout.height));
-    window->setFixedSize(px(layout.width), px(layout.height));
     window->setFont(fontFor({}));
     applyColours(window, Kind::Frame, layout.background, defaultColour);
+    // Where the controls stand: the window itself, or its scrolled page.
+    QWidget *page = window;
+    if (layout.scrolls) {
+        auto *area = new QScrollArea(window);
+        area->setObjectName(QStringLiteral("quimbraScroll"));
+        area->setFrameShape(QFrame::NoFrame);
+        area->setFocusPolicy(Qt::NoFocus);
+        page = new QWidget;
+        page->setObjectName(QString::fromLatin1(PageName));
+        area->setWidget(page);
+        area->viewport()->setAutoFillBackground(false);
+        page->setAutoFillBackground(false);
+        auto *fill = new QVBoxLayout(window);
+        fill->setContentsMargins(0, 0, 0, 0);
+        fill->addWidget(area);
+    }
+    sizeWindow(window);
 
     auto place = [&](const ControlSpec &c, const std::map<std::string, QWidget *> &frames) {
-        QWidget *parent = c.container ? frames.at(c.container) : window;
+        QWidget *parent = c.container ? frames.at(c.container) : page;
         QWidget *w = create(c, parent);
         w->setObjectName(QString::fromUtf8(c.name));
         if (c.index >= 0)
@@ -313,8 +359,7 @@ void placeAgain(QWidget *window)
 {
     if (!isLayoutWindow(window))
         return;
-    const QSize size = window->property(TwipsProperty).toSize();
-    window->setFixedSize(px(size.width()), px(size.height()));
+    sizeWindow(window);
     window->setFont(fontFor({}));
     for (QWidget *control : window->findChildren<QWidget *>()) {
         const QVariant twips = control->property(TwipsProperty);

@@ -108,6 +108,11 @@ struct FormLayout
     int width, height; // client area
     Colour background;
     std::vector<ControlSpec> controls; // in tab order
+    // A window that may be larger than a screen (a step view, the chart at a
+    // large zoom): its controls stand on a page of the layout's size inside
+    // a scroll area; the window opens no larger than its screen's free area
+    // and can be resized, up to the page's size. The others keep their size.
+    bool scrolls = false;
 };
 
 inline constexpr int TwipsPerPixel = 15;
