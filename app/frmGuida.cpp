@@ -80,7 +80,9 @@ const std::vector<frmGuida::Page> allPages = {
      "<h3>Tasti</h3><ul><li><b>Tab</b>: da un pulsante all'altro; <b>Spazio</b> o <b>Invio</b> "
      "premono il pulsante scelto.</li><li><b>Ctrl e +</b>, <b>Ctrl e -</b>, <b>Ctrl e 0</b>: "
      "ingrandisce, rimpicciolisce (fino al 50 %, per gli schermi piccoli) o riporta al 100 % "
-     "tutte le finestre, ognuna dove stava (anche Ctrl con la rotella del mouse).</li><li><b>F1</b> in ogni finestra: la sua pagina di questa "
+     "tutte le finestre, ognuna dove stava (anche Ctrl con la rotella del mouse).</li>"
+     "<li>Su uno <b>schermo tattile</b>: un dito tenuto fermo mezzo secondo apre il menu del "
+     "tasto destro del comando toccato.</li><li><b>F1</b> in ogni finestra: la sua pagina di questa "
      "guida.</li></ul>"},
     {"frmRicBin", "Ricerca Binaria",
      "<h2>Ricerca Binaria</h2><p>A sinistra il vettore di 1000 numeri casuali in ordine "

@@ -16,11 +16,13 @@
 #include "support.h"
 #include "window_support.h"
 #include "widgets.h"
+#include "touch.h"
 #include "zoom.h"
 
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QtTest>
@@ -423,6 +425,61 @@ private slots:
         }
         QTest::keyClick(tree, Qt::Key_0, Qt::ControlModifier);
         QCOMPARE(tree->pos(), treeAt);
+    }
+
+    // On a touch screen a finger held still opens a list's right-button
+    // menu, with the step view and the chart in it; a tap, a finger that
+    // moves, and a mouse held as long, open nothing.
+    void longPressOpensTheMenu_data()
+    {
+        QTest::addColumn<bool>("touch");
+        QTest::addColumn<int>("heldMs");
+        QTest::addColumn<int>("moved"); // pixels, while held
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("held") << true << LongPressMs + 250 << 0 << true;
+        QTest::newRow("held, trembling a little") << true << LongPressMs + 250 << 5 << true;
+        QTest::newRow("a tap") << true << 80 << 0 << false;
+        QTest::newRow("dragged") << true << LongPressMs + 250 << 40 << false;
+        QTest::newRow("a mouse held") << false << LongPressMs + 250 << 0 << false;
+    }
+
+    void longPressOpensTheMenu()
+    {
+        QFETCH(bool, touch);
+        QFETCH(int, heldMs);
+        QFETCH(int, moved);
+        QFETCH(bool, opens);
+        click("cmdSort");
+        QWidget *list = menu->sortSlot()->list("lstSort", 1)->viewport();
+        const QPoint at(list->width() / 2, list->height() / 3);
+        // A device of its own for each row: Qt keeps each device's touch points.
+        QPointingDevice *finger = QTest::createTouchDevice();
+        if (touch) {
+            QTest::touchEvent(list->window(), finger).press(0, list->mapTo(list->window(), at), list->window());
+            QTest::qWait(heldMs / 2);
+            QTest::touchEvent(list->window(), finger).move(0, list->mapTo(list->window(), at + QPoint(moved, 0)),
+                                                           list->window());
+            QTest::qWait(heldMs - heldMs / 2);
+        } else {
+            QTest::mousePress(list, Qt::LeftButton, {}, at);
+            QTest::qWait(heldMs);
+        }
+        auto *popup = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QCOMPARE(popup != nullptr, opens);
+        if (popup) {
+            QStringList entries;
+            for (QAction *a : popup->actions())
+                entries << a->text();
+            QVERIFY2(entries.contains(QString::fromUtf8("Passo passo\u2026")), qPrintable(entries.join('|')));
+            popup->close();
+        }
+        if (touch)
+            QTest::touchEvent(list->window(), finger).release(0, list->mapTo(list->window(), at + QPoint(moved, 0)),
+                                                              list->window());
+        else
+            QTest::mouseRelease(list, Qt::LeftButton, {}, at);
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the closed menu gone
     }
 
     void pageLinks_data()

@@ -4,6 +4,7 @@
 #include "form.h"
 
 #include "widgets.h"
+#include "touch.h"
 #include "zoom.h"
 
 #include <QAction>
@@ -49,6 +50,7 @@ void Form::load()
     window_ = new FormWindow(*this);
     buildControls(window_, layout_);
     installZoomKeys(); // once for the program: every window takes the zoom keys
+    installLongPress(); // and a touch screen's long press opens a control's menu
     const QScreen *screen = QGuiApplication::primaryScreen();
     if (screen) {
         const QRect area = screen->availableGeometry();

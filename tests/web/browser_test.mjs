@@ -89,6 +89,19 @@ try {
         check(sorted, "the copied values are sorted");
     }
 
+    // A finger held on the list opens the same menu, as on a tablet.
+    const vector = await where("frmRicBin/lstV");
+    const finger = { x: vector.x + vector.width / 2, y: vector.y + vector.height / 3, id: 1 };
+    await page.send("Input.dispatchTouchEvent", { type: "touchStart", touchPoints: [finger] });
+    await sleep(900);
+    const held = await waitFor("QMenu/actCopiaTutto", 3000);
+    await page.send("Input.dispatchTouchEvent", { type: "touchEnd", touchPoints: [] });
+    check(held !== null, "a finger held on the vector list opens its menu");
+    if (held) {
+        await key("Escape", "Escape", 27);
+        check(await gone("QMenu"), "Escape closes it");
+    }
+
     // 13 typed for the factorial: the warning box, closed with Enter.
     await selectAllIn("frmRicBin/txtFatt");
     await type("13");

@@ -1,0 +1,18 @@
+// SPDX-FileCopyrightText: 2026 The Quimbra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+namespace quimbra {
+
+// A touch screen's long press: a finger held still for LongPressMs on any
+// control opens its right-button menu there, as the right button would
+// ("Passo passo…", "Grafico della crescita…", "Copia", "Copia tutto"), so
+// that no feature needs a mouse's second button. A ring grows under the
+// finger while it is held; the lifting that follows the menu clicks nothing.
+// A mouse is left alone: only presses that come from a touch screen count.
+inline constexpr int LongPressMs = 500;
+
+// Installs, once, the application-wide watcher of long presses.
+void installLongPress();
+
+} // namespace quimbra
