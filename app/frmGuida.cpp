@@ -82,7 +82,8 @@ const std::vector<frmGuida::Page> allPages = {
      "ingrandisce, rimpicciolisce (fino al 50 %, per gli schermi piccoli) o riporta al 100 % "
      "tutte le finestre, ognuna dove stava (anche Ctrl con la rotella del mouse).</li>"
      "<li>Su uno <b>schermo tattile</b>: un dito tenuto fermo mezzo secondo apre il menu del "
-     "tasto destro del comando toccato.</li><li><b>F1</b> in ogni finestra: la sua pagina di questa "
+     "tasto destro del comando toccato; due dita che si allargano o si avvicinano ingrandiscono o "
+     "rimpiccioliscono.</li><li><b>F1</b> in ogni finestra: la sua pagina di questa "
      "guida.</li></ul>"},
     {"frmRicBin", "Ricerca Binaria",
      "<h2>Ricerca Binaria</h2><p>A sinistra il vettore di 1000 numeri casuali in ordine "

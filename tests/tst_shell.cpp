@@ -482,6 +482,29 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the closed menu gone
     }
 
+    // Two fingers over a window: spreading them zooms in a step each time
+    // their distance grows by about a third, pinching zooms out; small
+    // changes do nothing, and lifting a finger ends it.
+    void pinchZooms()
+    {
+        click("cmdSort");
+        QWidget *w = menu->sortSlot()->window();
+        QPointingDevice *fingers = QTest::createTouchDevice();
+        const QPoint middle(w->width() / 2, w->height() / 2);
+        const auto at = [&](int spread, int side) { return middle + QPoint(side * spread / 2, 0); };
+        QTest::touchEvent(w, fingers).press(0, at(80, -1), w).press(1, at(80, 1), w);
+        for (const auto &[spread, zoom] : {std::pair{90, 100}, {110, 125}, {120, 125}, {150, 150}, {160, 150},
+                                           {110, 125}, {60, 100}, {40, 90}}) {
+            QTest::touchEvent(w, fingers).move(0, at(spread, -1), w).move(1, at(spread, 1), w);
+            QCOMPARE(zoomPercent(), zoom);
+        }
+        QTest::touchEvent(w, fingers).release(0, at(40, -1), w).release(1, at(40, 1), w);
+        QTest::touchEvent(w, fingers).press(0, at(40, -1), w);
+        QTest::touchEvent(w, fingers).move(0, at(400, -1), w); // one finger: no pinch
+        QTest::touchEvent(w, fingers).release(0, at(400, -1), w);
+        QCOMPARE(zoomPercent(), 90);
+    }
+
     void pageLinks_data()
     {
         QTest::addColumn<QString>("query");

@@ -2,10 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "touch.h"
 
+#include "zoom.h"
+
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QElapsedTimer>
 #include <QInputDevice>
+#include <QLineF>
+#include <QTouchEvent>
+#include <QWindow>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -20,6 +25,8 @@ namespace {
 constexpr int StillPx = 12;
 // A tap shows no ring: it appears only once the press has lasted this long.
 constexpr int CueAfterMs = 120;
+// How much two fingers' spread must grow (or shrink) for one zoom step.
+constexpr double PinchStep = 1.3;
 
 // The ring under the finger, filling as the press goes on.
 class PressCue final : public QWidget
@@ -64,6 +71,16 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         switch (event->type()) {
+        // Two fingers spreading or pinching over a window zoom the program:
+        // one step each time their spread grows or shrinks by a clear share.
+        // The touches go on to the window untouched.
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+        case QEvent::TouchCancel:
+            if (qobject_cast<QWindow *>(watched))
+                pinch(static_cast<QTouchEvent *>(event));
+            return false;
         // A press soon after a tap in the same place comes as a double click.
         case QEvent::MouseButtonDblClick:
         case QEvent::MouseButtonPress: {
@@ -139,6 +156,32 @@ private:
         QApplication::sendEvent(target_, &menu);
     }
 
+    void pinch(const QTouchEvent *touch)
+    {
+        QList<QPointF> down;
+        for (const QEventPoint &point : touch->points())
+            if (point.state() != QEventPoint::Released)
+                down << point.globalPosition();
+        if (down.size() != 2 || touch->type() == QEvent::TouchEnd || touch->type() == QEvent::TouchCancel) {
+            spread_ = 0;
+            return;
+        }
+        cancel(); // two fingers are no long press
+        target_ = nullptr;
+        const double spread = QLineF(down[0], down[1]).length();
+        if (spread_ <= 0) {
+            spread_ = spread;
+            return;
+        }
+        if (spread >= spread_ * PinchStep) {
+            zoomIn();
+            spread_ = spread;
+        } else if (spread * PinchStep <= spread_) {
+            zoomOut();
+            spread_ = spread;
+        }
+    }
+
     void cancel()
     {
         tick_.stop();
@@ -153,6 +196,7 @@ private:
     QPointer<PressCue> cue_;
     QPoint global_;
     bool fired_ = false;
+    double spread_ = 0; // the two fingers' distance at the last zoom step, 0 with no pinch
 };
 
 } // namespace

@@ -10,9 +10,12 @@ namespace quimbra {
 // that no feature needs a mouse's second button. A ring grows under the
 // finger while it is held; the lifting that follows the menu clicks nothing.
 // A mouse is left alone: only presses that come from a touch screen count.
+// Two fingers spread apart or pinched together over a window zoom the whole
+// program a step, as Ctrl and the wheel do, each time their spread changes
+// by a clear share.
 inline constexpr int LongPressMs = 500;
 
-// Installs, once, the application-wide watcher of long presses.
+// Installs, once, the application-wide watcher of long presses and pinches.
 void installLongPress();
 
 } // namespace quimbra

@@ -143,6 +143,26 @@ try {
     await click("frmGuida/cmdFine");
     check(await gone("frmGuida"), "\"Fine\" closes the help");
 
+    // Two fingers spread over the menu zoom the program a step, pinched
+    // back they return it to its size.
+    const before = await where("frm_Quimbra");
+    const pinch = async (from, to) => {
+        const cx = before.x + before.width / 2, cy = before.y + before.height / 2;
+        const points = (d) => [{ x: cx - d / 2, y: cy, id: 1 }, { x: cx + d / 2, y: cy, id: 2 }];
+        await page.send("Input.dispatchTouchEvent", { type: "touchStart", touchPoints: points(from) });
+        for (let i = 1; i <= 5; ++i)
+            await page.send("Input.dispatchTouchEvent",
+                            { type: "touchMove", touchPoints: points(from + (to - from) * i / 5) });
+        await page.send("Input.dispatchTouchEvent", { type: "touchEnd", touchPoints: [] });
+        await sleep(300);
+    };
+    await pinch(60, 100);
+    const spread = await where("frm_Quimbra");
+    await pinch(100, 60);
+    const pinched = await where("frm_Quimbra");
+    check(spread && pinched && spread.width > before.width && pinched.width === before.width,
+          `two fingers zoom the menu in and back (${before.width} → ${spread && spread.width} → ${pinched && pinched.width} px)`);
+
     // "Fine" of the menu ends the program, and the page says so.
     await click("frm_Quimbra/cmdFine");
     let ended = "";
