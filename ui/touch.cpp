@@ -78,8 +78,11 @@ protected:
         case QEvent::TouchUpdate:
         case QEvent::TouchEnd:
         case QEvent::TouchCancel:
-            if (qobject_cast<QWindow *>(watched))
+            if (auto *window = qobject_cast<QWindow *>(watched)) {
+                if (dragTitleBar(window, static_cast<QTouchEvent *>(event)))
+                    return true;
                 pinch(static_cast<QTouchEvent *>(event));
+            }
             return false;
         // A press soon after a tap in the same place comes as a double click.
         case QEvent::MouseButtonDblClick:
@@ -156,6 +159,32 @@ private:
         QApplication::sendEvent(target_, &menu);
     }
 
+    // A finger on a title bar that Qt draws itself (in the web page, where
+    // only the mouse moves a window) drags the window. Where the system
+    // draws the frame, such a touch never reaches the program.
+    bool dragTitleBar(QWindow *window, const QTouchEvent *touch)
+    {
+        if (touch->points().size() != 1) {
+            moving_ = nullptr;
+            return false;
+        }
+        const QPoint at = touch->points().first().globalPosition().toPoint();
+        if (touch->type() == QEvent::TouchBegin) {
+            moving_ = nullptr;
+            if (window->frameGeometry().contains(at) && at.y() < window->geometry().top()) {
+                moving_ = window;
+                grip_ = at - window->position();
+            }
+        }
+        if (moving_ != window)
+            return false;
+        if (touch->type() == QEvent::TouchUpdate)
+            window->setPosition(at - grip_);
+        if (touch->type() == QEvent::TouchEnd || touch->type() == QEvent::TouchCancel)
+            moving_ = nullptr;
+        return true;
+    }
+
     void pinch(const QTouchEvent *touch)
     {
         QList<QPointF> down;
@@ -197,6 +226,8 @@ private:
     QPoint global_;
     bool fired_ = false;
     double spread_ = 0; // the two fingers' distance at the last zoom step, 0 with no pinch
+    QPointer<QWindow> moving_; // dragged by a finger on its title bar
+    QPoint grip_;              // where the finger holds it, from its top left corner
 };
 
 } // namespace

@@ -12,7 +12,8 @@ namespace quimbra {
 // A mouse is left alone: only presses that come from a touch screen count.
 // Two fingers spread apart or pinched together over a window zoom the whole
 // program a step, as Ctrl and the wheel do, each time their spread changes
-// by a clear share.
+// by a clear share. A finger on a title bar that Qt draws (in the web page)
+// drags the window.
 inline constexpr int LongPressMs = 500;
 
 // Installs, once, the application-wide watcher of long presses and pinches.

@@ -58,6 +58,23 @@ try {
               `${window} moves by its title bar (to ${moved.x},${moved.y})`);
     }
 
+    // A finger drags a window by its title bar too.
+    {
+        const from = await where("frmABR");
+        const grip = { x: from.x + 60, y: from.y - 10 };
+        const to = { x: from.x - 40, y: from.y - 30 };
+        await page.send("Input.dispatchTouchEvent", { type: "touchStart", touchPoints: [{ ...grip, id: 1 }] });
+        for (let i = 1; i <= 10; ++i)
+            await page.send("Input.dispatchTouchEvent", { type: "touchMove", touchPoints: [{
+                x: grip.x + (to.x - from.x) * i / 10, y: grip.y + (to.y - from.y) * i / 10, id: 1 }] });
+        await page.send("Input.dispatchTouchEvent", { type: "touchEnd", touchPoints: [] });
+        let moved = from;
+        for (let i = 0; i < 40 && Math.abs(moved.x - to.x) > 2; ++i, await sleep(50))
+            moved = await where("frmABR");
+        check(Math.abs(moved.x - to.x) <= 2 && Math.abs(moved.y - to.y) <= 2,
+              `a finger drags frmABR by its title bar (to ${moved.x},${moved.y})`);
+    }
+
     // The binary search: a key typed and "Ricerca" pressed.
     await selectAllIn("frmRicBin/txtX");
     await type("500");
