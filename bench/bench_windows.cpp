@@ -1323,13 +1323,15 @@ int interactions(int argc, char **argv, int runs)
     }
 
     // One zoom step with all four windows open: every control placed again,
-    // then each window repainted. The steps go up to 300 % and back down.
+    // then each window repainted. The steps go from 100 % up to 300 % and
+    // back down (below 100 % the fonts are fitted, not scaled).
     {
         const std::array<QWidget *, 4> windows{menu.window(), ricBinWindow, abr.window(), sortWindow};
-        int step = 0, direction = 1;
+        const int hundred = int(std::find(ZoomSteps.begin(), ZoomSteps.end(), 100) - ZoomSteps.begin());
+        int step = hundred, direction = 1;
         bool valid = true;
         const auto next = [&] {
-            if (step + direction < 0 || step + direction >= static_cast<int>(ZoomSteps.size()))
+            if (step + direction < hundred || step + direction >= static_cast<int>(ZoomSteps.size()))
                 direction = -direction;
             step += direction;
             setZoom(ZoomSteps[static_cast<std::size_t>(step)]);
