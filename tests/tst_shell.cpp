@@ -452,8 +452,9 @@ private slots:
         click("cmdSort");
         QWidget *list = menu->sortSlot()->list("lstSort", 1)->viewport();
         const QPoint at(list->width() / 2, list->height() / 3);
-        // A device of its own for each row: Qt keeps each device's touch points.
-        QPointingDevice *finger = QTest::createTouchDevice();
+        // A device of its own for each row, which deleting takes away again.
+        const std::unique_ptr<QPointingDevice> device(QTest::createTouchDevice());
+        QPointingDevice *finger = device.get();
         if (touch) {
             QTest::touchEvent(list->window(), finger).press(0, list->mapTo(list->window(), at), list->window());
             QTest::qWait(heldMs / 2);
@@ -489,7 +490,8 @@ private slots:
     {
         click("cmdSort");
         QWidget *w = menu->sortSlot()->window();
-        QPointingDevice *fingers = QTest::createTouchDevice();
+        const std::unique_ptr<QPointingDevice> device(QTest::createTouchDevice());
+        QPointingDevice *fingers = device.get();
         const QPoint middle(w->width() / 2, w->height() / 2);
         const auto at = [&](int spread, int side) { return middle + QPoint(side * spread / 2, 0); };
         QTest::touchEvent(w, fingers).press(0, at(80, -1), w).press(1, at(80, 1), w);
