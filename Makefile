@@ -8,7 +8,7 @@ BUILD ?= build
 JOBS  ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build program run test test-asan bench fuzz package windows web web-run web-bench screenshots clean
+.PHONY: all deps build program run test test-asan bench fuzz package windows web web-run web-bench web-profile screenshots clean
 
 all: build
 
@@ -67,6 +67,14 @@ web-run:
 web-bench:
 	@[ -f build-web/site/index.html ] || WEB_TESTS=0 scripts/web.sh
 	@node --experimental-websocket --no-warnings bench/web_bench.mjs build-web/site
+
+# Where the page's main thread spends a frame of the step view, by function:
+# a page of its own with the function names kept (build-web-profile/), and
+# Chromium's trace of 3 s of the run in build-web-profile/trace.json.
+web-profile:
+	@BUILD_WEB=build-web-profile WEB_PROFILE=1 WEB_TESTS=0 scripts/web.sh
+	@node --experimental-websocket --no-warnings bench/web_profile.mjs build-web-profile/site \
+	    build-web-profile/trace.json
 
 # One PNG per window under docs/, taken from the real program under Xvfb.
 screenshots:

@@ -35,8 +35,10 @@ if [[ -f "$build/CMakeCache.txt" ]] &&
 fi
 if [[ ! -f "$build/build.ninja" ]]; then
     # Built for size: the page is downloaded at every visit.
+    # WEB_PROFILE=1 keeps the function names, for make web-profile.
     cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel \
-          -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DQUIMBRA_BUILD_TESTS=OFF >/dev/null
+          -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DQUIMBRA_BUILD_TESTS=OFF \
+          -DQUIMBRA_WEB_PROFILE="$([[ ${WEB_PROFILE:-0} == 1 ]] && echo ON || echo OFF)" >/dev/null
 fi
 nice -n 10 cmake --build "$build" -j "$jobs" --target quimbra
 

@@ -114,36 +114,6 @@ private:
     Sink &sink_;
 };
 
-// Keeps the events of a run from number `skip` on, until `out` holds `cap`;
-// the routine then runs on to its end unrecorded. It is not stopped by an
-// exception: the browser's build has none, and running on costs no more than
-// the replay up to `skip` did.
-class ChunkSink
-{
-public:
-    ChunkSink(std::uint64_t skip, std::size_t cap, std::vector<std::uint64_t> &out)
-        : skip_(skip), cap_(cap), out_(out)
-    {
-    }
-    void add(std::uint64_t e)
-    {
-        if (seen_++ < skip_ || out_.size() >= cap_)
-            return;
-        out_.push_back(e);
-    }
-    // The calls were recorded once, with the whole run.
-    template <class Call>
-    void call(const Call &)
-    {
-    }
-
-private:
-    std::uint64_t seen_ = 0;
-    std::uint64_t skip_;
-    std::size_t cap_;
-    std::vector<std::uint64_t> &out_;
-};
-
 std::string at(int p)
 {
     return "V(" + std::to_string(p) + ")";
@@ -391,6 +361,7 @@ public:
 
     void add(std::uint64_t e)
     {
+        keep(e);
         if (beginsStep(e)) {
             if (begun_ % steps_.every_ == 0) {
                 steps_.checkpoints_.push_back({state_, events_});
@@ -416,6 +387,7 @@ public:
     void call(const CallReturn &c) { steps_.calls_.leave(c, begun_); }
     void finish()
     {
+        steps_.events_.shrink_to_fit();
         steps_.calls_.finish(begun_);
         if (steps_.checkpoints_.empty())
             steps_.checkpoints_.push_back({state_, 0});
@@ -432,7 +404,25 @@ public:
     }
 
 private:
+    // An event in 32 bits: the two positions in 11 bits each (N is at most
+    // 2047), the kind, the outcome, and the line as its number among the
+    // lines this routine reports from (a dozen at most, 32 would fit).
+    void keep(std::uint64_t e)
+    {
+        const int line = lineOf(e);
+        if (std::size_t(line) >= lineNumbers_.size())
+            lineNumbers_.resize(std::size_t(line) + 1, -1);
+        int &n = lineNumbers_[std::size_t(line)];
+        if (n < 0) {
+            n = int(steps_.lines_.size());
+            steps_.lines_.push_back(line);
+        }
+        steps_.events_.push_back(std::uint32_t(first(e)) | std::uint32_t(second(e)) << 11 |
+                                 std::uint32_t(e >> 26 & 0x1f) << 22 | std::uint32_t(n) << 27);
+    }
+
     SortSteps &steps_;
+    std::vector<int> lineNumbers_; // by the routine's line, -1 for none yet
     SortState state_;
     long begun_ = 0;
     std::uint64_t events_ = 0;
@@ -445,7 +435,6 @@ SortSteps::SortSteps(int algorithm, std::vector<Integer> values)
 {
     if (original_.empty())
         original_.push_back(0);
-    chunk_.reserve(ChunkEvents);
     SortState start;
     start.values = original_;
     if (algorithm_ == AlgoMerge)
@@ -493,40 +482,26 @@ void SortSteps::restore(const Checkpoint &checkpoint, long step)
     done_ = step;
 }
 
-void SortSteps::fetch(std::uint64_t from)
-{
-    base_ = from;
-    chunk_.clear();
-    scratch_ = original_;
-    Long moves = 0;
-    ChunkSink sink(from, ChunkEvents, chunk_);
-    Reporter<ChunkSink> reporter(sink);
-    runRoutine(scratch_, moves, reporter);
-}
-
-const std::uint64_t *SortSteps::peek()
+bool SortSteps::peek(std::uint64_t &event) const
 {
     if (next_ >= end_.event)
-        return nullptr;
-    if (next_ < base_ || next_ - base_ >= chunk_.size()) {
-        fetch(next_);
-        if (chunk_.empty())
-            return nullptr;
-    }
-    return &chunk_[std::size_t(next_ - base_)];
+        return false;
+    const std::uint32_t e = events_[std::size_t(next_)];
+    event = std::uint64_t(e & 0x7ff) | std::uint64_t(e >> 11 & 0x7ff) << 13 |
+            std::uint64_t(e >> 22 & 0x1f) << 26 | std::uint64_t(lines_[e >> 27]) << 32;
+    return true;
 }
 
 bool SortSteps::step()
 {
-    const std::uint64_t *e = peek();
-    if (!e)
+    std::uint64_t e;
+    if (!peek(e))
         return false;
-    apply(state_, *e, algorithm_);
+    apply(state_, e, algorithm_);
     ++next_;
     // The exchange or shift that a comparison leads to belongs to its step.
-    e = peek();
-    if (e && !beginsStep(*e)) {
-        apply(state_, *e, algorithm_);
+    if (peek(e) && !beginsStep(e)) {
+        apply(state_, e, algorithm_);
         ++next_;
     }
     ++done_;

@@ -107,16 +107,17 @@ struct SortStability
 // vector (the held value is one of them), and moves follow the routine's own
 // counter, so that at the end they equal the sorting window's count.
 //
-// The routine itself is replayed, not imitated: it runs with an observer that
-// records its events, each with the line of the routine that reported it,
-// and the steps apply them to the displayed state. Only a window of events is
-// kept: when it is used up, the routine runs again from the start, skips the
-// events already played and records the next ones.
+// The routine itself is replayed, not imitated: when the run is made it runs
+// once whole with an observer that records its events, each with the line of
+// the routine that reported it, in 32 bits (a million events, the longest run
+// on 1000 values, take 4 MB), and the steps apply them to the displayed state.
+// Nothing runs the routine again while the run plays, so no step costs more
+// than applying its events.
 //
-// Going back or to any step: when the run is made, the routine runs once
-// whole and a copy of the state is kept every few steps (at most about 512
-// copies, so a few kB each whatever the length of the run). A jump restores
-// the copy at or before the step wanted and replays the steps from there.
+// Going back or to any step: while the run is recorded a copy of the state is
+// kept every few steps (at most about 512 copies, so a few kB each whatever
+// the length of the run). A jump restores the copy at or before the step
+// wanted and applies the recorded events from there.
 class SortSteps final : public Stepper
 {
 public:
@@ -160,14 +161,12 @@ public:
     std::vector<bool> variablesChanged() const;
     Variables variables() const { return {variableLines(), variablesChanged()}; }
     // The memory that the recorded events and the kept states take.
-    std::size_t eventBytes() const { return chunk_.capacity() * sizeof(std::uint64_t); }
+    std::size_t eventBytes() const { return events_.capacity() * sizeof(std::uint32_t); }
     std::size_t memoryBytes() const;
     long checkpointEvery() const { return every_; }
     // The calls of QuickSort or MergeSort, as the routine reported them;
     // empty for the others.
     const CallTrace &calls() const { return calls_; }
-
-    static constexpr std::size_t ChunkEvents = 1 << 17;
 
 private:
     struct Checkpoint
@@ -177,8 +176,7 @@ private:
     };
     friend class CheckpointRecorder;
 
-    const std::uint64_t *peek();
-    void fetch(std::uint64_t from);
+    bool peek(std::uint64_t &event) const;
     void restore(const Checkpoint &checkpoint, long step);
     template <class Observer>
     void runRoutine(std::vector<Integer> &V, Long &moves, Observer &observer) const;
@@ -191,9 +189,9 @@ private:
     SortState state_;
     long done_ = 0;
     long count_ = 0;
-    std::vector<std::uint64_t> chunk_; // events base_ .. base_ + size - 1
-    std::uint64_t base_ = 0;
-    std::uint64_t next_ = 0;           // the next event to play, in the whole run
+    std::vector<std::uint32_t> events_; // the whole run's, packed small
+    std::vector<int> lines_;            // the routine's lines, by their number in an event
+    std::uint64_t next_ = 0;            // the next event to play
     std::vector<Checkpoint> checkpoints_; // steps 0, every_, 2 every_, ...
     long every_ = 1;
     Checkpoint end_;

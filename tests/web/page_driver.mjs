@@ -68,8 +68,11 @@ export async function openBrowser(origin, { width = 1800, height = 1100 } = {}) 
     const pending = new Map();
     const errors = [];
     const foreign = [];
+    const listeners = new Map();
     ws.onmessage = (message) => {
         const data = JSON.parse(message.data);
+        if (data.method && listeners.has(data.method))
+            listeners.get(data.method)(data.params);
         if (data.id && pending.has(data.id)) {
             const { resolve, reject } = pending.get(data.id);
             pending.delete(data.id);
@@ -103,6 +106,8 @@ export async function openBrowser(origin, { width = 1800, height = 1100 } = {}) 
         .catch(() => {});
 
     const page = { send, errors, foreign };
+    // One listener for a protocol event (Tracing.dataCollected …).
+    page.on = (method, fn) => listeners.set(method, fn);
     // Where the program's page is: the top window, or the frame of a host
     // page (a learning platform) with this id.
     let scope = "window";
