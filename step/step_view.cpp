@@ -180,6 +180,17 @@ void StepView::connectControls()
         exercise_->paint(painter, area);
     });
     connectViewControls();
+    // While the run plays by itself its labels are rewritten at every frame,
+    // and a selectable label lays each new text out as a whole document (in
+    // the page the largest part of a frame's work). They are plain while it
+    // plays, and selectable again, for copying a part, once it stops.
+    for (QLabel *label : window()->findChildren<QLabel *>())
+        if (label->textInteractionFlags() & Qt::TextSelectableByMouse)
+            plainWhileRunning_.append(label);
+    connect(&player_, &StepPlayer::runningChanged, this, [this](bool running) {
+        for (QLabel *label : plainWhileRunning_)
+            label->setTextInteractionFlags(running ? Qt::NoTextInteraction : Qt::TextSelectableByMouse);
+    });
     if (auto *book = find<QPushButton>("cmdRegistro"))
         connect(book, &QPushButton::clicked, this, [] { Form::openRegister(); });
     // After the view's own controls: the panel sees the canvas's keys first.

@@ -130,6 +130,7 @@ private:
     std::vector<std::string> callLines_;
     ListBox *lstChiamate_ = nullptr;
     QLabel *lblProfondita_ = nullptr;
+    QList<QLabel *> plainWhileRunning_; // selectable labels, plain while the run plays
     std::size_t linesShown_ = std::size_t(-1);
     static int open_;
     Cascade cascade_{open_};

@@ -658,6 +658,27 @@ private slots:
         QCOMPARE(view->player().stepper()->position(), at + 1);
     }
 
+    // While the run plays by itself its labels are plain text (a selectable
+    // one lays out a whole document at every frame); selectable once it stops.
+    void labelsPlainWhileRunning_data() { codes_data(); }
+    void labelsPlainWhileRunning()
+    {
+        QFETCH(Setup, setup);
+        QVERIFY(open(setup));
+        const auto selectable = [this](const char *name) {
+            return bool(view->label(name)->textInteractionFlags() & Qt::TextSelectableByMouse);
+        };
+        QVERIFY(selectable("lblPasso") && selectable("lblPosizione"));
+        if (setup.view == TreeView) // a visit to run
+            view->button("cmdV", 0)->click();
+        view->button("cmdAvvia")->click();
+        QVERIFY(view->player().isRunning());
+        QVERIFY(!selectable("lblPasso") && !selectable("lblPosizione"));
+        view->button("cmdAvvia")->click();
+        QVERIFY(!view->player().isRunning());
+        QVERIFY(selectable("lblPasso") && selectable("lblPosizione"));
+    }
+
     void helpAtItsPage_data() { codes_data(); }
     // F1 opens the help at the view's page; the page is Italian text that
     // names the view's keys.
