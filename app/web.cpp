@@ -15,6 +15,7 @@
 #include "open_link.h"
 #include "page_link.h"
 #include "step_player.h"
+#include "zoom.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -151,6 +152,8 @@ void prepareForTheBrowser(QApplication &app)
             context);
     });
     QObject::connect(&app, &QGuiApplication::lastWindowClosed, &app, tellThePageItEnded);
+    // A window larger than the page opens at the largest zoom that fits.
+    setFitWhenOpening(true);
     // Every exercise that ends reaches the school's learning platform, when
     // the page runs inside one (quimbra-scorm.js).
     exercise::setEndedListener([](const exercise::Ended &ended) {

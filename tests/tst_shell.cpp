@@ -60,6 +60,7 @@ private slots:
 
     void cleanup()
     {
+        setFitWhenOpening(false);
         setZoom(100);
         // A fresh wheel for every test: what a row turned short of a notch
         // does not carry over (the next window loaded installs it again).
@@ -425,6 +426,52 @@ private slots:
         }
         QTest::keyClick(tree, Qt::Key_0, Qt::ControlModifier);
         QCOMPARE(tree->pos(), treeAt);
+    }
+
+    void fittingZoom_data()
+    {
+        QTest::addColumn<QSize>("area");
+        QTest::addColumn<int>("current");
+        QTest::addColumn<int>("expected");
+        // For a client area of 15000 × 9000 twips (1000 × 600 px at 100 %)
+        // with a frame of 2 × 24 px.
+        QTest::newRow("fits at the zoom") << QSize(1920, 1080) << 150 << 150;
+        QTest::newRow("exactly the area at 100 %") << QSize(1002, 624) << 100 << 100;
+        QTest::newRow("a pixel too narrow") << QSize(1001, 1080) << 100 << 90;
+        QTest::newRow("too low: the height decides") << QSize(1920, 500) << 200 << 75;
+        QTest::newRow("nothing fits: the smallest step") << QSize(300, 200) << 100 << 50;
+        QTest::newRow("never above the zoom it had") << QSize(3000, 3000) << 67 << 67;
+    }
+    void fittingZoom()
+    {
+        QFETCH(QSize, area);
+        QFETCH(int, current);
+        QFETCH(int, expected);
+        QCOMPARE(quimbra::fittingZoom(QSize(15000, 9000), QSize(2, 24), area, current), expected);
+    }
+
+    // In the page a window that would not fit opens at the largest step at
+    // which it does, says so in its tooltip until the zoom changes, and one
+    // that fits changes nothing.
+    void openingFitsTheScreen()
+    {
+        setFitWhenOpening(true);
+        click("cmdRicBin");
+        QCOMPARE(zoomPercent(), 100);
+        QVERIFY(menu->ricBinSlot()->window()->toolTip().isEmpty());
+        setZoom(300);
+        click("cmdSort");
+        QWidget *w = menu->sortSlot()->window();
+        const QSize area = w->screen()->availableGeometry().size();
+        const int zoom = zoomPercent();
+        QVERIFY(zoom < 300);
+        QVERIFY(w->width() + 2 <= area.width() && w->height() + 24 <= area.height());
+        // One step larger would not have fitted.
+        const auto up = std::upper_bound(ZoomSteps.begin(), ZoomSteps.end(), zoom);
+        QVERIFY(w->width() * *up / zoom + 2 > area.width() || w->height() * *up / zoom + 24 > area.height());
+        QVERIFY2(w->toolTip().startsWith(QStringLiteral("Aperta al %1 %: al 300 %").arg(zoom)), qPrintable(w->toolTip()));
+        QTest::keyClick(w, Qt::Key_Plus, Qt::ControlModifier);
+        QVERIFY(w->toolTip().isEmpty());
     }
 
     // On a touch screen a finger held still opens a list's right-button

@@ -109,6 +109,7 @@ void Form::Show()
     if (!window_)
         load();
     window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
+    fitBeforeOpening(window_);
     // Not show(): in the browser it opens every window full screen, as the
     // platform asks; on the desktop the two do the same.
     window_->setVisible(true);

@@ -95,11 +95,65 @@ private:
 
 } // namespace
 
+namespace {
+
+bool fitWhenOpening = false;
+constexpr char FittedProperty[] = "quimbraFitted"; // the window's tooltip was set by the fit
+
+} // namespace
+
+int fittingZoom(const QSize &twips, const QSize &frame, const QSize &area, int current)
+{
+    // px() at each step: twips at the zoom, rounded to the nearest pixel.
+    const auto at = [](int t, int percent) { return (t * percent + TwipsPerPixel * 50) / (TwipsPerPixel * 100); };
+    for (auto step = ZoomSteps.rbegin(); step != ZoomSteps.rend(); ++step)
+        if (*step <= current && at(twips.width(), *step) + frame.width() <= area.width() &&
+            at(twips.height(), *step) + frame.height() <= area.height())
+            return *step;
+    return ZoomSteps.front();
+}
+
+void setFitWhenOpening(bool on)
+{
+    fitWhenOpening = on;
+}
+
+void fitBeforeOpening(QWidget *window)
+{
+    if (!fitWhenOpening || window->isVisible() || !isLayoutWindow(window) || !window->screen())
+        return;
+    // A frame as the page draws it (a title bar and a border), taken from a
+    // window already shown when there is one.
+    QSize frame(2, 24);
+    for (QWidget *shown : QApplication::topLevelWidgets())
+        if (shown->isVisible() && isLayoutWindow(shown)) {
+            frame = frame.expandedTo(shown->frameGeometry().size() - shown->geometry().size());
+            break;
+        }
+    const QSize twips = window->property("quimbraTwips").toSize();
+    const int fits = fittingZoom(twips, frame, window->screen()->availableGeometry().size(), zoomPercent());
+    if (fits >= zoomPercent())
+        return;
+    const int wanted = zoomPercent();
+    setZoom(fits);
+    window->setToolTip(QStringLiteral("Aperta al %1 %: al %2 % la finestra non entra nello schermo. "
+                                      "Ctrl e + o due dita che si allargano la ingrandiscono.")
+                           .arg(fits)
+                           .arg(wanted));
+    window->setProperty(FittedProperty, true);
+}
+
 void setZoom(int percent)
 {
     percent = std::clamp(percent, ZoomSteps.front(), ZoomSteps.back());
     if (percent == zoomPercent())
         return;
+    // A window's word that it was opened smaller holds no longer.
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window->property(FittedProperty).toBool()) {
+            window->setToolTip(QString());
+            window->setProperty(FittedProperty, QVariant());
+        }
     // Where each window stands at 100 %, for the way back: a zoom that
     // pushed windows against the screen's edges must not leave them piled.
     static const char *const home = "quimbraAt100";

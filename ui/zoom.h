@@ -4,6 +4,7 @@
 
 #include <array>
 
+class QSize;
 class QWidget;
 
 namespace quimbra {
@@ -28,6 +29,18 @@ void zoomOut();
 // one larger than the area keeps its top left corner, and so its title bar,
 // on the screen.
 void keepOnScreen(QWidget *window);
+
+// The largest zoom step, no larger than `current`, at which a window whose
+// client area is `twips` large, with a frame of `frame` pixels, fits in
+// `area`; the smallest step when none does.
+int fittingZoom(const QSize &twips, const QSize &frame, const QSize &area, int current);
+
+// In the page, a window about to open that would not fit the screen at the
+// zoom lowers the zoom to the largest step at which it does, and its tooltip
+// says so until the zoom changes again. Off on the desktop, whose windows a
+// window manager places; app/web.cpp turns it on.
+void setFitWhenOpening(bool on);
+void fitBeforeOpening(QWidget *window);
 
 // Installs, once, the application-wide handler of the zoom keys and wheel.
 void installZoomKeys();

@@ -221,6 +221,41 @@ try {
     check(await text("frmPassoRicBin/txtX") === "25", "the link's number is the one searched");
     check(await where("frm_Quimbra/cmdFine") !== null, "the menu is there as always");
 
+    // Small screens: a 1366 × 768 laptop and a 768 × 1024 tablet in portrait
+    // show the menu and each window whole, a window that would not fit
+    // opened at the zoom that fits.
+    for (const [width, height] of [[1366, 768], [768, 1024]]) {
+        const small = await openBrowser(origin, { width, height });
+        try {
+            await small.send("Page.navigate", { url: origin + "/" });
+            const whole = async (name) => {
+                const r = await small.waitFor(name, 60000);
+                if (!r)
+                    return `${name} not shown`;
+                const f = small.framed(r);
+                const c = await small.evaluate(`(() => { const c = document.getElementById("quimbra-canvas")
+                    .getBoundingClientRect(); return [c.left, c.top, c.right, c.bottom]; })()`);
+                const inside = f.x >= c[0] - 1 && f.y >= c[1] - 1 && f.x + f.width <= c[2] + 1 && f.y + f.height <= c[3] + 1;
+                return `${name} ${inside ? "whole" : "cut"} (${f.width} × ${f.height} at ${f.x},${f.y})`;
+            };
+            const said = await whole("frm_Quimbra");
+            check(said.includes("whole"), `${width} × ${height}: ${said}`);
+            for (const [button, window] of [["cmdRicBin", "frmRicBin"], ["cmdABR", "frmABR"], ["cmdSort", "frmSort"]]) {
+                await small.click(`frm_Quimbra/${button}`);
+                const shown = await whole(window);
+                check(shown.includes("whole"), `${width} × ${height}: ${shown}`);
+                await small.click(`${window}/cmdFine`);
+                await small.gone(window);
+            }
+            await small.send("Page.navigate", { url: origin + "/?passo=sort&algoritmo=Merge" });
+            const view = await whole("frmPassoSort");
+            check(view.includes("whole"), `${width} × ${height}: ${view}`);
+            check(small.errors.length === 0, `${width} × ${height}: no error on the console ${small.errors.join(" | ")}`);
+        } finally {
+            await small.close();
+        }
+    }
+
     const { errors, foreign } = page;
     check(errors.length === 0, `no error on the console${errors.length ? ": " + errors.join(" | ") : ""}`);
     check(foreign.length === 0, `no request outside ${origin}${foreign.length ? ": " + foreign.join(" ") : ""}`);
