@@ -6,15 +6,19 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFontDatabase>
+#include <QImage>
 #include <QMenu>
 #include <QWidget>
 
 #include "exercise.h"
 #include "frmGuida.h"
+#include "frmSort.h"
 #include "frm_Quimbra.h"
+#include "layout.h"
 #include "open_link.h"
 #include "page_link.h"
 #include "step_player.h"
+#include "widgets.h"
 #include "zoom.h"
 
 #include <QAbstractButton>
@@ -167,8 +171,43 @@ void prepareForTheBrowser(QApplication &app)
                                                     location["pathname"].as<std::string>()));
 }
 
+namespace {
+
+// The first opening of a window pays once for what Qt keeps afterwards: the
+// font engines and glyphs of its faces, the style's cached pieces of its
+// scroll bars and frames. The page pays it for the sorting window, the
+// heaviest, while the menu waits for its first click: its controls built on
+// a widget that is never shown (no window, no numbers drawn), its lists
+// filled with lines like its own, and painted into an image.
+void warmUp()
+{
+    QWidget scratch;
+    buildControls(&scratch, sortLayout());
+    std::vector<std::string> lines;
+    for (int i = 0; i < 40; ++i)
+        lines.push_back(std::to_string(1234567890 + i * 98765));
+    for (ListBox *list : scratch.findChildren<ListBox *>())
+        list->setLines(lines);
+    QImage image(scratch.size(), QImage::Format_ARGB32_Premultiplied);
+    scratch.render(&image);
+}
+
+} // namespace
+
 void openFromThePage(frm_Quimbra &menu)
 {
+    // Two frames on, the menu is on the screen: then the warm-up.
+    emscripten_request_animation_frame(
+        [](double, void *) -> EM_BOOL {
+            emscripten_request_animation_frame(
+                [](double, void *) -> EM_BOOL {
+                    QTimer::singleShot(0, [] { warmUp(); });
+                    return EM_FALSE;
+                },
+                nullptr);
+            return EM_FALSE;
+        },
+        nullptr);
     const QString query =
         QString::fromStdString(emscripten::val::global("location")["search"].as<std::string>());
     if (query.isEmpty())
