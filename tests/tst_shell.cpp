@@ -428,6 +428,43 @@ private slots:
         QCOMPARE(tree->pos(), treeAt);
     }
 
+    // At every zoom step the step views and the chart open no larger than
+    // the screen's free area, inside it, and every control of theirs lies on
+    // their scrolled page, so that scrolling reaches it. CTest runs this on
+    // screens of 1920 × 1080 and 1280 × 800 as well (tests/screens/).
+    void stepViewsFitTheScreen()
+    {
+        click("cmdRicBin");
+        click("cmdABR");
+        click("cmdSort");
+        menu->sortSlot()->PassoPasso(0);
+        menu->ricBinSlot()->PassoPasso();
+        menu->abrSlot()->PassoPasso();
+        menu->ricBinSlot()->PassoFattoriale();
+        menu->sortSlot()->Grafico();
+        QList<QWidget *> views;
+        for (QWidget *top : QApplication::topLevelWidgets())
+            if (top->isVisible() && (top->objectName().startsWith("frmPasso") || top->objectName() == "frmGrafico"))
+                views.append(top);
+        QCOMPARE(views.size(), 5);
+        const QRect area = views.first()->screen()->availableGeometry();
+        for (const int zoom : ZoomSteps) {
+            setZoom(zoom);
+            for (QWidget *view : views) {
+                const QByteArray where = QStringLiteral("%1 at %2 % on %3 × %4").arg(view->objectName()).arg(zoom)
+                                             .arg(area.width()).arg(area.height()).toUtf8();
+                QVERIFY2(area.contains(view->frameGeometry()), where.constData());
+                auto *page = view->findChild<QWidget *>(QStringLiteral("quimbraPage"));
+                QVERIFY2(page, where.constData());
+                for (QWidget *control : page->findChildren<QWidget *>())
+                    if (!control->objectName().isEmpty() && !control->objectName().startsWith("qt_") &&
+                        control->isVisibleTo(page))
+                        QVERIFY2(page->rect().contains(QRect(control->mapTo(page, QPoint()), control->size())),
+                                 (where + " " + control->objectName().toUtf8()).constData());
+            }
+        }
+    }
+
     void fittingZoom_data()
     {
         QTest::addColumn<QSize>("area");
