@@ -157,7 +157,8 @@ StepCode StepCodeAt(const Albero &ABR, const TreeSteps &steps, int step)
     if (steps.what != TreeSteps::What::Search || steps.count() == 0)
         return code;
     const int probes = static_cast<int>(steps.path.size());
-    const int at = step < 0 ? 1 : steps.path[std::size_t(std::min(step, probes - 1))].k;
+    // An empty tree (every key deleted) has no node to look at: k is 0 at once.
+    const int at = probes == 0 ? 0 : step < 0 ? 1 : steps.path[std::size_t(std::min(step, probes - 1))].k;
     code.variables = {"chiave = " + plain(steps.x), "k = " + plain(at), "ABR(k).Inf = " + key(ABR, at),
                       "livello = " + plain(std::max(0, std::min(step, probes - 1)) + 1)};
     if (step < 0)

@@ -213,6 +213,7 @@ class tst_AbrCore final : public QObject
     void visitKeyFormatting();
     void treeOperations_data();
     void treeOperations();
+    void searchInAnEmptyTree();
     void randomOperationsKeepTheTree();
     void buildOfTheWindow_data();
     void buildOfTheWindow();
@@ -780,6 +781,23 @@ void tst_AbrCore::treeOperations()
     if (key < 0 && letters.endsWith('R') && int(keys.size()) < MostNodes) {
         const int freed = detail::freeRow(tree);
         QCOMPARE(Inserisci(tree, Integer(999), quiet), freed);
+    }
+}
+
+// A search in a tree whose every key was deleted: one step, the verdict,
+// with k = 0 from the start and nothing read outside the recorded path.
+void tst_AbrCore::searchInAnEmptyTree()
+{
+    Albero tree;
+    NoSteps quiet;
+    Inserisci(tree, Integer(5), quiet);
+    QVERIFY(Elimina(tree, Integer(5), quiet));
+    const TreeSteps steps = RecordSearch(tree, "5");
+    QVERIFY(steps.path.empty());
+    for (int step = -1; step < steps.count(); ++step) {
+        const StepCode code = StepCodeAt(tree, steps, step);
+        QVERIFY(!code.variables.empty());
+        QCOMPARE(QString::fromStdString(code.variables[1]), QString("k = 0"));
     }
 }
 
