@@ -342,6 +342,11 @@ bool isLayoutWindow(const QWidget *window)
     return window && window->isWindow() && window->property(TwipsProperty).userType() == QMetaType::QSize;
 }
 
+QSize layoutTwips(const QWidget *window)
+{
+    return isLayoutWindow(window) ? window->property(TwipsProperty).toSize() : QSize();
+}
+
 QList<QWidget *> setLayoutZoom(int percent)
 {
     zoom = percent;

@@ -127,10 +127,16 @@ int zoomPercent();
 // know nothing of keys, steps or screens.
 QList<QWidget *> setLayoutZoom(int percent);
 
-// Twips to pixels at the current zoom, rounded to the nearest pixel.
+// Twips to pixels at a zoom, rounded to the nearest pixel.
+inline constexpr int pxAt(int twips, int percent)
+{
+    return (twips * percent + TwipsPerPixel * 50) / (TwipsPerPixel * 100);
+}
+
+// Twips to pixels at the current zoom.
 inline int px(int twips)
 {
-    return (twips * zoomPercent() + TwipsPerPixel * 50) / (TwipsPerPixel * 100);
+    return pxAt(twips, zoomPercent());
 }
 
 // The font of a layout at the current zoom.
@@ -153,6 +159,9 @@ void placeControl(QWidget *control, const QRect &twips, const FontSpec &font);
 
 // Whether buildControls() built this window.
 bool isLayoutWindow(const QWidget *window);
+
+// The size in twips of the layout a window was built from (empty for other windows).
+QSize layoutTwips(const QWidget *window);
 
 // Sizes and places a window built by buildControls() and all its placed
 // controls again at the current zoom.

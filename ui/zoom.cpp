@@ -104,11 +104,9 @@ constexpr char FittedProperty[] = "quimbraFitted"; // the window's tooltip was s
 
 int fittingZoom(const QSize &twips, const QSize &frame, const QSize &area, int current)
 {
-    // px() at each step: twips at the zoom, rounded to the nearest pixel.
-    const auto at = [](int t, int percent) { return (t * percent + TwipsPerPixel * 50) / (TwipsPerPixel * 100); };
     for (auto step = ZoomSteps.rbegin(); step != ZoomSteps.rend(); ++step)
-        if (*step <= current && at(twips.width(), *step) + frame.width() <= area.width() &&
-            at(twips.height(), *step) + frame.height() <= area.height())
+        if (*step <= current && pxAt(twips.width(), *step) + frame.width() <= area.width() &&
+            pxAt(twips.height(), *step) + frame.height() <= area.height())
             return *step;
     return ZoomSteps.front();
 }
@@ -130,8 +128,7 @@ void fitBeforeOpening(QWidget *window)
             frame = frame.expandedTo(shown->frameGeometry().size() - shown->geometry().size());
             break;
         }
-    const QSize twips = window->property("quimbraTwips").toSize();
-    const int fits = fittingZoom(twips, frame, window->screen()->availableGeometry().size(), zoomPercent());
+    const int fits = fittingZoom(layoutTwips(window), frame, window->screen()->availableGeometry().size(), zoomPercent());
     if (fits >= zoomPercent())
         return;
     const int wanted = zoomPercent();
