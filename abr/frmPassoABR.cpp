@@ -555,7 +555,7 @@ void frmPassoABR::showState()
     std::vector<std::string> rows = abr::NodeRows(*shown);
     if (rows != nodeRows_) {
         nodeRows_ = std::move(rows);
-        lstNodi_->setLines(nodeRows_);
+        lstNodi_->updateLines(nodeRows_);
     }
     const int selected = at ? abr::NodeRowOf(*shown, at) : -1;
     if (selected >= 0) {

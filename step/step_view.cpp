@@ -277,7 +277,7 @@ void StepView::showVariables(const Variables &now)
         variables->viewport()->update();
     }
     if (now.lines != variables_.lines) {
-        variables->setLines(now.lines);
+        variables->updateLines(now.lines);
         variables_.lines = now.lines;
     }
 }
@@ -306,7 +306,7 @@ void StepView::showCalls(const CallTrace *calls, long step, std::string_view rou
             lblProfondita_->setText(QString::fromStdString(calls->depthSentence(step)));
     }
     if (lines != callLines_) {
-        lstChiamate_->setLines(lines);
+        lstChiamate_->updateLines(lines);
         callLines_ = std::move(lines);
     }
     if (lit >= 0) {

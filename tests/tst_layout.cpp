@@ -23,6 +23,7 @@
 #include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QMenu>
+#include <QPainter>
 #include <QScrollBar>
 #include <QLabel>
 #include <QLineEdit>
@@ -362,6 +363,92 @@ private slots:
         QCOMPARE(l->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
         QCOMPARE(l->selectionMode(), QAbstractItemView::SingleSelection);
         form.Unload();
+    }
+
+    void listRowsDrawAsDrawText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("mono");
+        QTest::addColumn<int>("height"); // of the row
+        QTest::newRow("a number") << "   1 -   4797" << true << 13;
+        QTest::newRow("the verdict") << "  ***  TROVATO  ***" << true << 13;
+        QTest::newRow("accents and symbols") << "Passo 3: è più piccolo — a sinistra ≤ ∞" << false << 11;
+        QTest::newRow("cut at the right edge") << QString(120, 'x') << true << 13;
+        QTest::newRow("a row lower than the text") << "Quick 1.234" << false << 7;
+        QTest::newRow("a taller row") << "k = 12" << true << 24;
+        QTest::newRow("trailing spaces") << "x    " << true << 13;
+        QTest::newRow("a tab, drawn by drawText") << "a\tb" << false << 11;
+        QTest::newRow("nothing") << "" << true << 13;
+    }
+
+    // The lists' rows keep their shaping from one paint to the next, and
+    // still draw exactly what drawText draws, the first time and from the cache.
+    void listRowsDrawAsDrawText()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, mono);
+        QFETCH(int, height);
+        for (int zoom : {100, 150}) {
+            setZoom(zoom);
+            const QFont font = fontFor(mono ? fonts::mono975b : fonts::sans825);
+            const QRect row(3, height + 1, 200, height);
+            const auto drawn = [&](const std::function<void(QPainter &)> &draw) {
+                QImage image(210, 3 * height, QImage::Format_ARGB32_Premultiplied);
+                image.fill(Qt::white);
+                QPainter painter(&image);
+                painter.setFont(font);
+                painter.setPen(Qt::darkBlue);
+                draw(painter);
+                return image;
+            };
+            const QImage expected = drawn([&](QPainter &p) {
+                p.drawText(row, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
+            });
+            for (int time = 0; time < 2; ++time)
+                QVERIFY2(drawn([&](QPainter &p) { drawListRow(&p, row, text); }) == expected,
+                         qPrintable(QString("zoom %1, paint %2").arg(zoom).arg(time + 1)));
+        }
+    }
+
+    void updateLines_data()
+    {
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<QStringList>("after");
+        QTest::addColumn<int>("changedRows"); // rows rewritten in place; -1: a model reset
+        QTest::newRow("the same lines") << QStringList{"a", "b", "c"} << QStringList{"a", "b", "c"} << 0;
+        QTest::newRow("one row differs") << QStringList{"a", "b", "c"} << QStringList{"a", "x", "c"} << 1;
+        QTest::newRow("a row more") << QStringList{"a", "b"} << QStringList{"a", "b", "c"} << 1;
+        QTest::newRow("two rows fewer") << QStringList{"a", "b", "c", "d"} << QStringList{"a", "y"} << 1;
+        QTest::newRow("from an empty list") << QStringList{} << QStringList{"a"} << -1;
+        QTest::newRow("to an empty list") << QStringList{"a", "b"} << QStringList{} << -1;
+    }
+
+    // A list that changes at every step of a run keeps its current row and
+    // rewrites only the rows that differ.
+    void updateLines()
+    {
+        QFETCH(QStringList, before);
+        QFETCH(QStringList, after);
+        QFETCH(int, changedRows);
+        const auto lines = [](const QStringList &from) {
+            std::vector<std::string> out;
+            for (const QString &line : from)
+                out.push_back(line.toStdString());
+            return out;
+        };
+        ListBox box;
+        box.setLines(lines(before));
+        if (!before.isEmpty())
+            box.setCurrentIndex(box.model()->index(0, 0));
+        int rewritten = 0;
+        connect(box.model(), &QAbstractItemModel::dataChanged, &box,
+                [&](const QModelIndex &top, const QModelIndex &bottom) { rewritten += bottom.row() - top.row() + 1; });
+        QSignalSpy resets(box.model(), &QAbstractItemModel::modelReset);
+        box.updateLines(lines(after));
+        QCOMPARE(box.lines(), after);
+        QCOMPARE(resets.isEmpty() ? rewritten : -1, changedRows);
+        if (changedRows >= 0)
+            QCOMPARE(box.currentIndex().row(), 0);
     }
 
     // A window built later from a table of its own (a step view, say) follows

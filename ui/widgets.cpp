@@ -28,10 +28,126 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
 #include <QStylePainter>
+#include <QTextLayout>
 
+#include <algorithm>
+#include <cmath>
+#include <list>
+#include <memory>
 #include <optional>
+#include <unordered_map>
 
 namespace quimbra {
+
+namespace {
+
+// Lines laid out as QPainter::drawText lays out a single line of plain text,
+// by font (with its resolution and the painter's direction) and text. Every
+// line is dropped when too many are kept: lists show a few hundred at a time.
+class ShapedLines
+{
+public:
+    struct Line
+    {
+        QTextLayout layout;
+        qreal width = 0;
+        qreal height = 0;
+    };
+
+    const Line *find(const QFont &font, int dpi, Qt::LayoutDirection direction, const QString &text)
+    {
+        auto table = std::find_if(tables_.begin(), tables_.end(), [&](const Table &t) {
+            return t.dpi == dpi && t.direction == direction && t.font == font;
+        });
+        if (table != tables_.end()) {
+            if (auto it = table->lines.find(text); it != table->lines.end())
+                return it->second.get();
+        }
+        if (kept_ >= Capacity || (table == tables_.end() && tables_.size() >= Fonts)) {
+            tables_.clear();
+            kept_ = 0;
+            table = tables_.end();
+        }
+        if (table == tables_.end())
+            table = tables_.insert(tables_.end(), Table{font, dpi, direction, {}});
+        auto line = std::make_unique<Line>();
+        QTextLayout &layout = line->layout;
+        layout.setText(text);
+        layout.setFont(font);
+        QTextOption option;
+        option.setTextDirection(direction);
+        option.setAlignment(Qt::AlignLeft);
+        layout.setTextOption(option);
+        layout.setCacheEnabled(true);
+        layout.beginLayout();
+        const qreal leading = QFontMetricsF(font).leading();
+        qreal height = -leading;
+        for (QTextLine row = layout.createLine(); row.isValid(); row = layout.createLine()) {
+            row.setLineWidth(0x01000000);
+            height += leading;
+            height = std::ceil(height);
+            row.setPosition(QPointF(0., height));
+            height += row.ascent() + row.descent();
+            line->width = std::max(line->width, row.naturalTextWidth());
+        }
+        layout.endLayout();
+        line->height = height;
+        if (layout.lineCount() != 1)
+            return nullptr; // a line break inside: drawText's own way
+        ++kept_;
+        return table->lines.emplace(text, std::move(line)).first->second.get();
+    }
+
+private:
+    static constexpr std::size_t Capacity = 2048;
+    static constexpr std::size_t Fonts = 8;
+    struct Table
+    {
+        QFont font;
+        int dpi;
+        Qt::LayoutDirection direction;
+        std::unordered_map<QString, std::unique_ptr<Line>> lines;
+    };
+    std::list<Table> tables_;
+    std::size_t kept_ = 0;
+};
+
+} // namespace
+
+void drawListRow(QPainter *painter, const QRect &rect, const QString &text)
+{
+    // The characters drawText changes or treats apart (line ends, tabs,
+    // length variants), a right-to-left painter (which turns the alignment
+    // round) and decorated fonts take drawText itself.
+    constexpr int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
+    const QFont &font = painter->font();
+    const Qt::LayoutDirection direction = painter->layoutDirection();
+    const bool plain = direction != Qt::RightToLeft && !font.underline() &&
+                       !font.overline() && !font.strikeOut() && painter->device() &&
+                       std::none_of(text.begin(), text.end(), [](QChar c) {
+                           return c == u'\r' || c == u'\n' || c == u'\t' || c == u'\x9c';
+                       });
+    // Never destroyed: its layouts hold font engines, which go with the application.
+    static ShapedLines *const shaped = new ShapedLines;
+    const ShapedLines::Line *line =
+        plain && !text.isEmpty() ? shaped->find(font, painter->device()->logicalDpiY(), direction, text) : nullptr;
+    if (!line) {
+        painter->drawText(rect, flags, text);
+        return;
+    }
+    if (painter->pen().style() == Qt::NoPen)
+        return;
+    const QRectF r(rect);
+    const qreal top = r.y() + (r.height() - line->height) / 2;
+    const bool clip = !r.contains(QRectF(r.x(), top, line->width, line->height));
+    if (clip) {
+        painter->save();
+        painter->setClipRect(r, Qt::IntersectClip);
+    }
+    line->layout.lineAt(0).draw(painter, QPointF(r.x(), top));
+    if (clip)
+        painter->restore();
+}
 
 namespace {
 
@@ -62,9 +178,8 @@ public:
         painter->setPen(
             option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
         painter->setFont(option.font);
-        painter->drawText(option.rect.adjusted(margin(option), 0, -margin(option), 0),
-                          Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                          index.data(Qt::DisplayRole).toString());
+        drawListRow(painter, option.rect.adjusted(margin(option), 0, -margin(option), 0),
+                    index.data(Qt::DisplayRole).toString());
         if (option.state & QStyle::State_HasFocus) {
             QStyleOptionFocusRect focus;
             focus.QStyleOption::operator=(option);
@@ -131,6 +246,35 @@ void ListBox::setLines(const std::vector<std::string> &lines)
     for (const std::string &line : lines)
         list.append(QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
     model_->setStringList(list);
+}
+
+void ListBox::updateLines(const std::vector<std::string> &lines)
+{
+    const int before = model_->rowCount();
+    const int after = static_cast<int>(lines.size());
+    if (before == 0 || after == 0) {
+        setLines(lines);
+        return;
+    }
+    if (after < before)
+        model_->removeRows(after, before - after);
+    else if (after > before)
+        model_->insertRows(before, after - before);
+    for (int row = 0; row < after; ++row) {
+        const std::string &line = lines[std::size_t(row)];
+        const QString text = QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()));
+        const QModelIndex index = model_->index(row);
+        if (row >= before || index.data().toString() != text)
+            model_->setData(index, text);
+    }
+}
+
+void ListBox::dataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight, const QList<int> &roles)
+{
+    // QListView lays every row out again after any change of text, through a
+    // timer; with rows of one size (kept until rows come or go) a row's new
+    // text changes no place, so repainting the rows is enough.
+    QAbstractItemView::dataChanged(topLeft, bottomRight, roles);
 }
 
 void ListBox::repaintNow()

@@ -18,9 +18,16 @@
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QPainter;
 class QStringListModel;
 
 namespace quimbra {
+
+// Draws what painter->drawText(rect, Qt::AlignLeft | Qt::AlignVCenter |
+// Qt::TextSingleLine, text) draws, pixel for pixel, but keeps each line's
+// shaping for the next paint: a list repainted at every step of a run, or
+// four columns that show the same numbers, shape each line once.
+void drawListRow(QPainter *painter, const QRect &rect, const QString &text);
 
 // A list box: one column of text lines in the order added, one selectable
 // line, a vertical scroll bar when needed and none horizontal (a long line is
@@ -40,6 +47,12 @@ public:
     void AddItem(const QString &line);
     // Empties the list and appends these lines, in one model reset.
     void setLines(const std::vector<std::string> &lines);
+    // Shows these lines by changing only the rows that differ, adding or
+    // removing rows at the end: no model reset, and the selection, the
+    // current row and the scroll position stay. A rewritten row is repainted
+    // without a new layout of the list. For lists that change a little at
+    // every step of a run.
+    void updateLines(const std::vector<std::string> &lines);
     // Paints the current lines at once, before control returns to the event loop.
     void repaintNow();
     QStringList lines() const;
@@ -58,6 +71,8 @@ public:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    void dataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight,
+                     const QList<int> &roles = QList<int>()) override;
 
 private:
     QStringListModel *model_;
