@@ -71,10 +71,11 @@ web-bench:
 # Where the page's main thread spends a frame of the step view, by function:
 # a page of its own with the function names kept (build-web-profile/), and
 # Chromium's trace of 3 s of the run in build-web-profile/trace.json.
+# SCENE=opening traces ten openings of the sorting window instead.
 web-profile:
 	@BUILD_WEB=build-web-profile WEB_PROFILE=1 WEB_TESTS=0 scripts/web.sh
 	@node --experimental-websocket --no-warnings bench/web_profile.mjs build-web-profile/site \
-	    build-web-profile/trace.json
+	    build-web-profile/trace.json $(SCENE)
 
 # One PNG per window under docs/, taken from the real program under Xvfb.
 screenshots:

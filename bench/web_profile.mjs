@@ -1,29 +1,40 @@
 // SPDX-FileCopyrightText: 2026 The Quimbra developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
-// Where the page's main thread spends its time while the step view of Bubble
-// runs at its fastest speed (the scene of web_bench.mjs): Chromium's tracing
-// through the DevTools protocol, with V8's sampling profiler, for 3 s of the
-// run. Prints the renderer's main thread by kind of task, and the functions
-// with the most time of their own (the wasm's names come with a page built
-// with QUIMBRA_WEB_PROFILE=ON: make web-profile).
+// Where the page's main thread spends its time in one of web_bench.mjs's
+// scenes: Chromium's tracing through the DevTools protocol, with V8's
+// sampling profiler. The scene "run" (the default) is 3 s of the step view of
+// Bubble at its fastest speed; "opening" is ten openings of the sorting
+// window from the menu, each closed with its "Fine". Prints the renderer's
+// main thread by kind of task, and the functions with the most time of their
+// own (the wasm's names come with a page built with QUIMBRA_WEB_PROFILE=ON:
+// make web-profile).
 //
-//   node --experimental-websocket web_profile.mjs SITE [TRACE.json]
+//   node --experimental-websocket web_profile.mjs SITE [TRACE.json] [run|opening]
 import { writeFileSync } from "node:fs";
 import { openBrowser, serve, sleep } from "../tests/web/page_driver.mjs";
 
-const [site, traceFile] = process.argv.slice(2);
+const [site, traceFile, scene = "run"] = process.argv.slice(2);
 const host = await serve(site);
 const page = await openBrowser(host.origin);
 await page.send("Page.navigate", { url: `${host.origin}/` });
 await page.waitFor("frm_Quimbra/cmdSort");
-await page.click("frm_Quimbra/cmdSort");
-await page.waitFor("frmSort/lstSort");
-await page.click("frmSort/lstSort", "left", { dx: 88 });
-await page.key("F2", "F2", 113);
-await page.waitFor("frmPassoSort");
-await page.click("frmPassoSort/sldVelocita");
-await page.key("End", "End", 35);
+if (scene === "run") {
+    await page.click("frm_Quimbra/cmdSort");
+    await page.waitFor("frmSort/lstSort");
+    await page.click("frmSort/lstSort", "left", { dx: 88 });
+    await page.key("F2", "F2", 113);
+    await page.waitFor("frmPassoSort");
+    await page.click("frmPassoSort/sldVelocita");
+    await page.key("End", "End", 35);
+} else {
+    // The first opening, and its warm-up, stay out of the trace.
+    await sleep(500);
+    await page.click("frm_Quimbra/cmdSort");
+    await page.waitFor("frmSort/lstSort");
+    await page.click("frmSort/cmdFine");
+    await page.gone("frmSort");
+}
 
 const events = [];
 page.on("Tracing.dataCollected", ({ value }) => events.push(...value));
@@ -34,8 +45,18 @@ await page.send("Tracing.start", {
                                         "disabled-by-default-devtools.timeline",
                                         "disabled-by-default-v8.cpu_profiler"] },
 });
-await page.click("frmPassoSort/cmdAvvia");
-await sleep(3000);
+if (scene === "run") {
+    await page.click("frmPassoSort/cmdAvvia");
+    await sleep(3000);
+} else {
+    for (let i = 0; i < 10; ++i) {
+        await page.click("frm_Quimbra/cmdSort");
+        await page.waitFor("frmSort/lstSort");
+        await sleep(100);
+        await page.click("frmSort/cmdFine");
+        await page.gone("frmSort");
+    }
+}
 await page.send("Tracing.end");
 await complete;
 await page.close();
@@ -88,7 +109,7 @@ for (const e of events.filter((e) => e.name === "ProfileChunk" && e.pid === prof
 const table = (map, total, rows) => [...map].sort((a, b) => b[1] - a[1]).slice(0, rows)
     .map(([k, us]) => `  ${(us / 1000).toFixed(1).padStart(8)} ms ${(100 * us / total).toFixed(1).padStart(5)} %  ${k}`)
     .join("\n");
-console.log(`main thread over ${span.toFixed(0)} ms of the run:`);
+console.log(`main thread over ${span.toFixed(0)} ms of the scene (${scene}):`);
 console.log(table(byKind, span * 1000, 20));
 const idle = ["(idle)", "(program)", "(garbage collector)"];
 const busy = sampled - idle.reduce((s, k) => s + (self.get(k) || 0), 0);
