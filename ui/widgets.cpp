@@ -98,6 +98,12 @@ public:
         return table->lines.emplace(text, std::move(line)).first->second.get();
     }
 
+    void clear()
+    {
+        tables_.clear();
+        kept_ = 0;
+    }
+
 private:
     static constexpr std::size_t Capacity = 2048;
     static constexpr std::size_t Fonts = 8;
@@ -111,6 +117,19 @@ private:
     std::list<Table> tables_;
     std::size_t kept_ = 0;
 };
+
+// The lines are dropped as the application ends, while the font engines
+// they hold can still be released.
+ShapedLines &shapedLines()
+{
+    static ShapedLines lines;
+    static const bool droppedAtTheEnd = [] {
+        qAddPostRoutine([] { shapedLines().clear(); });
+        return true;
+    }();
+    Q_UNUSED(droppedAtTheEnd);
+    return lines;
+}
 
 } // namespace
 
@@ -127,10 +146,8 @@ void drawListRow(QPainter *painter, const QRect &rect, const QString &text)
                        std::none_of(text.begin(), text.end(), [](QChar c) {
                            return c == u'\r' || c == u'\n' || c == u'\t' || c == u'\x9c';
                        });
-    // Never destroyed: its layouts hold font engines, which go with the application.
-    static ShapedLines *const shaped = new ShapedLines;
     const ShapedLines::Line *line =
-        plain && !text.isEmpty() ? shaped->find(font, painter->device()->logicalDpiY(), direction, text) : nullptr;
+        plain && !text.isEmpty() ? shapedLines().find(font, painter->device()->logicalDpiY(), direction, text) : nullptr;
     if (!line) {
         painter->drawText(rect, flags, text);
         return;
