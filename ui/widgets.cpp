@@ -64,8 +64,7 @@ public:
                 return it->second.get();
         }
         if (kept_ >= Capacity || (table == tables_.end() && tables_.size() >= Fonts)) {
-            tables_.clear();
-            kept_ = 0;
+            clear();
             table = tables_.end();
         }
         if (table == tables_.end())
